@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+// One SVG source of a picture resource: its size on a 1x screen, taken from the
+// root element's width and height, and its rendering at any whole scale.
+class SvgPicture
+{
+public:
+    bool load(const QString& path, QString* errorString);
+
+    QSize size() const { return m_size; }
+    QImage render(int scale) const;
+
+private:
+    bool readSize(QString* errorString);
+
+    QByteArray m_data;
+    QSize m_size;
+};
