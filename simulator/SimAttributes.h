@@ -1,0 +1,24 @@
+// The device's fixed capabilities.
+#pragma once
+
+#include "SimSession.h"
+#include "SimUnknown.h"
+
+#include <memory>
+
+class SimAttributes : public SimUnknown<IMarlixAttributes>
+{
+public:
+    explicit SimAttributes(std::shared_ptr<SimSession> session) : m_session(std::move(session)) {}
+
+    MarlixResult QueryInterface(MarlixIID iid, void** out) override;
+    MarlixResult GetFlag(MarlixCode id, bool* value) override;
+    MarlixResult GetInt(MarlixCode id, int64_t* value) override;
+    MarlixResult GetFloat(MarlixCode id, double* value) override;
+    MarlixResult GetString(MarlixCode id, char** value) override;
+
+private:
+    MarlixResult fetch(const char* method, MarlixCode id, SimKind kind, const void* out, SimValue& value);
+
+    std::shared_ptr<SimSession> m_session;
+};

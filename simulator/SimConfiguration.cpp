@@ -1,0 +1,112 @@
+#include "SimConfiguration.h"
+
+#include "SimDriver.h"
+#include "SimMarlix.h"
+
+SimConfiguration::~SimConfiguration()
+{
+    if (!m_unsaved)
+        return;
+    bool statusChanged = false;
+    const bool changed = m_session->device().revert(statusChanged);
+    if (SimDriver* driver = SimDriver::instance(); driver && changed)
+        driver->settingsChanged(m_session->sharedDevice(), 0, statusChanged);
+}
+
+MarlixResult SimConfiguration::QueryInterface(MarlixIID iid, void** out)
+{
+    return SimMarlix::queryDeviceInterface(m_session, iid, out);
+}
+
+MarlixResult SimConfiguration::store(const char* method, MarlixCode id, const SimValue& value)
+{
+    const MarlixResult entered = m_session->enter("Configuration", method, id);
+    if (entered != kMarlixOk)
+        return entered;
+    bool statusChanged = false;
+    const MarlixResult result = m_session->device().setConfiguration(id, value, statusChanged);
+    if (result != kMarlixOk)
+        return result;
+    m_unsaved = true;
+    if (SimDriver* driver = SimDriver::instance())
+        driver->settingsChanged(m_session->sharedDevice(), id, statusChanged);
+    return kMarlixOk;
+}
+
+MarlixResult SimConfiguration::fetch(const char* method, MarlixCode id, SimKind kind, const void* out,
+                                     SimValue& value)
+{
+    const MarlixResult entered = m_session->enter("Configuration", method, id);
+    if (entered != kMarlixOk)
+        return entered;
+    if (!out)
+        return kMarlixInvalidArg;
+    return m_session->device().getConfiguration(id, kind, value);
+}
+
+MarlixResult SimConfiguration::SetFlag(MarlixCode id, bool value)
+{
+    return store("SetFlag", id, SimValue::makeFlag(value));
+}
+
+MarlixResult SimConfiguration::GetFlag(MarlixCode id, bool* value)
+{
+    SimValue v;
+    const MarlixResult result = fetch("GetFlag", id, SimKind::Flag, value, v);
+    if (result == kMarlixOk)
+        *value = v.flag;
+    return result;
+}
+
+MarlixResult SimConfiguration::SetInt(MarlixCode id, int64_t value)
+{
+    return store("SetInt", id, SimValue::makeInt(value));
+}
+
+MarlixResult SimConfiguration::GetInt(MarlixCode id, int64_t* value)
+{
+    SimValue v;
+    const MarlixResult result = fetch("GetInt", id, SimKind::Int, value, v);
+    if (result == kMarlixOk)
+        *value = v.integer;
+    return result;
+}
+
+MarlixResult SimConfiguration::SetFloat(MarlixCode id, double value)
+{
+    return store("SetFloat", id, SimValue::makeFloat(value));
+}
+
+MarlixResult SimConfiguration::GetFloat(MarlixCode id, double* value)
+{
+    SimValue v;
+    const MarlixResult result = fetch("GetFloat", id, SimKind::Float, value, v);
+    if (result == kMarlixOk)
+        *value = v.real;
+    return result;
+}
+
+MarlixResult SimConfiguration::SetString(MarlixCode id, const char* value)
+{
+    if (!value)
+        return kMarlixInvalidArg;
+    return store("SetString", id, SimValue::makeString(value));
+}
+
+MarlixResult SimConfiguration::GetString(MarlixCode id, char** value)
+{
+    SimValue v;
+    const MarlixResult result = fetch("GetString", id, SimKind::String, value, v);
+    return result == kMarlixOk ? SimValue::copyToCaller(v.text, value) : result;
+}
+
+MarlixResult SimConfiguration::WriteToPreferences()
+{
+    const MarlixResult entered = m_session->enter("Configuration", "WriteToPreferences");
+    if (entered != kMarlixOk)
+        return entered;
+    const MarlixResult result = m_session->device().writePreferences();
+    if (result == kMarlixOk)
+        m_unsaved = false;
+    return result;
+}

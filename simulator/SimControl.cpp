@@ -1,0 +1,287 @@
+#include "SimControl.h"
+
+#include "SimDriver.h"
+#include "SimProfile.h"
+
+#include <cerrno>
+#include <cstdlib>
+
+const SimControl::Command SimControl::kCommands[] = {
+    {"help", 0, 0, &SimControl::help, "help"},
+    {"list", 0, 0, &SimControl::list, "list"},
+    {"plug", 1, 1, &SimControl::plug, "plug DEVICE"},
+    {"unplug", 1, 1, &SimControl::unplug, "unplug DEVICE"},
+    {"signal", 2, 3, &SimControl::signal, "signal DEVICE MODE|none [FLAGS]"},
+    {"reference", 2, 3, &SimControl::reference, "reference DEVICE MODE|none [FLAGS]"},
+    {"status", 2, 3, &SimControl::status, "status DEVICE ITEM [VALUE]"},
+    {"fail", 2, 3, &SimControl::fail, "fail DEVICE|* OPERATION[:DETAIL] [COUNT]"},
+    {"vanish", 2, 2, &SimControl::vanish, "vanish DEVICE|* OPERATION[:DETAIL]"},
+    {"faults", 0, 0, &SimControl::faults, "faults"},
+    {"clear", 0, 1, &SimControl::clear, "clear [DEVICE|*]"},
+    {"storm", 3, 3, &SimControl::storm, "storm DEVICE pref|stat|both COUNT"},
+    {"profile", 1, 1, &SimControl::profile, "profile FILE|default"},
+    {"wait", 0, 0, &SimControl::wait, "wait"},
+};
+
+namespace {
+
+constexpr long long kMaxStorm = 1000000;
+
+bool parseCount(const std::string& text, long long limit, long long& value)
+{
+    errno = 0;
+    char* end = nullptr;
+    const long long parsed = strtoll(text.c_str(), &end, 10);
+    if (text.empty() || errno != 0 || *end != '\0' || parsed < 0 || parsed > limit)
+        return false;
+    value = parsed;
+    return true;
+}
+
+bool parseCode(const std::string& text, unsigned& code)
+{
+    MarlixCode parsed = 0;
+    if (!SimValue::parseFourCC(text, parsed))
+        return false;
+    code = parsed;
+    return true;
+}
+
+} // namespace
+
+std::vector<std::string> SimControl::split(const std::string& line, std::string& error)
+{
+    std::vector<std::string> words;
+    std::string word;
+    bool inWord = false;
+    bool quoted = false;
+    for (char c : line) {
+        if (c == '"') {
+            quoted = !quoted;
+            inWord = true;
+        } else if (!quoted && (c == ' ' || c == '\t' || c == '\r' || c == '\n')) {
+            if (inWord)
+                words.push_back(word);
+            word.clear();
+            inWord = false;
+        } else {
+            word += c;
+            inWord = true;
+        }
+    }
+    if (quoted)
+        error = "unbalanced quote";
+    else if (inWord)
+        words.push_back(word);
+    return words;
+}
+
+bool SimControl::execute(const std::string& line, std::string& output)
+{
+    output.clear();
+    const Args words = split(line, output);
+    if (!output.empty())
+        return false;
+    if (words.empty()) {
+        output = "empty command (try help)";
+        return false;
+    }
+    for (const Command& command : kCommands) {
+        if (words[0] != command.name)
+            continue;
+        const Args args(words.begin() + 1, words.end());
+        if (args.size() < command.minArgs || args.size() > command.maxArgs) {
+            output = std::string("usage: ") + command.usage;
+            return false;
+        }
+        return (this->*command.handler)(args, output);
+    }
+    output = "unknown command '" + words[0] + "' (try help)";
+    return false;
+}
+
+bool SimControl::knownDevice(const std::string& key, std::string& error) const
+{
+    if (m_driver.device(key))
+        return true;
+    error = "unknown device '" + key + "' (see list)";
+    return false;
+}
+
+bool SimControl::help(const Args&, std::string& out)
+{
+    for (const Command& command : kCommands)
+        out += std::string(command.usage) + "\n";
+    return true;
+}
+
+bool SimControl::list(const Args&, std::string& out)
+{
+    for (const std::string& key : m_driver.keys()) {
+        const auto device = m_driver.device(key);
+        if (device)
+            out += key + (m_driver.isPlugged(key) ? " plugged " : " unplugged ") + device->describe() + "\n";
+    }
+    return true;
+}
+
+bool SimControl::plug(const Args& args, std::string& out)
+{
+    return m_driver.plug(args[0], out);
+}
+
+bool SimControl::unplug(const Args& args, std::string& out)
+{
+    return m_driver.unplug(args[0], out);
+}
+
+bool SimControl::modeAndFlags(const Args& args, unsigned& mode, long long& flags, std::string& error) const
+{
+    mode = MarlixValue::kModeUnknown;
+    flags = 0;
+    if (args[1] != "none" && !parseCode(args[1], mode)) {
+        error = "'" + args[1] + "' is not a four-character mode code or none";
+        return false;
+    }
+    if (args.size() > 2 && !parseCount(args[2], 3, flags)) {
+        error = "mode flags must be 0 to 3 (1 PsF, 2 3D)";
+        return false;
+    }
+    return true;
+}
+
+bool SimControl::signal(const Args& args, std::string& out)
+{
+    unsigned mode = 0;
+    long long flags = 0;
+    if (!knownDevice(args[0], out) || !modeAndFlags(args, mode, flags, out))
+        return false;
+    const auto device = m_driver.device(args[0]);
+    if (!device->setInputSignal(mode, flags, out))
+        return false;
+    m_driver.notify(device, MarlixItem::kTopicStatus, MarlixItem::kStatusVideoInputSignalLocked);
+    return true;
+}
+
+bool SimControl::reference(const Args& args, std::string& out)
+{
+    unsigned mode = 0;
+    long long flags = 0;
+    if (!knownDevice(args[0], out) || !modeAndFlags(args, mode, flags, out))
+        return false;
+    const auto device = m_driver.device(args[0]);
+    if (!device->setReference(mode, flags, out))
+        return false;
+    m_driver.notify(device, MarlixItem::kTopicStatus, MarlixItem::kStatusReferenceLocked);
+    return true;
+}
+
+bool SimControl::status(const Args& args, std::string& out)
+{
+    unsigned item = 0;
+    if (!knownDevice(args[0], out))
+        return false;
+    if (!parseCode(args[1], item)) {
+        out = "'" + args[1] + "' is not a four-character item code";
+        return false;
+    }
+    const auto device = m_driver.device(args[0]);
+    const auto known = device->description().status.find(item);
+    if (known == device->description().status.end()) {
+        out = "device '" + args[0] + "' has no status item '" + args[1] + "'";
+        return false;
+    }
+    if (args.size() == 2) {
+        SimValue value;
+        device->getStatus(item, known->second.kind, value);
+        out = value.describe() + "\n";
+        return true;
+    }
+    if (!device->setStatus(item, args[2], out))
+        return false;
+    m_driver.notify(device, MarlixItem::kTopicStatus, item);
+    return true;
+}
+
+bool SimControl::addFault(const Args& args, bool vanish, std::string& out)
+{
+    long long count = vanish ? 1 : 0;
+    if (args[0] != "*" && !knownDevice(args[0], out))
+        return false;
+    if (args.size() > 2 && !parseCount(args[2], 1000000000, count)) {
+        out = "the count must be a whole number (0: until cleared)";
+        return false;
+    }
+    return m_driver.faults().add(args[0], args[1], vanish ? SimFaultAction::Vanish : SimFaultAction::Fail,
+                                 static_cast<int>(count), out);
+}
+
+bool SimControl::fail(const Args& args, std::string& out)
+{
+    return addFault(args, false, out);
+}
+
+bool SimControl::vanish(const Args& args, std::string& out)
+{
+    return addFault(args, true, out);
+}
+
+bool SimControl::faults(const Args&, std::string& out)
+{
+    out = m_driver.faults().describe();
+    return true;
+}
+
+bool SimControl::clear(const Args& args, std::string& out)
+{
+    const std::string device = args.empty() ? "*" : args[0];
+    if (device != "*" && !knownDevice(device, out))
+        return false;
+    m_driver.faults().clear(device);
+    return true;
+}
+
+bool SimControl::storm(const Args& args, std::string& out)
+{
+    long long count = 0;
+    if (!knownDevice(args[0], out))
+        return false;
+    const std::string& topic = args[1];
+    if (topic != "pref" && topic != "stat" && topic != "both") {
+        out = "the topic must be pref, stat or both";
+        return false;
+    }
+    if (!parseCount(args[2], kMaxStorm, count)) {
+        out = "the count must be 0 to " + std::to_string(kMaxStorm);
+        return false;
+    }
+    const auto device = m_driver.device(args[0]);
+    for (long long i = 0; i < count; ++i) {
+        if (topic != "stat")
+            m_driver.notify(device, MarlixItem::kTopicPreferences, 0);
+        if (topic != "pref")
+            m_driver.notify(device, MarlixItem::kTopicStatus, 0);
+    }
+    return true;
+}
+
+bool SimControl::profile(const Args& args, std::string& out)
+{
+    std::vector<SimDeviceDescription> devices;
+    std::string error;
+    const bool builtIn = args[0] == "default";
+    const bool loaded = builtIn ? SimProfile::parse(SimProfile::builtInText(), devices, error)
+                                : SimProfile::load(args[0], devices, error);
+    if (!loaded) {
+        out = "profile " + args[0] + ": " + error;
+        return false;
+    }
+    m_driver.replaceFleet(std::move(devices));
+    return true;
+}
+
+bool SimControl::wait(const Args&, std::string&)
+{
+    m_driver.drain();
+    return true;
+}

@@ -1,0 +1,66 @@
+// The state of one simulated device: its fixed attributes, live and stored settings,
+// live status and the program's subscriptions. Thread-safe; outlives its plug cycles.
+#pragma once
+
+#include "SimDeviceDescription.h"
+#include "SimSubscription.h"
+
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+class SimDevice
+{
+public:
+    explicit SimDevice(SimDeviceDescription description);
+
+    const SimDeviceDescription& description() const { return m_description; }
+    const std::string& key() const { return m_description.key; }
+    const std::string& preferencesPath() const { return m_path; }
+
+    MarlixResult getAttribute(MarlixCode id, SimKind kind, SimValue& out) const;
+    // Non-negative when the device can convert its output with this mode.
+    MarlixResult probeOutputConversion(int64_t mode) const;
+
+    MarlixResult getConfiguration(MarlixCode id, SimKind kind, SimValue& out) const;
+    // Validates and applies at once; statusChanged says whether live status followed.
+    MarlixResult setConfiguration(MarlixCode id, const SimValue& value, bool& statusChanged);
+    MarlixResult writePreferences();
+    // Live settings go back to the stored ones; true when anything changed.
+    bool revert(bool& statusChanged);
+
+    MarlixResult getStatus(MarlixCode id, SimKind kind, SimValue& out) const;
+    bool setStatus(MarlixCode id, const std::string& text, std::string& error);
+    // kModeUnknown means no signal.
+    bool setInputSignal(MarlixCode mode, int64_t flags, std::string& error);
+    bool setReference(MarlixCode mode, int64_t flags, std::string& error);
+    // The sub-device sharing connectors with its partner reports the partner's choice.
+    bool followPartnerDuplex(MarlixCode partnerMode);
+
+    void addSubscription(const std::shared_ptr<SimSubscription>& subscription);
+    std::shared_ptr<SimSubscription> removeSubscription(const void* owner, MarlixCode topic,
+                                                        IMarlixNotificationCallback* callback);
+    std::vector<std::shared_ptr<SimSubscription>> removeSubscriptions(const void* owner);
+    std::vector<std::shared_ptr<SimSubscription>> subscribers(MarlixCode topic) const;
+    bool isSubscribed(const void* owner, MarlixCode topic, IMarlixNotificationCallback* callback) const;
+
+    std::string describe() const;
+
+private:
+    void loadStored();
+    bool deriveStatus();
+    bool assignStatus(MarlixCode id, const SimValue& value);
+    int64_t outputFlagsFor(MarlixCode mode) const;
+    static MarlixResult read(const std::map<MarlixCode, SimValue>& items, MarlixCode id, SimKind kind,
+                             SimValue& out);
+
+    const SimDeviceDescription m_description;
+    const std::string m_path;
+    mutable std::mutex m_mutex;
+    std::map<MarlixCode, SimValue> m_live;
+    std::map<MarlixCode, SimValue> m_stored;
+    std::map<MarlixCode, SimValue> m_status;
+    std::vector<std::shared_ptr<SimSubscription>> m_subscriptions;
+};

@@ -1,0 +1,408 @@
+#include "SimProfile.h"
+
+#include "SimCatalogue.h"
+#include "SimEdid.h"
+
+#include <nlohmann/json.hpp>
+
+#include <fstream>
+#include <set>
+#include <sstream>
+
+using nlohmann::json;
+
+namespace {
+
+constexpr int kMaxTemplateDepth = 8;
+
+// Collects the parser's message; the DOM parser without exceptions only says "failed".
+struct ParseErrorCatcher : nlohmann::json_sax<json>
+{
+    std::string message;
+    bool null() override { return true; }
+    bool boolean(bool) override { return true; }
+    bool number_integer(number_integer_t) override { return true; }
+    bool number_unsigned(number_unsigned_t) override { return true; }
+    bool number_float(number_float_t, const string_t&) override { return true; }
+    bool string(string_t&) override { return true; }
+    bool binary(binary_t&) override { return true; }
+    bool start_object(std::size_t) override { return true; }
+    bool key(string_t&) override { return true; }
+    bool end_object() override { return true; }
+    bool start_array(std::size_t) override { return true; }
+    bool end_array() override { return true; }
+    bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception& ex) override
+    {
+        message = ex.what();
+        return false;
+    }
+};
+
+std::string syntaxError(const std::string& text)
+{
+    ParseErrorCatcher catcher;
+    json::sax_parse(text, &catcher, nlohmann::detail::input_format_t::json, true);
+    const std::string prefix = "[json.exception.parse_error.101] ";
+    std::string message = catcher.message.empty() ? "not valid JSON" : catcher.message;
+    if (message.compare(0, prefix.size(), prefix) == 0)
+        message = message.substr(prefix.size());
+    return message;
+}
+
+class Builder
+{
+public:
+    Builder(const json& templates, std::string& error) : m_templates(templates), m_error(error) {}
+
+    bool build(const json& device, SimDeviceDescription& description);
+
+private:
+    bool fail(const std::string& what)
+    {
+        m_error = m_context + what;
+        return false;
+    }
+    bool resolve(const json& node, json& merged, int depth);
+    bool readIdentity(const json& merged, SimDeviceDescription& description);
+    bool readValues(const json& merged, const char* section, std::map<MarlixCode, SimValue>& out);
+    bool readValue(const std::string& key, const json& node, SimValue& value);
+    bool readModes(const json& merged, const char* section, std::vector<MarlixCode>& out);
+    bool readCodes(const json& merged, const char* section, std::vector<MarlixCode>& out);
+    bool readRules(const json& merged, SimDeviceDescription& description);
+    bool readRule(const std::string& key, const json& node, SimConfigRule& rule);
+    bool readKind(const std::string& key, const json& node, SimConfigRule& rule);
+    bool readDomain(const std::string& key, const json& node, SimConfigRule& rule);
+    bool readEdid(const json& merged, SimDeviceDescription& description);
+    bool checkDefaults(const SimDeviceDescription& description);
+    bool code(const std::string& text, const std::string& what, MarlixCode& result);
+
+    const json& m_templates;
+    std::string& m_error;
+    std::string m_context;
+};
+
+bool Builder::code(const std::string& text, const std::string& what, MarlixCode& result)
+{
+    if (SimValue::parseFourCC(text, result))
+        return true;
+    return fail(what + " '" + text + "' is not a four-character code");
+}
+
+// Layers the device over its template chain: objects merge key by key, a null removes.
+bool Builder::resolve(const json& node, json& merged, int depth)
+{
+    if (depth > kMaxTemplateDepth)
+        return fail("templates nest too deeply (a cycle?)");
+    const char* link = depth == 0 ? "template" : "base";
+    const auto parent = node.find(link);
+    json base = json::object();
+    if (parent != node.end()) {
+        if (!parent->is_string())
+            return fail(std::string("'") + link + "' must be a string");
+        const auto found = m_templates.find(parent->get<std::string>());
+        if (found == m_templates.end() || !found->is_object())
+            return fail("unknown template '" + parent->get<std::string>() + "'");
+        if (!resolve(*found, base, depth + 1))
+            return false;
+    }
+    base.merge_patch(node);
+    merged = std::move(base);
+    return true;
+}
+
+bool Builder::readIdentity(const json& merged, SimDeviceDescription& description)
+{
+    const auto model = merged.find("modelName");
+    if (model == merged.end() || !model->is_string() || model->get<std::string>().empty())
+        return fail("'modelName' must be a non-empty string");
+    description.modelName = model->get<std::string>();
+    description.displayName = description.modelName;
+    const auto display = merged.find("displayName");
+    if (display != merged.end()) {
+        if (!display->is_string())
+            return fail("'displayName' must be a string");
+        description.displayName = display->get<std::string>();
+    }
+    const auto plugged = merged.find("plugged");
+    if (plugged != merged.end()) {
+        if (!plugged->is_boolean())
+            return fail("'plugged' must be true or false");
+        description.plugged = plugged->get<bool>();
+    }
+    return true;
+}
+
+// true/false is a flag, a whole number an int, a four-character string a code (an int),
+// a number with a point a float; {"string": ...} and {"hex": ...} spell the other kinds.
+bool Builder::readValue(const std::string& key, const json& node, SimValue& value)
+{
+    MarlixCode fourCC = 0;
+    if (node.is_boolean())
+        value = SimValue::makeFlag(node.get<bool>());
+    else if (node.is_number_integer())
+        value = SimValue::makeInt(node.get<int64_t>());
+    else if (node.is_number_float())
+        value = SimValue::makeFloat(node.get<double>());
+    else if (node.is_string() && SimValue::parseFourCC(node.get<std::string>(), fourCC))
+        value = SimValue::makeInt(fourCC);
+    else if (node.is_object() && node.size() == 1 && node.contains("string") && node["string"].is_string())
+        value = SimValue::makeString(node["string"].get<std::string>());
+    else if (node.is_object() && node.size() == 1 && node.contains("hex") && node["hex"].is_string()) {
+        std::vector<uint8_t> bytes;
+        if (!SimValue::fromHex(node["hex"].get<std::string>(), bytes))
+            return fail("'" + key + "': bad hex bytes");
+        value = SimValue::makeBytes(std::move(bytes));
+    } else
+        return fail("'" + key + "': expected true/false, a number, a four-character code, "
+                    "{\"string\": ...} or {\"hex\": ...}");
+    return true;
+}
+
+bool Builder::readValues(const json& merged, const char* section, std::map<MarlixCode, SimValue>& out)
+{
+    const auto node = merged.find(section);
+    if (node == merged.end())
+        return true;
+    if (!node->is_object())
+        return fail(std::string("'") + section + "' must be an object");
+    for (const auto& item : node->items()) {
+        MarlixCode id = 0;
+        SimValue value;
+        if (!code(item.key(), std::string(section) + " item", id)
+            || !readValue(std::string(section) + "." + item.key(), item.value(), value))
+            return false;
+        out[id] = value;
+    }
+    return true;
+}
+
+bool Builder::readModes(const json& merged, const char* section, std::vector<MarlixCode>& out)
+{
+    const auto node = merged.find(section);
+    if (node == merged.end())
+        return true;
+    if (!node->is_array())
+        return fail(std::string("'") + section + "' must be an array");
+    for (const json& entry : *node) {
+        if (!entry.is_string())
+            return fail(std::string("'") + section + "' holds a value that is not a string");
+        const std::string name = entry.get<std::string>();
+        MarlixCode mode = 0;
+        if (SimCatalogue::group(name, out))
+            continue;
+        if (!SimValue::parseFourCC(name, mode) || !SimCatalogue::find(mode))
+            return fail(std::string("'") + section + "': unknown display mode or group '" + name + "'");
+        out.push_back(mode);
+    }
+    return true;
+}
+
+bool Builder::readCodes(const json& merged, const char* section, std::vector<MarlixCode>& out)
+{
+    const auto node = merged.find(section);
+    if (node == merged.end())
+        return true;
+    if (!node->is_array())
+        return fail(std::string("'") + section + "' must be an array");
+    for (const json& entry : *node) {
+        MarlixCode value = 0;
+        if (!entry.is_string() || !code(entry.get<std::string>(), section, value))
+            return entry.is_string() ? false : fail(std::string("'") + section + "' must hold codes");
+        out.push_back(value);
+    }
+    return true;
+}
+
+bool Builder::readKind(const std::string& key, const json& node, SimConfigRule& rule)
+{
+    const auto type = node.find("type");
+    const auto initial = node.find("default");
+    if (type == node.end() || !type->is_string())
+        return fail("setting '" + key + "': 'type' must be flag, int, float or string");
+    if (initial == node.end())
+        return fail("setting '" + key + "': no 'default'");
+    const std::string kind = type->get<std::string>();
+    MarlixCode fourCC = 0;
+    if (kind == "flag" && initial->is_boolean())
+        rule.initial = SimValue::makeFlag(initial->get<bool>());
+    else if (kind == "int" && initial->is_number_integer())
+        rule.initial = SimValue::makeInt(initial->get<int64_t>());
+    else if (kind == "int" && initial->is_string() && SimValue::parseFourCC(initial->get<std::string>(), fourCC))
+        rule.initial = SimValue::makeInt(fourCC);
+    else if (kind == "float" && initial->is_number())
+        rule.initial = SimValue::makeFloat(initial->get<double>());
+    else if (kind == "string" && initial->is_string())
+        rule.initial = SimValue::makeString(initial->get<std::string>());
+    else
+        return fail("setting '" + key + "': 'default' does not fit type '" + kind + "'");
+    return true;
+}
+
+bool Builder::readDomain(const std::string& key, const json& node, SimConfigRule& rule)
+{
+    const std::string where = "setting '" + key + "': ";
+    if (node.contains("oneOf")) {
+        const json& list = node["oneOf"];
+        if (!list.is_array() || list.empty())
+            return fail(where + "'oneOf' must be a non-empty array");
+        rule.domain = SimDomain::OneOf;
+        for (const json& entry : list) {
+            SimValue choice;
+            if (!readValue(key + ".oneOf", entry, choice) || choice.kind != SimKind::Int)
+                return m_error.empty() ? fail(where + "'oneOf' must hold integers or codes") : false;
+            rule.choices.push_back(choice.integer);
+        }
+    } else if (node.contains("min") || node.contains("max")) {
+        if (!node.contains("min") || !node.contains("max") || !node["min"].is_number() || !node["max"].is_number())
+            return fail(where + "'min' and 'max' must both be numbers");
+        rule.domain = SimDomain::Range;
+        rule.minimum = node["min"].get<double>();
+        rule.maximum = node["max"].get<double>();
+    } else if (node.contains("connectionOf") || node.contains("connectionsOf")) {
+        const bool single = node.contains("connectionOf");
+        const json& attribute = node[single ? "connectionOf" : "connectionsOf"];
+        if (!attribute.is_string() || !code(attribute.get<std::string>(), where + "capability", rule.capability))
+            return attribute.is_string() ? false : fail(where + "the capability must be a code");
+        rule.domain = single ? SimDomain::Connection : SimDomain::Connections;
+    } else if (node.contains("mode")) {
+        const json& side = node["mode"];
+        if (side != "output" && side != "input")
+            return fail(where + "'mode' must be \"input\" or \"output\"");
+        rule.domain = side == "output" ? SimDomain::OutputMode : SimDomain::InputMode;
+    } else if (node.contains("conversion")) {
+        rule.domain = SimDomain::OutputConversion;
+    }
+    if (node.contains("maxLength")) {
+        if (!node["maxLength"].is_number_unsigned())
+            return fail(where + "'maxLength' must be a whole number");
+        rule.maxLength = node["maxLength"].get<size_t>();
+    }
+    return true;
+}
+
+bool Builder::readRule(const std::string& key, const json& node, SimConfigRule& rule)
+{
+    if (!node.is_object())
+        return fail("setting '" + key + "' must be an object");
+    return readKind(key, node, rule) && readDomain(key, node, rule);
+}
+
+bool Builder::readRules(const json& merged, SimDeviceDescription& description)
+{
+    const auto node = merged.find("configuration");
+    if (node == merged.end())
+        return true;
+    if (!node->is_object())
+        return fail("'configuration' must be an object");
+    for (const auto& item : node->items()) {
+        MarlixCode id = 0;
+        SimConfigRule rule;
+        if (!code(item.key(), "setting", id) || !readRule(item.key(), item.value(), rule))
+            return false;
+        description.configuration[id] = rule;
+    }
+    return true;
+}
+
+// "edid": true builds one from the product; a hex string gives the bytes themselves.
+bool Builder::readEdid(const json& merged, SimDeviceDescription& description)
+{
+    const auto node = merged.find("edid");
+    if (node == merged.end() || (node->is_boolean() && !node->get<bool>()))
+        return true;
+    std::vector<uint8_t> bytes;
+    if (node->is_boolean()) {
+        const auto model = static_cast<uint16_t>(description.attributeInt(MarlixItem::kAttrModelId));
+        const auto serial = static_cast<uint32_t>(description.attributeInt(MarlixItem::kAttrPersistentId));
+        bytes = SimEdid::build(description.modelName, model, serial);
+    } else if (!node->is_string() || !SimValue::fromHex(node->get<std::string>(), bytes)) {
+        return fail("'edid' must be true, false or a hex string");
+    }
+    description.status[MarlixItem::kStatusReceivedEDID] = SimValue::makeBytes(std::move(bytes));
+    return true;
+}
+
+bool Builder::checkDefaults(const SimDeviceDescription& description)
+{
+    for (const auto& entry : description.configuration) {
+        std::string why;
+        if (description.validate(entry.first, entry.second.initial, &why) != kMarlixOk)
+            return fail("setting '" + SimValue::fourCCText(entry.first) + "': default " + why);
+    }
+    if (description.attributes.count(MarlixItem::kAttrModelId) == 0
+        || description.attributes.at(MarlixItem::kAttrModelId).kind != SimKind::Int)
+        return fail("attribute 'rvid' (the model id) must be a whole number");
+    return true;
+}
+
+bool Builder::build(const json& device, SimDeviceDescription& description)
+{
+    m_context.clear();
+    const auto id = device.find("id");
+    if (!device.is_object() || id == device.end() || !id->is_string() || id->get<std::string>().empty()
+        || id->get<std::string>().find_first_of(" \t\r\n") != std::string::npos)
+        return fail("every device needs an 'id' without spaces");
+    description.key = id->get<std::string>();
+    m_context = "device '" + description.key + "': ";
+    json merged;
+    return resolve(device, merged, 0) && readIdentity(merged, description)
+           && readValues(merged, "attributes", description.attributes) && readValues(merged, "status", description.status)
+           && readModes(merged, "inputModes", description.inputModes) && readModes(merged, "outputModes", description.outputModes)
+           && readCodes(merged, "outputConversions", description.outputConversions) && readRules(merged, description)
+           && readEdid(merged, description) && checkDefaults(description);
+}
+
+} // namespace
+
+bool SimProfile::parse(const std::string& text, std::vector<SimDeviceDescription>& devices, std::string& error)
+{
+    devices.clear();
+    const json root = json::parse(text, nullptr, false);
+    if (root.is_discarded()) {
+        error = syntaxError(text);
+        return false;
+    }
+    const auto list = root.is_object() ? root.find("devices") : root.end();
+    if (!root.is_object() || list == root.end() || !list->is_array()) {
+        error = "the profile must be an object with a \"devices\" array";
+        return false;
+    }
+    const auto templates = root.find("templates");
+    const json noTemplates = json::object();
+    if (templates != root.end() && !templates->is_object()) {
+        error = "\"templates\" must be an object";
+        return false;
+    }
+    Builder builder(templates != root.end() ? *templates : noTemplates, error);
+    std::vector<SimDeviceDescription> result;
+    std::set<std::string> keys;
+    for (const json& device : *list) {
+        SimDeviceDescription description;
+        if (!builder.build(device, description))
+            return false;
+        if (!keys.insert(description.key).second) {
+            error = "device id '" + description.key + "' is used twice";
+            return false;
+        }
+        result.push_back(std::move(description));
+    }
+    devices = std::move(result);
+    return true;
+}
+
+bool SimProfile::load(const std::string& path, std::vector<SimDeviceDescription>& devices, std::string& error)
+{
+    devices.clear();
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        error = "cannot be read";
+        return false;
+    }
+    std::ostringstream text;
+    text << file.rdbuf();
+    if (file.bad()) {
+        error = "cannot be read";
+        return false;
+    }
+    return parse(text.str(), devices, error);
+}

@@ -1,0 +1,23 @@
+// Reads a fleet of simulated devices from a JSON profile.
+//
+// A profile holds "templates" (named device descriptions, which may build on another
+// through "base") and "devices" (in arrival order; each names its "template" and adds or
+// overrides items). A device description has "modelName", "displayName", "plugged",
+// "attributes", "configuration" (rules with "type", "default" and a domain), "status",
+// "inputModes", "outputModes" (codes or group names), "outputConversions" and "edid".
+#pragma once
+
+#include "SimDeviceDescription.h"
+
+#include <string>
+#include <vector>
+
+class SimProfile
+{
+public:
+    // On failure devices is left empty and error holds one line naming the fault.
+    static bool parse(const std::string& text, std::vector<SimDeviceDescription>& devices, std::string& error);
+    static bool load(const std::string& path, std::vector<SimDeviceDescription>& devices, std::string& error);
+    // The default fleet, compiled into the library.
+    static const char* builtInText();
+};

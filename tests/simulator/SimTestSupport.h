@@ -1,0 +1,95 @@
+// Helpers for driving the simulated driver the way the program does: through the
+// contract header and the loader, plus the simulator's control entry point.
+#pragma once
+
+#include "MarlixAPI.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <condition_variable>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <set>
+#include <thread>
+#include <vector>
+
+struct MarlixReleaser
+{
+    void operator()(IMarlixUnknown* object) const
+    {
+        if (object)
+            object->Release();
+    }
+};
+
+template <typename T>
+using Held = std::unique_ptr<T, MarlixReleaser>;
+
+// Runs a control command in this process; false with the simulator's one-line error.
+bool simControl(const QString& command, QString* output = nullptr);
+
+// The plugged device with this display name, with one reference for the caller.
+Held<IMarlix> findDevice(const QString& displayName);
+
+template <typename Interface>
+Held<Interface> query(IMarlixUnknown* object, const MarlixIID& iid)
+{
+    void* out = nullptr;
+    if (!object || object->QueryInterface(iid, &out) != kMarlixOk)
+        return Held<Interface>();
+    return Held<Interface>(static_cast<Interface*>(out));
+}
+
+QString takeString(char* text);
+
+// Counts "pref" and "stat" deliveries and the threads they came on. An optional hook
+// runs inside Notify, on the driver's thread.
+class NotificationRecorder : public IMarlixNotificationCallback
+{
+public:
+    MarlixResult QueryInterface(MarlixIID, void** out) override;
+    uint32_t AddRef() override { return ++m_references; }
+    uint32_t Release() override { return --m_references; }  // owned by the test
+    MarlixResult Notify(MarlixCode topic, uint64_t, uint64_t) override;
+
+    int count(MarlixCode topic) const;
+    bool calledOnThread(std::thread::id thread) const;
+    uint32_t references() const { return m_references; }
+    std::function<void()> hook;
+
+private:
+    std::atomic<uint32_t> m_references{1};
+    std::atomic<int> m_preferences{0};
+    std::atomic<int> m_status{0};
+    mutable std::mutex m_mutex;
+    std::set<std::thread::id> m_threads;
+};
+
+// Records arrivals (keeping a reference, as the program does) and removals.
+class DiscoveryRecorder : public IMarlixDeviceNotificationCallback
+{
+public:
+    ~DiscoveryRecorder();
+    MarlixResult QueryInterface(MarlixIID, void** out) override;
+    uint32_t AddRef() override { return 1; }
+    uint32_t Release() override { return 1; }
+    MarlixResult MarlixDeviceArrived(IMarlix* device) override;
+    MarlixResult MarlixDeviceRemoved(IMarlix* device) override;
+
+    int arrivals() const;
+    int removals() const;
+    QStringList arrivedNames() const;
+    IMarlix* arrived(const QString& displayName) const;
+    bool removed(IMarlix* device) const;
+    bool calledOnThread(std::thread::id thread) const;
+
+private:
+    mutable std::mutex m_mutex;
+    std::vector<IMarlix*> m_arrived;
+    QStringList m_names;
+    std::vector<IMarlix*> m_removed;
+    std::set<std::thread::id> m_threads;
+};

@@ -1,0 +1,130 @@
+// A separate process that uses the driver through the loader, for the tests that need
+// a fresh process: persistence, start-up messages and crashes while storing.
+//
+//   sim_probe list                 display names and model ids, one device a line
+//   sim_probe label NAME           the stored label of the device called NAME
+//   sim_probe hammer NAME          stores label "value-N" over and over until killed
+//   sim_probe factories            which factories answered
+#include "MarlixAPILoader.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+template <typename T>
+T* query(IMarlixUnknown* object, const MarlixIID& iid)
+{
+    void* out = nullptr;
+    return object->QueryInterface(iid, &out) == kMarlixOk ? static_cast<T*>(out) : nullptr;
+}
+
+std::string take(char* text)
+{
+    std::string result = text ? text : "";
+    free(text);
+    return result;
+}
+
+IMarlix* find(const char* displayName)
+{
+    IMarlixIterator* iterator = CreateMarlixIteratorInstance();
+    IMarlix* device = nullptr;
+    while (iterator && iterator->Next(&device) == kMarlixOk) {
+        char* name = nullptr;
+        device->GetDisplayName(&name);
+        if (take(name) == displayName)
+            break;
+        device->Release();
+        device = nullptr;
+    }
+    if (iterator)
+        iterator->Release();
+    return device;
+}
+
+int list()
+{
+    IMarlixIterator* iterator = CreateMarlixIteratorInstance();
+    IMarlix* device = nullptr;
+    while (iterator && iterator->Next(&device) == kMarlixOk) {
+        char* name = nullptr;
+        device->GetDisplayName(&name);
+        IMarlixAttributes* attributes = query<IMarlixAttributes>(device, IID_IMarlixAttributes);
+        int64_t model = -1;
+        if (attributes) {
+            attributes->GetInt(MarlixItem::kAttrModelId, &model);
+            attributes->Release();
+        }
+        printf("%s\t%lld\n", take(name).c_str(), static_cast<long long>(model));
+        device->Release();
+    }
+    if (iterator)
+        iterator->Release();
+    return 0;
+}
+
+int label(const char* displayName)
+{
+    IMarlix* device = find(displayName);
+    IMarlixConfiguration* configuration = device ? query<IMarlixConfiguration>(device, IID_IMarlixConfiguration) : nullptr;
+    char* text = nullptr;
+    const bool ok = configuration && configuration->GetString(MarlixItem::kConfigDeviceLabel, &text) == kMarlixOk;
+    printf("%s\n", take(text).c_str());
+    if (configuration)
+        configuration->Release();
+    if (device)
+        device->Release();
+    return ok ? 0 : 1;
+}
+
+int hammer(const char* displayName)
+{
+    IMarlix* device = find(displayName);
+    IMarlixConfiguration* configuration = device ? query<IMarlixConfiguration>(device, IID_IMarlixConfiguration) : nullptr;
+    if (!configuration)
+        return 1;
+    for (int n = 0; n < 1000000; ++n) {
+        const std::string value = "value-" + std::to_string(n) + std::string(static_cast<size_t>(n % 97), 'x');
+        if (configuration->SetString(MarlixItem::kConfigDeviceLabel, value.c_str()) != kMarlixOk
+            || configuration->WriteToPreferences() != kMarlixOk)
+            return 1;
+        printf("wrote %d\n", n);
+        fflush(stdout);
+    }
+    return 0;
+}
+
+int factories()
+{
+    IMarlixIterator* iterator = CreateMarlixIteratorInstance();
+    IMarlixDiscovery* discovery = CreateMarlixDiscoveryInstance();
+    IMarlixGLScreenPreviewHelper* preview = CreateOpenGLScreenPreviewHelper();
+    printf("present %d iterator %d discovery %d preview %d\n", IsMarlixAPIPresent() ? 1 : 0,
+           iterator ? 1 : 0, discovery ? 1 : 0, preview ? 1 : 0);
+    for (IMarlixUnknown* object : {static_cast<IMarlixUnknown*>(iterator), static_cast<IMarlixUnknown*>(discovery),
+                                   static_cast<IMarlixUnknown*>(preview)}) {
+        if (object)
+            object->Release();
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::string command = argc > 1 ? argv[1] : "";
+    if (command == "list")
+        return list();
+    if (command == "label" && argc > 2)
+        return label(argv[2]);
+    if (command == "hammer" && argc > 2)
+        return hammer(argv[2]);
+    if (command == "factories")
+        return factories();
+    fprintf(stderr, "usage: sim_probe list | label NAME | hammer NAME | factories\n");
+    return 2;
+}

@@ -1,0 +1,881 @@
+#include "MarlixAPILoader.h"
+#include "SimTestSupport.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/stat.h>
+
+#include <chrono>
+#include <thread>
+
+using namespace MarlixItem;
+using namespace MarlixValue;
+
+namespace {
+
+const QString kStudioPro = QStringLiteral("Lumaris Studio Pro");
+const QString kStudio4K = QStringLiteral("Lumaris Studio 4K 2");
+const QString kShuttle = QStringLiteral("Lumaris Shuttle HD 2");
+
+enum class Kind { AttrFlag, AttrInt, AttrFloat, ConfFlag, ConfInt, ConfFloat, ConfString, StatFlag, StatInt };
+
+// One read through the interface a kind names; the result code only.
+MarlixResult readItem(IMarlix* device, Kind kind, MarlixCode id)
+{
+    bool flag = false;
+    int64_t integer = 0;
+    double real = 0;
+    char* text = nullptr;
+    MarlixResult result = kMarlixFail;
+    if (kind == Kind::AttrFlag || kind == Kind::AttrInt || kind == Kind::AttrFloat) {
+        const auto attributes = query<IMarlixAttributes>(device, IID_IMarlixAttributes);
+        result = kind == Kind::AttrFlag  ? attributes->GetFlag(id, &flag)
+                 : kind == Kind::AttrInt ? attributes->GetInt(id, &integer)
+                                         : attributes->GetFloat(id, &real);
+    } else if (kind == Kind::StatFlag || kind == Kind::StatInt) {
+        const auto status = query<IMarlixStatus>(device, IID_IMarlixStatus);
+        result = kind == Kind::StatFlag ? status->GetFlag(id, &flag) : status->GetInt(id, &integer);
+    } else {
+        const auto configuration = query<IMarlixConfiguration>(device, IID_IMarlixConfiguration);
+        result = kind == Kind::ConfFlag    ? configuration->GetFlag(id, &flag)
+                 : kind == Kind::ConfInt   ? configuration->GetInt(id, &integer)
+                 : kind == Kind::ConfFloat ? configuration->GetFloat(id, &real)
+                                           : configuration->GetString(id, &text);
+        free(text);
+    }
+    return result;
+}
+
+int64_t configInt(IMarlixConfiguration* configuration, MarlixCode id)
+{
+    int64_t value = -1;
+    return configuration->GetInt(id, &value) == kMarlixOk ? value : -1;
+}
+
+int64_t statusInt(IMarlix* device, MarlixCode id)
+{
+    int64_t value = -1;
+    const auto status = query<IMarlixStatus>(device, IID_IMarlixStatus);
+    return status && status->GetInt(id, &value) == kMarlixOk ? value : -1;
+}
+
+QString configString(IMarlix* device, MarlixCode id)
+{
+    char* text = nullptr;
+    const auto configuration = query<IMarlixConfiguration>(device, IID_IMarlixConfiguration);
+    configuration->GetString(id, &text);
+    return takeString(text);
+}
+
+QProcessEnvironment probeEnvironment(const QString& stateDir)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("MARLIX_SIM_STATE_DIR"), stateDir);
+    env.insert(QStringLiteral("MARLIX_SIM_CONTROL"), QStringLiteral("none"));
+    env.remove(QStringLiteral("MARLIX_SIM_PROFILE"));
+    return env;
+}
+
+struct ProbeRun
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+ProbeRun runProbe(const QString& program, const QStringList& arguments, const QProcessEnvironment& env)
+{
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(program, arguments);
+    ProbeRun run;
+    if (!process.waitForFinished(30000))
+        return run;
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+} // namespace
+
+class TestSimulator : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void defaultFleetArrivesInProfileOrder();
+    void modelsAnswerOnlyTheirItems_data();
+    void modelsAnswerOnlyTheirItems();
+    void everyInterfaceAnswers();
+    void settersValidate_data();
+    void settersValidate();
+    void settingNotifiesOnDriverThread();
+    void statusFollowsSettings_data();
+    void statusFollowsSettings();
+    void pairedSubDeviceFollowsDuplex();
+    void releaseWithUnsavedWritesReverts();
+    void storedSettingsSurviveAFreshProcess();
+    void edidSizeQueryThenFill();
+    void conversionProbeTakesAnInput_data();
+    void conversionProbeTakesAnInput();
+    void displayModesHaveRealGeometry_data();
+    void displayModesHaveRealGeometry();
+    void unsubscribeWaitsForRunningCallback();
+    void hotPlugThroughControlSocket();
+    void controlRejectsBadCommands_data();
+    void controlRejectsBadCommands();
+    void faults_data();
+    void faults();
+    void malformedProfileIsRefused_data();
+    void malformedProfileIsRefused();
+    void malformedProfileAtStartGivesOneLine();
+    void missingLibraryGivesOneLine();
+    void killedWhileStoringLeavesAParsableFile();
+
+private:
+    void writeFile(const QString& path, const QByteArray& text);
+
+    QTemporaryDir m_root;
+    std::unique_ptr<QTemporaryDir> m_state;
+    QString m_socket;
+};
+
+void TestSimulator::initTestCase()
+{
+    QVERIFY(m_root.isValid());
+    m_socket = m_root.filePath(QStringLiteral("control.sock"));
+    qputenv("MARLIX_SIM_CONTROL", m_socket.toUtf8());
+    qunsetenv("MARLIX_SIM_PROFILE");
+    QVERIFY2(IsMarlixAPIPresent(), "the driver library did not load");
+}
+
+// Each test starts from a fresh fleet with an empty state directory.
+void TestSimulator::init()
+{
+    m_state = std::make_unique<QTemporaryDir>(m_root.filePath(QStringLiteral("state-XXXXXX")));
+    qputenv("MARLIX_SIM_STATE_DIR", m_state->path().toUtf8());
+    QString error;
+    QVERIFY2(simControl(QStringLiteral("clear"), &error), qPrintable(error));
+    QVERIFY2(simControl(QStringLiteral("profile default"), &error), qPrintable(error));
+}
+
+void TestSimulator::cleanup()
+{
+    simControl(QStringLiteral("clear"));
+    simControl(QStringLiteral("wait"));
+}
+
+void TestSimulator::writeFile(const QString& path, const QByteArray& text)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+void TestSimulator::defaultFleetArrivesInProfileOrder()
+{
+    DiscoveryRecorder recorder;
+    Held<IMarlixDiscovery> discovery(CreateMarlixDiscoveryInstance());
+    QCOMPARE(discovery->InstallDeviceNotifications(&recorder), kMarlixOk);
+    QTRY_COMPARE(recorder.arrivals(), 12);
+    const QStringList expected = {
+        "Lumaris Core Quad (3)", "Lumaris Core Quad (1)", "Lumaris Core Quad (4)", "Lumaris Core Quad (2)",
+        "Lumaris Core Duo (1)", "Lumaris Core Duo (2)", "Lumaris Home HDMI 2", "Lumaris Studio Pro",
+        "Lumaris Shuttle HD 2", "Lumaris Bolt HD 2", "Lumaris Studio 4K 2", "Lumaris Home HDMI Classic"};
+    QCOMPARE(recorder.arrivedNames(), expected);
+    QVERIFY2(!recorder.calledOnThread(std::this_thread::get_id()), "an arrival ran inside the caller's call");
+    QCOMPARE(discovery->UninstallDeviceNotifications(), kMarlixOk);
+
+    // The model attribute and the product name follow the product line.
+    const std::vector<std::pair<QString, int64_t>> models = {
+        {"Lumaris Core Quad (1)", 28}, {"Lumaris Core Duo (2)", 9}, {"Lumaris Home HDMI 2", 77},
+        {"Lumaris Studio Pro", 5}, {"Lumaris Shuttle HD 2", 66}, {"Lumaris Bolt HD 2", 67},
+        {"Lumaris Studio 4K 2", 84}, {"Lumaris Home HDMI Classic", 53}};
+    for (const auto& model : models) {
+        const auto device = findDevice(model.first);
+        QVERIFY2(device, qPrintable(model.first));
+        int64_t id = 0;
+        QCOMPARE(query<IMarlixAttributes>(device.get(), IID_IMarlixAttributes)->GetInt(kAttrModelId, &id), kMarlixOk);
+        QCOMPARE(id, model.second);
+        char* name = nullptr;
+        QCOMPARE(device->GetModelName(&name), kMarlixOk);
+        QVERIFY(model.first.startsWith(takeString(name)));
+    }
+}
+
+void TestSimulator::modelsAnswerOnlyTheirItems_data()
+{
+    QTest::addColumn<QString>("device");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<MarlixCode>("item");
+    QTest::addColumn<bool>("answered");
+
+    auto row = [](const char* name, const QString& device, Kind kind, MarlixCode item, bool answered) {
+        QTest::newRow(name) << device << static_cast<int>(kind) << item << answered;
+    };
+    row("studio pro has a reference input", kStudioPro, Kind::StatFlag, kStatusReferenceLocked, true);
+    row("core quad has no reference input", "Lumaris Core Quad (1)", Kind::StatFlag, kStatusReferenceLocked, false);
+    row("studio pro has analog output gain", kStudioPro, Kind::ConfFloat, kConfigVideoOutputComponentLumaGain, true);
+    row("studio 4k has no analog output gain", kStudio4K, Kind::ConfFloat, kConfigVideoOutputComponentLumaGain, false);
+    row("studio 4k links quad SDI", kStudio4K, Kind::AttrFlag, kAttrSDIQuadLink, true);
+    row("studio 4k packs 3D", kStudio4K, Kind::ConfInt, kConfigHDMI3DPackingFormat, true);
+    row("studio pro has deck control", kStudioPro, Kind::AttrInt, kAttrDeckControlConnections, true);
+    row("shuttle has no deck control", kShuttle, Kind::AttrInt, kAttrDeckControlConnections, false);
+    row("usb unit has no pcie link", kShuttle, Kind::StatInt, kStatusPCIExpressLinkWidth, false);
+    row("usb unit has no group", kShuttle, Kind::AttrInt, kAttrDeviceGroupId, false);
+    row("thunderbolt unit has a pcie link", "Lumaris Bolt HD 2", Kind::StatInt, kStatusPCIExpressLinkWidth, true);
+    row("thunderbolt unit has a headphone", "Lumaris Bolt HD 2", Kind::ConfFloat, kConfigHeadphoneVolume, true);
+    row("consumer card has hifi levels", "Lumaris Home HDMI 2", Kind::ConfFlag, kConfigAnalogAudioConsumerLevels, true);
+    row("consumer card has rca channels", "Lumaris Home HDMI 2", Kind::AttrInt, kAttrMaxRCAAudioInputChannels, true);
+    row("core duo owner sets duplex", "Lumaris Core Duo (1)", Kind::ConfInt, kConfigDuplexMode, true);
+    row("core duo partner does not", "Lumaris Core Duo (2)", Kind::ConfInt, kConfigDuplexMode, false);
+    row("label is a setting", kShuttle, Kind::ConfString, kConfigDeviceLabel, true);
+    row("flag read as int is refused", kStudioPro, Kind::AttrInt, kAttrReferenceInput, false);
+    row("int read as flag is refused", kStudioPro, Kind::ConfFlag, kConfigDefaultVideoOutputMode, false);
+    row("unknown item is refused", kStudioPro, Kind::AttrInt, MarlixFourCC("zzzz"), false);
+}
+
+void TestSimulator::modelsAnswerOnlyTheirItems()
+{
+    QFETCH(QString, device);
+    QFETCH(int, kind);
+    QFETCH(MarlixCode, item);
+    QFETCH(bool, answered);
+    const auto held = findDevice(device);
+    QVERIFY2(held, qPrintable(device));
+    const MarlixResult result = readItem(held.get(), static_cast<Kind>(kind), item);
+    QVERIFY2((result == kMarlixOk) == answered, qPrintable(QString::number(result, 16)));
+    if (!answered)
+        QVERIFY(result < 0);
+}
+
+void TestSimulator::everyInterfaceAnswers()
+{
+    const auto device = findDevice(kStudioPro);
+    QVERIFY(device);
+    for (const MarlixIID& iid : {IID_IMarlixAttributes, IID_IMarlixConfiguration, IID_IMarlixNotification,
+                                 IID_IMarlixStatus, IID_IMarlixInput, IID_IMarlixOutput}) {
+        const auto object = query<IMarlixUnknown>(device.get(), iid);
+        QVERIFY(object);
+        // Every interface of the device leads to the others.
+        QVERIFY(query<IMarlixUnknown>(object.get(), IID_IMarlixStatus));
+    }
+    const MarlixIID unknown = {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}};
+    void* out = &out;
+    QCOMPARE(device->QueryInterface(unknown, &out), kMarlixNoInterface);
+    QVERIFY(out == nullptr);
+
+    Held<IMarlixAPIInformation> information(CreateMarlixAPIInformationInstance());
+    char* version = nullptr;
+    QCOMPARE(information->GetString(kInfoVersion, &version), kMarlixOk);
+    QVERIFY(!takeString(version).isEmpty());
+    QVERIFY(Held<IMarlixVideoConversion>(CreateVideoConversionInstance()));
+}
+
+void TestSimulator::settersValidate_data()
+{
+    QTest::addColumn<QString>("device");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<MarlixCode>("item");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<bool>("accepted");
+
+    auto row = [](const char* name, const QString& device, Kind kind, MarlixCode item, const QVariant& value,
+                  bool accepted) {
+        QTest::newRow(name) << device << static_cast<int>(kind) << item << value << accepted;
+    };
+    const auto code = [](const char (&s)[5]) { return QVariant::fromValue<qlonglong>(MarlixFourCC(s)); };
+    row("output mode the device has", kStudioPro, Kind::ConfInt, kConfigDefaultVideoOutputMode, code("Hp25"), true);
+    row("output mode the device lacks", kStudioPro, Kind::ConfInt, kConfigDefaultVideoOutputMode, code("4k29"), false);
+    row("input connection it has", kStudioPro, Kind::ConfInt, kConfigVideoInputConnection, qlonglong(kVideoComposite), true);
+    row("optical input it lacks", kStudioPro, Kind::ConfInt, kConfigVideoInputConnection, qlonglong(kVideoOptical), false);
+    row("two inputs at once", kStudioPro, Kind::ConfInt, kConfigVideoInputConnection, qlonglong(3), false);
+    row("analog outputs together", kStudioPro, Kind::ConfInt, kConfigVideoOutputConnection, qlonglong(56), true);
+    row("no outputs at all", kStudioPro, Kind::ConfInt, kConfigVideoOutputConnection, qlonglong(0), false);
+    row("idle operation choice", kStudioPro, Kind::ConfInt, kConfigVideoOutputIdleOperation, code("lafa"), true);
+    row("idle operation unknown", kStudioPro, Kind::ConfInt, kConfigVideoOutputIdleOperation, code("gray"), false);
+    row("reference offset in range", kStudioPro, Kind::ConfInt, kConfigReferenceInputSamples, qlonglong(-511), true);
+    row("reference offset too far", kStudioPro, Kind::ConfInt, kConfigReferenceInputSamples, qlonglong(512), false);
+    row("conversion it has", kStudioPro, Kind::ConfInt, kConfigVideoOutputConversionMode, code("HWcc"), true);
+    row("conversion it lacks", kStudioPro, Kind::ConfInt, kConfigVideoOutputConversionMode, code("HWud"), false);
+    row("channel level in range", kStudioPro, Kind::ConfFloat, kConfigAnalogAudioInputScale3, 11.5, true);
+    row("channel level too loud", kStudioPro, Kind::ConfFloat, kConfigAnalogAudioInputScale3, 20.0, false);
+    row("level not a number", kStudioPro, Kind::ConfFloat, kConfigAnalogAudioInputScale3, qQNaN(), false);
+    row("flag setting", kStudioPro, Kind::ConfFlag, kConfigOutput1080pAsPsF, true, true);
+    row("flag written as int", kStudioPro, Kind::ConfInt, kConfigOutput1080pAsPsF, qlonglong(1), false);
+    row("int written as flag", kStudioPro, Kind::ConfFlag, kConfigDefaultVideoOutputMode, true, false);
+    row("label text", kShuttle, Kind::ConfString, kConfigDeviceLabel, QStringLiteral("Edit bay \u00e9 2"), true);
+    row("label too long", kShuttle, Kind::ConfString, kConfigDeviceLabel, QString(300, 'x'), false);
+    row("setting the device lacks", kShuttle, Kind::ConfInt, kConfigReferenceInputSamples, qlonglong(0), false);
+}
+
+// An accepted value reads back; a refused one is negative and changes nothing.
+void TestSimulator::settersValidate()
+{
+    QFETCH(QString, device);
+    QFETCH(int, kind);
+    QFETCH(MarlixCode, item);
+    QFETCH(QVariant, value);
+    QFETCH(bool, accepted);
+    const auto held = findDevice(device);
+    const auto configuration = query<IMarlixConfiguration>(held.get(), IID_IMarlixConfiguration);
+    QVERIFY(configuration);
+
+    int64_t integerBefore = 0, integerAfter = 0;
+    bool flagBefore = false, flagAfter = false;
+    double realBefore = 0, realAfter = 0;
+    char* textBefore = nullptr;
+    char* textAfter = nullptr;
+    MarlixResult result = kMarlixFail;
+    switch (static_cast<Kind>(kind)) {
+    case Kind::ConfInt:
+        configuration->GetInt(item, &integerBefore);
+        result = configuration->SetInt(item, value.toLongLong());
+        configuration->GetInt(item, &integerAfter);
+        QCOMPARE(integerAfter, accepted ? int64_t(value.toLongLong()) : integerBefore);
+        break;
+    case Kind::ConfFlag:
+        configuration->GetFlag(item, &flagBefore);
+        result = configuration->SetFlag(item, value.toBool());
+        configuration->GetFlag(item, &flagAfter);
+        QCOMPARE(flagAfter, accepted ? value.toBool() : flagBefore);
+        break;
+    case Kind::ConfFloat:
+        configuration->GetFloat(item, &realBefore);
+        result = configuration->SetFloat(item, value.toDouble());
+        configuration->GetFloat(item, &realAfter);
+        QCOMPARE(realAfter, accepted ? value.toDouble() : realBefore);
+        break;
+    default: {
+        configuration->GetString(item, &textBefore);
+        result = configuration->SetString(item, value.toString().toUtf8().constData());
+        configuration->GetString(item, &textAfter);
+        const QString before = takeString(textBefore);
+        QCOMPARE(takeString(textAfter), accepted ? value.toString() : before);
+        break;
+    }
+    }
+    QVERIFY2((result == kMarlixOk) == accepted && (accepted || result < 0),
+             qPrintable(QString::number(result, 16)));
+}
+
+void TestSimulator::settingNotifiesOnDriverThread()
+{
+    const auto device = findDevice(kStudioPro);
+    const auto notification = query<IMarlixNotification>(device.get(), IID_IMarlixNotification);
+    const auto configuration = query<IMarlixConfiguration>(device.get(), IID_IMarlixConfiguration);
+    NotificationRecorder recorder;
+    QCOMPARE(notification->Subscribe(kTopicPreferences, &recorder), kMarlixOk);
+    QCOMPARE(recorder.references(), 2u);
+    QCOMPARE(configuration->SetInt(kConfigReferenceInputSamples, 42), kMarlixOk);
+    QTRY_COMPARE(recorder.count(kTopicPreferences), 1);
+    QVERIFY(!recorder.calledOnThread(std::this_thread::get_id()));
+
+    // A refused value changes nothing and tells nobody.
+    QVERIFY(configuration->SetInt(kConfigReferenceInputSamples, 9999) < 0);
+    QVERIFY(simControl(QStringLiteral("wait")));
+    QCOMPARE(recorder.count(kTopicPreferences), 1);
+
+    QCOMPARE(notification->Unsubscribe(kTopicPreferences, &recorder), kMarlixOk);
+    QCOMPARE(recorder.references(), 1u);
+    QVERIFY(notification->Unsubscribe(kTopicPreferences, &recorder) < 0);
+}
+
+void TestSimulator::statusFollowsSettings_data()
+{
+    QTest::addColumn<MarlixCode>("mode");
+    QTest::addColumn<bool>("psf");
+    QTest::addColumn<qlonglong>("flags");
+
+    QTest::newRow("1080p25 as PsF") << MarlixFourCC("Hp25") << true << qlonglong(kModeFlagPsF);
+    QTest::newRow("1080p25 progressive") << MarlixFourCC("Hp25") << false << qlonglong(0);
+    QTest::newRow("1080i59.94 is never PsF") << MarlixFourCC("Hi59") << true << qlonglong(0);
+    QTest::newRow("720p59.94 is never PsF") << MarlixFourCC("hp59") << true << qlonglong(0);
+}
+
+void TestSimulator::statusFollowsSettings()
+{
+    QFETCH(MarlixCode, mode);
+    QFETCH(bool, psf);
+    QFETCH(qlonglong, flags);
+    const auto device = findDevice(kStudioPro);
+    const auto notification = query<IMarlixNotification>(device.get(), IID_IMarlixNotification);
+    const auto configuration = query<IMarlixConfiguration>(device.get(), IID_IMarlixConfiguration);
+    NotificationRecorder recorder;
+    QCOMPARE(configuration->SetInt(kConfigDefaultVideoOutputMode, kModeNTSC), kMarlixOk);
+    QCOMPARE(notification->Subscribe(kTopicStatus, &recorder), kMarlixOk);
+    QCOMPARE(configuration->SetFlag(kConfigOutput1080pAsPsF, psf), kMarlixOk);
+    QCOMPARE(configuration->SetInt(kConfigDefaultVideoOutputMode, mode), kMarlixOk);
+    QCOMPARE(statusInt(device.get(), kStatusCurrentVideoOutputMode), int64_t(mode));
+    QCOMPARE(statusInt(device.get(), kStatusCurrentVideoOutputFlags), int64_t(flags));
+    QTRY_VERIFY(recorder.count(kTopicStatus) >= 1);
+    QCOMPARE(notification->Unsubscribe(kTopicStatus, &recorder), kMarlixOk);
+}
+
+void TestSimulator::pairedSubDeviceFollowsDuplex()
+{
+    const auto owner = findDevice(QStringLiteral("Lumaris Core Duo (1)"));
+    const auto partner = findDevice(QStringLiteral("Lumaris Core Duo (2)"));
+    const auto notification = query<IMarlixNotification>(partner.get(), IID_IMarlixNotification);
+    NotificationRecorder recorder;
+    QCOMPARE(notification->Subscribe(kTopicStatus, &recorder), kMarlixOk);
+    QCOMPARE(statusInt(partner.get(), kStatusDuplexMode), int64_t(kDuplexHalf));
+
+    const auto configuration = query<IMarlixConfiguration>(owner.get(), IID_IMarlixConfiguration);
+    QCOMPARE(configuration->SetInt(kConfigDuplexMode, kDuplexFull), kMarlixOk);
+    QCOMPARE(statusInt(owner.get(), kStatusDuplexMode), int64_t(kDuplexFull));
+    QVERIFY(statusInt(partner.get(), kStatusDuplexMode) != int64_t(kDuplexHalf));
+    QTRY_COMPARE(recorder.count(kTopicStatus), 1);
+    QCOMPARE(notification->Unsubscribe(kTopicStatus, &recorder), kMarlixOk);
+}
+
+void TestSimulator::releaseWithUnsavedWritesReverts()
+{
+    const auto device = findDevice(kShuttle);
+    const auto notification = query<IMarlixNotification>(device.get(), IID_IMarlixNotification);
+    NotificationRecorder recorder;
+    QCOMPARE(notification->Subscribe(kTopicPreferences, &recorder), kMarlixOk);
+    {
+        const auto configuration = query<IMarlixConfiguration>(device.get(), IID_IMarlixConfiguration);
+        QCOMPARE(configuration->SetString(kConfigDeviceLabel, "Saved"), kMarlixOk);
+        QCOMPARE(configuration->WriteToPreferences(), kMarlixOk);
+        QCOMPARE(configuration->SetString(kConfigDeviceLabel, "Unsaved"), kMarlixOk);
+        QCOMPARE(configString(device.get(), kConfigDeviceLabel), QStringLiteral("Unsaved"));
+    }
+    QCOMPARE(configString(device.get(), kConfigDeviceLabel), QStringLiteral("Saved"));
+    // Two writes and the revert.
+    QTRY_COMPARE(recorder.count(kTopicPreferences), 3);
+    QCOMPARE(notification->Unsubscribe(kTopicPreferences, &recorder), kMarlixOk);
+
+    // Saved values stay when the interface goes.
+    {
+        const auto configuration = query<IMarlixConfiguration>(device.get(), IID_IMarlixConfiguration);
+        QCOMPARE(configuration->SetInt(kConfigVideoOutputIdleOperation, kIdleLastFrame), kMarlixOk);
+        QCOMPARE(configuration->WriteToPreferences(), kMarlixOk);
+    }
+    const auto configuration = query<IMarlixConfiguration>(device.get(), IID_IMarlixConfiguration);
+    QCOMPARE(configInt(configuration.get(), kConfigVideoOutputIdleOperation), int64_t(kIdleLastFrame));
+}
+
+void TestSimulator::storedSettingsSurviveAFreshProcess()
+{
+    {
+        const auto device = findDevice(kStudio4K);
+        const auto configuration = query<IMarlixConfiguration>(device.get(), IID_IMarlixConfiguration);
+        QCOMPARE(configuration->SetString(kConfigDeviceLabel, "Grading \u2013 A"), kMarlixOk);
+        QCOMPARE(configuration->WriteToPreferences(), kMarlixOk);
+        QCOMPARE(configuration->SetString(kConfigDeviceLabel, "never stored"), kMarlixOk);
+    }
+    const ProbeRun run = runProbe(SIM_PROBE, {QStringLiteral("label"), kStudio4K}, probeEnvironment(m_state->path()));
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out.trimmed(), QStringLiteral("Grading \u2013 A"));
+    QCOMPARE(run.err, QString());
+
+    struct stat info = {};
+    const QStringList files = QDir(m_state->path()).entryList({QStringLiteral("*.json")});
+    QCOMPARE(files.size(), 1);
+    QCOMPARE(stat(QFile::encodeName(m_state->filePath(files.first())).constData(), &info), 0);
+    QCOMPARE(info.st_mode & 0777, mode_t(0600));
+}
+
+void TestSimulator::edidSizeQueryThenFill()
+{
+    const auto device = findDevice(kStudioPro);
+    const auto status = query<IMarlixStatus>(device.get(), IID_IMarlixStatus);
+    uint32_t size = 0;
+    QCOMPARE(status->GetBytes(kStatusReceivedEDID, nullptr, &size), kMarlixOk);
+    QCOMPARE(size, 256u);
+    QByteArray edid(int(size), '\0');
+    uint32_t small = 100;
+    QVERIFY(status->GetBytes(kStatusReceivedEDID, edid.data(), &small) < 0);
+    QCOMPARE(status->GetBytes(kStatusReceivedEDID, edid.data(), &size), kMarlixOk);
+    QCOMPARE(edid.left(8), QByteArray::fromHex("00ffffffffffff00"));
+    for (int block = 0; block < 2; ++block) {
+        quint8 sum = 0;
+        for (int i = 0; i < 128; ++i)
+            sum = quint8(sum + quint8(edid[block * 128 + i]));
+        QCOMPARE(sum, quint8(0));
+    }
+    QVERIFY(edid.contains("Lumaris"));
+
+    const auto sdiOnly = findDevice(QStringLiteral("Lumaris Core Quad (1)"));
+    QVERIFY(query<IMarlixStatus>(sdiOnly.get(), IID_IMarlixStatus)->GetBytes(kStatusReceivedEDID, nullptr, &size) < 0);
+}
+
+void TestSimulator::conversionProbeTakesAnInput_data()
+{
+    QTest::addColumn<QString>("device");
+    QTest::addColumn<MarlixCode>("mode");
+    QTest::addColumn<bool>("supported");
+
+    QTest::newRow("hardware letterbox on studio pro") << kStudioPro << kConversionHWLetterbox << true;
+    QTest::newRow("no software letterbox on studio pro") << kStudioPro << kConversionLetterbox << false;
+    QTest::newRow("uhd to hd on studio 4k") << kStudio4K << kConversionUHDtoHD << true;
+    QTest::newRow("software letterbox on shuttle") << kShuttle << kConversionLetterbox << true;
+    QTest::newRow("no conversions at all on core quad") << "Lumaris Core Quad (1)" << kConversionNone << false;
+}
+
+void TestSimulator::conversionProbeTakesAnInput()
+{
+    QFETCH(QString, device);
+    QFETCH(MarlixCode, mode);
+    QFETCH(bool, supported);
+    const auto held = findDevice(device);
+    const auto attributes = query<IMarlixAttributes>(held.get(), IID_IMarlixAttributes);
+    int64_t value = mode;
+    QCOMPARE(attributes->GetInt(kAttrSupportedOutputConversion, &value) >= 0, supported);
+}
+
+void TestSimulator::displayModesHaveRealGeometry_data()
+{
+    QTest::addColumn<MarlixCode>("mode");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<qlonglong>("duration");
+    QTest::addColumn<qlonglong>("scale");
+    QTest::addColumn<MarlixCode>("dominance");
+
+    QTest::newRow("NTSC") << kModeNTSC << 720 << 486 << 1001LL << 30000LL << kFieldLower;
+    QTest::newRow("PAL") << kModePAL << 720 << 576 << 1000LL << 25000LL << kFieldUpper;
+    QTest::newRow("720p59.94") << kModeHD720p5994 << 1280 << 720 << 1001LL << 60000LL << kFieldProgressive;
+    QTest::newRow("1080i50") << kModeHD1080i50 << 1920 << 1080 << 1000LL << 25000LL << kFieldUpper;
+    QTest::newRow("1080p23.98") << kModeHD1080p2398 << 1920 << 1080 << 1001LL << 24000LL << kFieldProgressive;
+    QTest::newRow("2K DCI 24") << kMode2KDCI24 << 2048 << 1080 << 1000LL << 24000LL << kFieldProgressive;
+    QTest::newRow("2160p59.94") << kMode4K2160p5994 << 3840 << 2160 << 1001LL << 60000LL << kFieldProgressive;
+    QTest::newRow("4K DCI 25") << kMode4KDCI25 << 4096 << 2160 << 1000LL << 25000LL << kFieldProgressive;
+}
+
+void TestSimulator::displayModesHaveRealGeometry()
+{
+    QFETCH(MarlixCode, mode);
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(qlonglong, duration);
+    QFETCH(qlonglong, scale);
+    QFETCH(MarlixCode, dominance);
+    const auto device = findDevice(kStudio4K);
+    const auto output = query<IMarlixOutput>(device.get(), IID_IMarlixOutput);
+    IMarlixDisplayModeIterator* rawIterator = nullptr;
+    QCOMPARE(output->GetDisplayModeIterator(&rawIterator), kMarlixOk);
+    Held<IMarlixDisplayModeIterator> iterator(rawIterator);
+    IMarlixDisplayMode* raw = nullptr;
+    Held<IMarlixDisplayMode> found;
+    QSet<MarlixCode> seen;
+    while (iterator->Next(&raw) == kMarlixOk) {
+        Held<IMarlixDisplayMode> held(raw);
+        QVERIFY2(!seen.contains(held->GetDisplayMode()), "a mode came twice");
+        seen.insert(held->GetDisplayMode());
+        if (held->GetDisplayMode() == mode)
+            found = std::move(held);
+    }
+    QVERIFY(found);
+    QCOMPARE(found->GetWidth(), width);
+    QCOMPARE(found->GetHeight(), height);
+    int64_t frameDuration = 0, timeScale = 0;
+    QCOMPARE(found->GetFrameRate(&frameDuration, &timeScale), kMarlixOk);
+    QCOMPARE(frameDuration, int64_t(duration));
+    QCOMPARE(timeScale, int64_t(scale));
+    QCOMPARE(found->GetFieldDominance(), dominance);
+    char* name = nullptr;
+    QCOMPARE(found->GetName(&name), kMarlixOk);
+    QVERIFY(!takeString(name).isEmpty());
+}
+
+// Unsubscribe returns only once the running callback has returned, and nothing follows.
+void TestSimulator::unsubscribeWaitsForRunningCallback()
+{
+    const auto device = findDevice(kStudioPro);
+    const auto notification = query<IMarlixNotification>(device.get(), IID_IMarlixNotification);
+    NotificationRecorder recorder;
+    std::mutex mutex;
+    std::condition_variable changed;
+    bool entered = false;
+    bool unsubscribing = false;
+    bool unsubscribed = false;
+    bool returnedEarly = false;
+    recorder.hook = [&] {
+        std::unique_lock<std::mutex> lock(mutex);
+        if (entered)
+            return;
+        entered = true;
+        changed.notify_all();
+        changed.wait(lock, [&] { return unsubscribing; });
+        // A correct Unsubscribe cannot finish while this callback still runs.
+        returnedEarly = changed.wait_for(lock, std::chrono::milliseconds(200), [&] { return unsubscribed; });
+    };
+    QCOMPARE(notification->Subscribe(kTopicStatus, &recorder), kMarlixOk);
+    QVERIFY(simControl(QStringLiteral("storm studio-pro stat 5")));
+    {
+        std::unique_lock<std::mutex> lock(mutex);
+        QVERIFY(changed.wait_for(lock, std::chrono::seconds(10), [&] { return entered; }));
+    }
+    std::thread unsubscriber([&] {
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            unsubscribing = true;
+        }
+        changed.notify_all();
+        notification->Unsubscribe(kTopicStatus, &recorder);
+        std::lock_guard<std::mutex> lock(mutex);
+        unsubscribed = true;
+        changed.notify_all();
+    });
+    unsubscriber.join();
+    QVERIFY2(!returnedEarly, "Unsubscribe returned while its callback was running");
+    QCOMPARE(recorder.count(kTopicStatus), 1);
+    QVERIFY(simControl(QStringLiteral("storm studio-pro stat 5")));
+    QVERIFY(simControl(QStringLiteral("wait")));
+    QCOMPARE(recorder.count(kTopicStatus), 1);
+    QCOMPARE(recorder.references(), 1u);
+}
+
+void TestSimulator::hotPlugThroughControlSocket()
+{
+    struct stat info = {};
+    QCOMPARE(stat(QFile::encodeName(m_socket).constData(), &info), 0);
+    QVERIFY(S_ISSOCK(info.st_mode));
+    QCOMPARE(info.st_mode & 0777, mode_t(0600));
+
+    DiscoveryRecorder recorder;
+    Held<IMarlixDiscovery> discovery(CreateMarlixDiscoveryInstance());
+    QCOMPARE(discovery->InstallDeviceNotifications(&recorder), kMarlixOk);
+    QTRY_COMPARE(recorder.arrivals(), 12);
+    IMarlix* before = recorder.arrived(kStudioPro);
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("MARLIX_SIM_CONTROL"), m_socket);
+    ProbeRun run = runProbe(SIM_CTL, {QStringLiteral("unplug"), QStringLiteral("studio-pro")}, env);
+    QCOMPARE(run.exitCode, 0);
+    QTRY_VERIFY(recorder.removed(before));
+    QVERIFY(!findDevice(kStudioPro));
+    char* name = nullptr;
+    QCOMPARE(before->GetModelName(&name), kMarlixDisconnected);
+
+    run = runProbe(SIM_CTL, {QStringLiteral("plug"), QStringLiteral("studio-pro")}, env);
+    QCOMPARE(run.exitCode, 0);
+    QTRY_COMPARE(recorder.arrivals(), 13);
+    QVERIFY(recorder.arrived(kStudioPro) != before);
+    QVERIFY(!recorder.calledOnThread(std::this_thread::get_id()));
+
+    run = runProbe(SIM_CTL, {QStringLiteral("signal"), QStringLiteral("studio-pro"), QStringLiteral("Hi50")}, env);
+    QCOMPARE(run.exitCode, 0);
+    const auto device = findDevice(kStudioPro);
+    QCOMPARE(statusInt(device.get(), kStatusDetectedVideoInputMode), int64_t(kModeHD1080i50));
+    run = runProbe(SIM_CTL, {QStringLiteral("list")}, env);
+    QCOMPARE(run.out.count('\n'), 12);
+
+    // After uninstalling, nothing more arrives.
+    QCOMPARE(discovery->UninstallDeviceNotifications(), kMarlixOk);
+    QVERIFY(simControl(QStringLiteral("unplug shuttle-hd-2")));
+    QVERIFY(simControl(QStringLiteral("wait")));
+    QCOMPARE(recorder.removals(), 1);
+}
+
+void TestSimulator::controlRejectsBadCommands_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("fault");
+
+    QTest::newRow("unknown command") << QStringList{"explode"} << "unknown command 'explode'";
+    QTest::newRow("unknown device") << QStringList{"unplug", "nosuch"} << "unknown device 'nosuch'";
+    QTest::newRow("missing argument") << QStringList{"plug"} << "usage: plug DEVICE";
+    QTest::newRow("mode the input lacks") << QStringList{"signal", "studio-pro", "4k60"} << "cannot capture '4k60'";
+    QTest::newRow("not a mode code") << QStringList{"signal", "studio-pro", "1080i"} << "not a four-character mode";
+    QTest::newRow("no reference input") << QStringList{"reference", "core-quad-1", "Hi59"} << "no reference input";
+    QTest::newRow("status item it lacks") << QStringList{"status", "shuttle-hd-2", "pwid", "4"} << "no status item 'pwid'";
+    QTest::newRow("status value of wrong kind") << QStringList{"status", "studio-pro", "refl", "maybe"} << "takes a flag";
+    QTest::newRow("unknown operation") << QStringList{"fail", "studio-pro", "Configuration.Explode"} << "unknown operation";
+    QTest::newRow("storm too large") << QStringList{"storm", "studio-pro", "pref", "99999999"} << "the count must be";
+    QTest::newRow("already plugged") << QStringList{"plug", "studio-pro"} << "already plugged in";
+}
+
+// One line naming the fault, a non-zero exit, and the fleet unchanged.
+void TestSimulator::controlRejectsBadCommands()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, fault);
+    QString listBefore, listAfter;
+    QVERIFY(simControl(QStringLiteral("list"), &listBefore));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("MARLIX_SIM_CONTROL"), m_socket);
+    const ProbeRun run = runProbe(SIM_CTL, arguments, env);
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.out, QString());
+    QCOMPARE(run.err.count('\n'), 1);
+    QVERIFY2(run.err.contains(fault), qPrintable(run.err));
+    QVERIFY(simControl(QStringLiteral("list"), &listAfter));
+    QCOMPARE(listAfter, listBefore);
+}
+
+void TestSimulator::faults_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("failingReads");
+    QTest::addColumn<bool>("vanishes");
+
+    QTest::newRow("read fails until cleared") << "fail studio-pro Configuration.GetInt:dvom" << 3 << false;
+    QTest::newRow("read fails once") << "fail studio-pro GetInt:dvom 1" << 1 << false;
+    QTest::newRow("any device") << "fail * Configuration.GetInt:dvom" << 3 << false;
+    QTest::newRow("device vanishes mid-call") << "vanish studio-pro Configuration.GetInt:dvom" << 3 << true;
+}
+
+void TestSimulator::faults()
+{
+    QFETCH(QString, command);
+    QFETCH(int, failingReads);
+    QFETCH(bool, vanishes);
+    DiscoveryRecorder recorder;
+    Held<IMarlixDiscovery> discovery(CreateMarlixDiscoveryInstance());
+    QCOMPARE(discovery->InstallDeviceNotifications(&recorder), kMarlixOk);
+    QTRY_COMPARE(recorder.arrivals(), 12);
+
+    const auto device = findDevice(kStudioPro);
+    const auto configuration = query<IMarlixConfiguration>(device.get(), IID_IMarlixConfiguration);
+    QString error;
+    QVERIFY2(simControl(command, &error), qPrintable(error));
+    int failed = 0;
+    for (int i = 0; i < 3; ++i)
+        failed += configInt(configuration.get(), kConfigDefaultVideoOutputMode) < 0 ? 1 : 0;
+    QCOMPARE(failed, failingReads);
+    // Other items of the device stay readable unless the device is gone.
+    QCOMPARE(configInt(configuration.get(), kConfigReferenceInputSamples) < 0, vanishes);
+    QTRY_COMPARE(recorder.removals(), vanishes ? 1 : 0);
+    QVERIFY(simControl(QStringLiteral("clear")));
+    if (vanishes) {
+        QVERIFY(recorder.removed(device.get()));
+        QVERIFY(simControl(QStringLiteral("plug studio-pro")));
+        QTRY_COMPARE(recorder.arrivals(), 13);
+    } else {
+        QVERIFY(configInt(configuration.get(), kConfigDefaultVideoOutputMode) >= 0);
+    }
+    QCOMPARE(discovery->UninstallDeviceNotifications(), kMarlixOk);
+}
+
+void TestSimulator::malformedProfileIsRefused_data()
+{
+    QTest::addColumn<QByteArray>("profile");
+    QTest::addColumn<QString>("fault");
+
+    const QByteArray device = R"("id": "d", "modelName": "Lumaris Core SDI", "attributes": {"rvid": 1})";
+    QTest::newRow("empty file") << QByteArray() << "unexpected end of input";
+    QTest::newRow("syntax error") << QByteArray(R"({"devices": [)") << "syntax error";
+    QTest::newRow("devices not an array") << QByteArray(R"({"devices": {}})") << "\"devices\" array";
+    QTest::newRow("unknown template") << QByteArray(R"({"devices": [{)" + device + R"(, "template": "x"}]})")
+                                     << "unknown template 'x'";
+    QTest::newRow("template cycle") << QByteArray(R"({"templates": {"a": {"base": "b"}, "b": {"base": "a"}},
+                                         "devices": [{)" + device + R"(, "template": "a"}]})")
+                                    << "nest too deeply";
+    QTest::newRow("no model id") << QByteArray(R"({"devices": [{"id": "d", "modelName": "M"}]})") << "'rvid'";
+    QTest::newRow("item code too long") << QByteArray(R"({"devices": [{)" + device + R"(, "status": {"busyy": 0}}]})")
+                                        << "'busyy' is not a four-character code";
+    QTest::newRow("default outside its domain")
+        << QByteArray(R"({"devices": [{)" + device + R"(, "outputModes": ["sd"],
+                 "configuration": {"dvom": {"type": "int", "default": "Hp60", "mode": "output"}}}]})")
+        << "not an output mode";
+    QTest::newRow("default of wrong type")
+        << QByteArray(R"({"devices": [{)" + device + R"(, "configuration": {"fdfr": {"type": "flag", "default": 1}}}]})")
+        << "does not fit type 'flag'";
+    QTest::newRow("unknown display mode") << QByteArray(R"({"devices": [{)" + device + R"(, "inputModes": ["8k"]}]})")
+                                          << "unknown display mode or group '8k'";
+    QTest::newRow("device id twice") << QByteArray(R"({"devices": [{)" + device + "}, {" + device + "}]}")
+                                     << "used twice";
+}
+
+void TestSimulator::malformedProfileIsRefused()
+{
+    QFETCH(QByteArray, profile);
+    QFETCH(QString, fault);
+    const QString path = m_root.filePath(QStringLiteral("bad-profile.json"));
+    writeFile(path, profile);
+    QString before, after, error;
+    QVERIFY(simControl(QStringLiteral("list"), &before));
+    QVERIFY(!simControl(QStringLiteral("profile ") + path, &error));
+    QVERIFY2(error.contains(path) && error.contains(fault), qPrintable(error));
+    QVERIFY(!error.contains('\n'));
+    QVERIFY(simControl(QStringLiteral("list"), &after));
+    QCOMPARE(after, before);
+}
+
+void TestSimulator::malformedProfileAtStartGivesOneLine()
+{
+    const QString path = m_root.filePath(QStringLiteral("start-profile.json"));
+    writeFile(path, R"({"devices": [{"id": "x"}]})");
+    QProcessEnvironment env = probeEnvironment(m_state->path());
+    env.insert(QStringLiteral("MARLIX_SIM_PROFILE"), path);
+    const ProbeRun run = runProbe(SIM_PROBE, {QStringLiteral("list")}, env);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QString());
+    QCOMPARE(run.err.count('\n'), 1);
+    QVERIFY2(run.err.contains(path) && run.err.contains("modelName"), qPrintable(run.err));
+
+    // A good profile of its own is used instead of the default fleet.
+    writeFile(path, R"({"devices": [{"id": "x", "modelName": "Lumaris Core SDI", "attributes": {"rvid": 1}}]})");
+    const ProbeRun good = runProbe(SIM_PROBE, {QStringLiteral("list")}, env);
+    QCOMPARE(good.out, QStringLiteral("Lumaris Core SDI\t1\n"));
+    QCOMPARE(good.err, QString());
+}
+
+// Without the library every factory answers null after one line of loader text; the
+// preview library, which the simulator does not provide, adds its own line when asked.
+void TestSimulator::missingLibraryGivesOneLine()
+{
+    const ProbeRun missing = runProbe(SIM_PROBE_NOLIB, {QStringLiteral("factories")}, probeEnvironment(m_state->path()));
+    QCOMPARE(missing.exitCode, 0);
+    QCOMPARE(missing.out, QStringLiteral("present 0 iterator 0 discovery 0 preview 0\n"));
+    const QStringList lines = missing.err.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 2);
+    QVERIFY2(lines[0].contains("libMarlixAPI.so"), qPrintable(missing.err));
+    QVERIFY2(lines[1].contains("libMarlixPreviewAPI.so"), qPrintable(missing.err));
+
+    const ProbeRun present = runProbe(SIM_PROBE, {QStringLiteral("factories")}, probeEnvironment(m_state->path()));
+    QCOMPARE(present.out, QStringLiteral("present 1 iterator 1 discovery 1 preview 0\n"));
+    QCOMPARE(present.err.split('\n', Qt::SkipEmptyParts).size(), 1);
+}
+
+// Killed at any point of storing, the device's file holds the old or the new state.
+void TestSimulator::killedWhileStoringLeavesAParsableFile()
+{
+    const QProcessEnvironment env = probeEnvironment(m_state->path());
+    QString lastLabel;
+    for (int round = 0; round < 20; ++round) {
+        QProcess hammer;
+        hammer.setProcessEnvironment(env);
+        hammer.start(SIM_PROBE, {QStringLiteral("hammer"), kShuttle});
+        const int writes = QRandomGenerator::global()->bounded(1, 40);
+        int seen = 0;
+        while (seen < writes && hammer.waitForReadyRead(10000)) {
+            while (hammer.canReadLine() && seen < writes)
+                seen += hammer.readLine().startsWith("wrote") ? 1 : 0;
+        }
+        QVERIFY2(seen == writes, qPrintable(QString::fromUtf8(hammer.readAllStandardError())));
+        hammer.kill();
+        QVERIFY(hammer.waitForFinished(10000));
+
+        const QStringList files = QDir(m_state->path()).entryList({QStringLiteral("*.json")});
+        QCOMPARE(files.size(), 1);
+        QFile file(m_state->filePath(files.first()));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QJsonParseError parseError;
+        const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
+        QVERIFY2(parseError.error == QJsonParseError::NoError, qPrintable(parseError.errorString()));
+        lastLabel = document.object().value("configuration").toObject().value("dila").toObject().value("string").toString();
+        QVERIFY2(lastLabel.startsWith("value-"), qPrintable(lastLabel));
+    }
+    // A fresh process reads what the last one stored.
+    const ProbeRun run = runProbe(SIM_PROBE, {QStringLiteral("label"), kShuttle}, env);
+    QCOMPARE(run.out.trimmed(), lastLabel);
+}
+
+QTEST_GUILESS_MAIN(TestSimulator)
+#include "tst_simulator.moc"
