@@ -1,0 +1,172 @@
+#include "FlatImageButton.h"
+
+#include "CommonGui.h"
+
+#include <QEvent>
+#include <QPainter>
+
+#include <cmath>
+
+FlatImageButton::FlatImageButton(QWidget* parent)
+    : QAbstractButton(parent)
+{
+}
+
+FlatImageButton::FlatImageButton(const QPixmap& image, QWidget* parent)
+    : QAbstractButton(parent)
+{
+    setImage(image);
+}
+
+FlatImageButton::FlatImageButton(const QString& resourceName, QWidget* parent)
+    : QAbstractButton(parent)
+{
+    setImage(resourceName);
+}
+
+void FlatImageButton::setImage(const QPixmap& image)
+{
+    m_image = image;
+    resizeToFit();
+    update();
+}
+
+void FlatImageButton::setImage(const QString& resourceName)
+{
+    setImage(CommonGui::pixmap(resourceName));
+}
+
+void FlatImageButton::setDisabledImage(const QPixmap& image)
+{
+    m_disabledImage = image;
+    update();
+}
+
+void FlatImageButton::setDisabledImage(const QString& resourceName)
+{
+    setDisabledImage(CommonGui::pixmap(resourceName));
+}
+
+void FlatImageButton::setHoverImage(const QPixmap& image)
+{
+    m_hoverImage = image;
+    update();
+}
+
+void FlatImageButton::setHoverImage(const QString& resourceName)
+{
+    setHoverImage(CommonGui::pixmap(resourceName));
+}
+
+void FlatImageButton::setHoverBackgroundImage(const QPixmap& image)
+{
+    m_hoverBackgroundImage = image;
+    update();
+}
+
+void FlatImageButton::setHoverBackgroundImage(const QString& resourceName)
+{
+    setHoverBackgroundImage(CommonGui::pixmap(resourceName));
+}
+
+void FlatImageButton::setPressedImage(const QPixmap& image)
+{
+    m_pressedImage = image;
+    update();
+}
+
+void FlatImageButton::setPressedImage(const QString& resourceName)
+{
+    setPressedImage(CommonGui::pixmap(resourceName));
+}
+
+void FlatImageButton::setCheckedImage(const QPixmap& image)
+{
+    m_checkedImage = image;
+    update();
+}
+
+void FlatImageButton::setCheckedImage(const QString& resourceName)
+{
+    setCheckedImage(CommonGui::pixmap(resourceName));
+}
+
+void FlatImageButton::resizeToFit()
+{
+    // A missing picture keeps whatever size the button has, so that a lost
+    // resource does not also make the button impossible to reach.
+    if (m_image.isNull())
+        return;
+    const qreal ratio = m_image.devicePixelRatio();
+    setFixedSize(int(std::lround(m_image.width() / ratio)), int(std::lround(m_image.height() / ratio)));
+}
+
+QSize FlatImageButton::sizeHint() const
+{
+    if (m_image.isNull())
+        return QAbstractButton::sizeHint();
+    return m_image.size() / m_image.devicePixelRatio();
+}
+
+bool FlatImageButton::isHovered() const
+{
+    return m_pointerInside && !m_hoverSuppressed;
+}
+
+bool FlatImageButton::hoverBackgroundShown() const
+{
+    return isEnabled() && isHovered() && !m_hoverBackgroundImage.isNull();
+}
+
+QPixmap FlatImageButton::currentImage() const
+{
+    if (!isEnabled())
+        return m_disabledImage.isNull() ? m_image : m_disabledImage;
+    if (isDown() && !m_pressedImage.isNull())
+        return m_pressedImage;
+    if (isHovered() && !m_hoverImage.isNull())
+        return m_hoverImage;
+    if (isChecked() && !m_checkedImage.isNull())
+        return m_checkedImage;
+    return m_image;
+}
+
+void FlatImageButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (hoverBackgroundShown())
+        painter.drawPixmap(0, 0, m_hoverBackgroundImage);
+    const QPixmap picture = currentImage();
+    if (!picture.isNull())
+        painter.drawPixmap(0, 0, picture);
+}
+
+void FlatImageButton::setPointerInside(bool inside)
+{
+    m_pointerInside = inside;
+    m_hoverSuppressed = false;
+    if (!m_hoverImage.isNull() || !m_hoverBackgroundImage.isNull())
+        update();
+}
+
+void FlatImageButton::enterEvent(QEvent* event)
+{
+    setPointerInside(true);
+    QAbstractButton::enterEvent(event);
+}
+
+void FlatImageButton::leaveEvent(QEvent* event)
+{
+    setPointerInside(false);
+    QAbstractButton::leaveEvent(event);
+}
+
+bool FlatImageButton::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::WindowDeactivate)
+    {
+        m_hoverSuppressed = true;
+        update();
+    }
+    return QAbstractButton::event(event);
+}

@@ -1,0 +1,128 @@
+#include "ColourPalette.h"
+#include "CommonGui.h"
+
+#include <QFontInfo>
+#include <QtTest>
+
+class TestCommonGui : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void toHtmlQString_data();
+    void toHtmlQString();
+    void fontStyles_data();
+    void fontStyles();
+    void fixedPoint_data();
+    void fixedPoint();
+};
+
+void TestCommonGui::initTestCase()
+{
+    // The test harness pins font conversion to 96 dpi; the program converts
+    // at the screen's own resolution, and so must this test.
+    QCoreApplication::setAttribute(Qt::AA_Use96Dpi, false);
+    // As the main window does; the styles below must then resolve to these faces.
+    QCOMPARE(CommonGui::registerApplicationFonts(), 3);
+}
+
+void TestCommonGui::toHtmlQString_data()
+{
+    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<int>("alpha");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("accent") << ColourPalette::kAccentColour << -1 << "#22a794";
+    QTest::newRow("single digits are zero-filled") << QColor(10, 0, 5) << -1 << "#0a0005";
+    QTest::newRow("hex in lower case") << QColor(171, 205, 239) << -1 << "#abcdef";
+    QTest::newRow("alert red") << ColourPalette::kAlertRed << -1 << "#e13232";
+    QTest::newRow("accent with alpha") << ColourPalette::kAccentColour << 180 << "rgba(34, 167, 148, 180)";
+    QTest::newRow("disabled alpha") << ColourPalette::kRaincloudGray << ColourPalette::kDisabledAlpha
+                                    << "rgba(94, 94, 94, 100)";
+    QTest::newRow("alpha ignores the colour's own") << QColor(1, 2, 3, 4) << 255 << "rgba(1, 2, 3, 255)";
+}
+
+void TestCommonGui::toHtmlQString()
+{
+    QFETCH(QColor, colour);
+    QFETCH(int, alpha);
+    QFETCH(QString, expected);
+    const QString html = alpha < 0 ? ColourPalette::toHtmlQString(colour) : ColourPalette::toHtmlQString(colour, alpha);
+    QCOMPARE(html, expected);
+}
+
+void TestCommonGui::fontStyles_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<bool>("openSans");
+    QTest::addColumn<int>("pixels");
+    QTest::addColumn<int>("weight");
+
+    QTest::newRow("0 title light") << 0 << true << 30 << int(QFont::Light);
+    QTest::newRow("1 large") << 1 << true << 15 << int(QFont::Normal);
+    QTest::newRow("2 large semibold") << 2 << true << 15 << int(QFont::DemiBold);
+    QTest::newRow("3 body") << 3 << true << 13 << int(QFont::Normal);
+    QTest::newRow("4 body semibold") << 4 << true << 13 << int(QFont::DemiBold);
+    QTest::newRow("5 small") << 5 << true << 11 << int(QFont::Normal);
+    QTest::newRow("6 small semibold") << 6 << true << 11 << int(QFont::DemiBold);
+    QTest::newRow("7 medium") << 7 << true << 12 << int(QFont::Normal);
+    QTest::newRow("8 medium semibold") << 8 << true << 12 << int(QFont::DemiBold);
+    QTest::newRow("11 subtitle light") << 11 << true << 21 << int(QFont::Light);
+    QTest::newRow("9 falls back") << 9 << false << 24 << int(QFont::Bold);
+    QTest::newRow("10 falls back") << 10 << false << 24 << int(QFont::Bold);
+    QTest::newRow("negative falls back") << -1 << false << 24 << int(QFont::Bold);
+}
+
+void TestCommonGui::fontStyles()
+{
+    QFETCH(int, style);
+    QFETCH(bool, openSans);
+    QFETCH(int, pixels);
+    QFETCH(int, weight);
+
+    const QFont font = CommonGui::font(style);
+    const QFontInfo resolved(font);
+    QCOMPARE(resolved.pixelSize(), pixels);
+    QCOMPARE(font.weight(), weight);
+    if (openSans)
+    {
+        QVERIFY2(resolved.family().startsWith(QLatin1String("Open Sans")), qPrintable(resolved.family()));
+        // The weight picks the face: light, regular or semibold Open Sans.
+        QCOMPARE(resolved.weight(), weight);
+    }
+    else
+    {
+        QCOMPARE(font.family(), QStringLiteral("Times"));
+    }
+}
+
+void TestCommonGui::fixedPoint_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<int>("fixed");
+    QTest::addColumn<double>("back");
+
+    QTest::newRow("one decimal") << 1.5 << 1 << 15 << 1.5;
+    QTest::newRow("no decimals") << 7.0 << 0 << 7 << 7.0;
+    QTest::newRow("negative bound") << -10.0 << 1 << -100 << -10.0;
+    QTest::newRow("half rounds up") << 0.25 << 1 << 3 << 0.3;
+    QTest::newRow("negative half rounds up") << -2.5 << 0 << -2 << -2.0;
+    QTest::newRow("negative below half rounds down") << -2.6 << 0 << -3 << -3.0;
+    QTest::newRow("decimal text just under half in binary") << 1.005 << 2 << 101 << 1.01;
+    QTest::newRow("three decimals") << -0.0015 << 3 << -1 << -0.001;
+}
+
+void TestCommonGui::fixedPoint()
+{
+    QFETCH(double, value);
+    QFETCH(int, decimals);
+    QFETCH(int, fixed);
+    QFETCH(double, back);
+    QCOMPARE(CommonGui::toFixedPoint(value, decimals), fixed);
+    QCOMPARE(CommonGui::fromFixedPoint(fixed, decimals), back);
+}
+
+QTEST_MAIN(TestCommonGui)
+#include "tst_commongui.moc"
