@@ -1,0 +1,199 @@
+#include "CapabilityTables.h"
+#include "FourCC.h"
+#include "ProductLine.h"
+#include "ProductTable.h"
+#include "SimulatorSession.h"
+#include "TestCodes.h"
+#include "VisibleMarlix.h"
+
+#include <QSet>
+#include <QtTest>
+
+// The static tables against the product line they describe, and against the
+// simulator's default fleet, which uses the same model numbers and names.
+class TestCapabilityTables : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void productRecordMatchesProductLine_data();
+    void productRecordMatchesProductLine();
+    void modelPicturesMatchProductLine_data();
+    void modelPicturesMatchProductLine();
+    void excludedModelsMatchProductLine();
+    void conversionGroupMembersHaveTableRows_data();
+    void conversionGroupMembersHaveTableRows();
+    void installedFirmwareList_data();
+    void installedFirmwareList();
+    void installedFirmwareListIsSortedByName();
+    void defaultFleetMatchesProductTable();
+    void cleanupTestCase();
+
+private:
+    QList<ProductLineModel> m_models;
+    QVector<VisibleMarlix*> m_fleet;
+};
+
+void TestCapabilityTables::initTestCase()
+{
+    SimulatorSession::start();
+    initialiseStaticData();
+    m_models = ProductLine::models();
+    QCOMPARE(m_models.size(), kOrvantaDeviceCount);
+}
+
+void TestCapabilityTables::cleanupTestCase()
+{
+    qDeleteAll(m_fleet);
+}
+
+void TestCapabilityTables::productRecordMatchesProductLine_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("secondName");
+    for (const ProductLineModel& model : ProductLine::models()) {
+        const QString second = model.quotedNote(QStringLiteral("second name"));
+        QTest::addRow("%d %s", model.id, qPrintable(model.name))
+            << model.id << model.name << (second.isEmpty() ? model.name : second);
+    }
+}
+
+void TestCapabilityTables::productRecordMatchesProductLine()
+{
+    QFETCH(int, id);
+    QFETCH(QString, name);
+    QFETCH(QString, secondName);
+    const OrvantaDeviceRecord& record = gOrvantaDeviceTable[id];
+    QCOMPARE(int(record.modelId), id);
+    QCOMPARE(QString::fromUtf8(record.productName), name);
+    QCOMPARE(QString::fromUtf8(record.secondName), secondName);
+}
+
+void TestCapabilityTables::modelPicturesMatchProductLine_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("pictureSet");
+    for (const ProductLineModel& model : ProductLine::models())
+        QTest::addRow("%d %s", model.id, qPrintable(model.pictureSet)) << model.id << model.pictureSet;
+}
+
+void TestCapabilityTables::modelPicturesMatchProductLine()
+{
+    QFETCH(int, id);
+    QFETCH(QString, pictureSet);
+    const auto icons = kModelImages.constFind(uint64_t(id));
+    if (pictureSet == QLatin1String("none")) {
+        QVERIFY2(icons == kModelImages.constEnd(), "a model without pictures must have no entry");
+        return;
+    }
+    QVERIFY2(icons != kModelImages.constEnd(), "the model needs an entry");
+    const QString image = pictureSet == QLatin1String("-") ? QString() : QStringLiteral(":/") + pictureSet;
+    QCOMPARE(icons->image, image);
+    QCOMPARE(icons->thumb, image.isEmpty() ? QString() : image + QStringLiteral("Thumb"));
+    QCOMPARE(icons->listThumb, image.isEmpty() ? QString() : image + QStringLiteral("ListThumb"));
+}
+
+
+void TestCapabilityTables::excludedModelsMatchProductLine()
+{
+    QSet<uint64_t> documented;
+    for (const ProductLineModel& model : qAsConst(m_models)) {
+        if (model.hasNote(QStringLiteral("excluded")))
+            documented.insert(uint64_t(model.id));
+    }
+    const QSet<uint64_t> excluded(kExcludedDevices.cbegin(), kExcludedDevices.cend());
+    QCOMPARE(excluded, documented);
+}
+
+void TestCapabilityTables::conversionGroupMembersHaveTableRows_data()
+{
+    QTest::addColumn<uint>("mode");
+    QTest::addColumn<bool>("output");
+    for (const VideoInputConnectionGroupInfo& group : qAsConst(kVideoInputConversionModeGroups)) {
+        for (uint32_t mode : *group.modes)
+            QTest::addRow("input %s %s", qPrintable(group.name), codeText(mode).constData()) << uint(mode) << false;
+    }
+    for (const VideoOutputConnectionGroupInfo& group : qAsConst(kVideoOutputConversionModeGroups)) {
+        for (uint32_t mode : *group.modes)
+            QTest::addRow("output %s %s", qPrintable(group.name), codeText(mode).constData()) << uint(mode) << true;
+    }
+}
+
+// Every group member names a conversion with a name, except the 2K down-conversion,
+// which the Conversions tab shows as a group without a picture.
+void TestCapabilityTables::conversionGroupMembersHaveTableRows()
+{
+    QFETCH(uint, mode);
+    QFETCH(bool, output);
+    const auto& table = output ? kVideoOutputConversionModes : kVideoInputConversionModes;
+    const auto row = table.constFind(mode);
+    if (mode == fourCC("h2sd")) {
+        QVERIFY(row == table.constEnd());
+        return;
+    }
+    QVERIFY2(row != table.constEnd(), "a group member without a conversion row");
+    QVERIFY(!row->name.isEmpty());
+}
+
+void TestCapabilityTables::installedFirmwareList_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("second image of the Core Quad 12G") << 69 << QStringLiteral("Lumaris Core Quad 12G 2");
+    QTest::newRow("Studio 4K Pro under its 12G name") << 46 << QStringLiteral("Lumaris Studio 4K Pro 12G");
+    QTest::newRow("Bolt 4K Pro under its panel name") << 48 << QStringLiteral("Lumaris Bolt 4K Pro Panel");
+    QTest::newRow("an ordinary model under its own name") << 4 << QStringLiteral("Lumaris Core SDI 3G");
+    QTest::newRow("an excluded model of the product table") << 12 << QStringLiteral("Lumaris Studio SD");
+    QTest::newRow("first record is left out") << 0 << QString();
+    QTest::newRow("model listed twice in the exclusions") << 11 << QString();
+}
+
+void TestCapabilityTables::installedFirmwareList()
+{
+    QFETCH(int, id);
+    QFETCH(QString, name);
+    QList<InstalledFirmware> matches;
+    for (const InstalledFirmware& firmware : VisibleMarlix::getInstalledFirmwareList()) {
+        if (firmware.modelId == id)
+            matches.append(firmware);
+    }
+    if (name.isEmpty()) {
+        QVERIFY2(matches.isEmpty(), "an excluded model's firmware is listed");
+        return;
+    }
+    QCOMPARE(matches.size(), 1);
+    QCOMPARE(matches.first().name, name);
+    QCOMPARE(int(matches.first().firmwareVersion), int(gOrvantaDeviceTable[id].firmwareVersion));
+}
+
+void TestCapabilityTables::installedFirmwareListIsSortedByName()
+{
+    const QVector<InstalledFirmware> list = VisibleMarlix::getInstalledFirmwareList();
+    // 87 records less the 29 distinct exclusions.
+    QCOMPARE(list.size(), 58);
+    for (int i = 1; i < list.size(); ++i)
+        QVERIFY2(list[i - 1].name <= list[i].name, qPrintable(list[i].name));
+}
+
+// Reads the simulator's built-in fleet through the driver contract, as the program does.
+void TestCapabilityTables::defaultFleetMatchesProductTable()
+{
+    m_fleet = SimulatorSession::connectedDevices();
+    QList<int> fleetIds;
+    for (VisibleMarlix* device : qAsConst(m_fleet)) {
+        const int64_t id = device->modelId();
+        QVERIFY2(id > 0 && id < kOrvantaDeviceCount, qPrintable(device->modelName()));
+        QCOMPARE(device->modelName(), QString::fromUtf8(gOrvantaDeviceTable[id].productName));
+        if (!fleetIds.contains(int(id)))
+            fleetIds.append(int(id));
+    }
+    QList<int> documented = ProductLine::defaultFleet();
+    std::sort(fleetIds.begin(), fleetIds.end());
+    std::sort(documented.begin(), documented.end());
+    QCOMPARE(fleetIds, documented);
+}
+
+QTEST_MAIN(TestCapabilityTables)
+#include "tst_capabilitytables.moc"

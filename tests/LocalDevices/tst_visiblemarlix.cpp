@@ -1,0 +1,517 @@
+#include "CapabilityTables.h"
+#include "DisplayModeText.h"
+#include "FourCC.h"
+#include "ProductLine.h"
+#include "SimulatorSession.h"
+#include "TestCodes.h"
+#include "VisibleMarlix.h"
+
+#include <QPointer>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <atomic>
+
+namespace {
+
+const QList<QByteArray> kAnalogLevelItems = {"oclg", "occb", "occr", "oilg", "oicg", "oslg", "oscg",
+                                             "iclg", "iccb", "iccr", "iilg", "iicg", "islg", "iscg"};
+
+using LevelSetter = void (VisibleMarlix::*)(uint32_t, double);
+using LevelGetter = double (VisibleMarlix::*)(uint32_t) const;
+
+struct LevelOperation
+{
+    LevelSetter set;
+    LevelGetter get;
+};
+
+const QMap<QString, LevelOperation> kLevelOperations = {
+    {"output gain", {&VisibleMarlix::setAnalogVideoOutputGainLevel, &VisibleMarlix::getAnalogVideoOutputGainLevel}},
+    {"output chroma",
+     {&VisibleMarlix::setAnalogVideoOutputChromaGainLevel, &VisibleMarlix::getAnalogVideoOutputChromaGainLevel}},
+    {"output Cb", {&VisibleMarlix::setAnalogVideoOutputCbLevel, &VisibleMarlix::getAnalogVideoOutputCbLevel}},
+    {"output Cr", {&VisibleMarlix::setAnalogVideoOutputCrLevel, &VisibleMarlix::getAnalogVideoOutputCrLevel}},
+    {"input gain", {&VisibleMarlix::setAnalogVideoInputGainLevel, &VisibleMarlix::getAnalogVideoInputGainLevel}},
+    {"input chroma",
+     {&VisibleMarlix::setAnalogVideoInputChromaGainLevel, &VisibleMarlix::getAnalogVideoInputChromaGainLevel}},
+    {"input Cb", {&VisibleMarlix::setAnalogVideoInputCbLevel, &VisibleMarlix::getAnalogVideoInputCbLevel}},
+    {"input Cr", {&VisibleMarlix::setAnalogVideoInputCrLevel, &VisibleMarlix::getAnalogVideoInputCrLevel}},
+};
+
+// An adapter that reports another model number, for the rules that depend on it.
+class ModelOverride : public VisibleMarlix
+{
+public:
+    ModelOverride(IMarlix* device, int64_t model)
+        : VisibleMarlix(device)
+        , m_model(model)
+    {
+    }
+    int64_t modelId() const override { return m_model; }
+
+private:
+    int64_t m_model;
+};
+
+} // namespace
+
+// The device adapter against the simulated driver (tests/profiles/adapter-devices.json).
+class TestVisibleMarlix : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void cleanupTestCase();
+
+    void neutralValuesWhenInitialisationFails_data();
+    void neutralValuesWhenInitialisationFails();
+    void analogLevelSettersWriteTheirItems_data();
+    void analogLevelSettersWriteTheirItems();
+    void analogLevelGettersReadOneItem_data();
+    void analogLevelGettersReadOneItem();
+    void analogAudioScaleChannels_data();
+    void analogAudioScaleChannels();
+    void audioInputChannelsFollowTheSelectedInput_data();
+    void audioInputChannelsFollowTheSelectedInput();
+    void modelRules_data();
+    void modelRules();
+    void subDeviceLookups_data();
+    void subDeviceLookups();
+    void subDeviceNaming_data();
+    void subDeviceNaming();
+    void outputModesInDisplayOrder();
+    void deviceWithoutCaptureReportsNoInputMode();
+    void outputFollowsInputWhileBusy_data();
+    void outputFollowsInputWhileBusy();
+    void labelIsSavedAndRevertedThroughTheDriver();
+    void teardownUnderNotificationStorm();
+
+private:
+    VisibleMarlix* analog() const { return m_analog; }
+
+    VisibleMarlix* m_analog = nullptr;
+};
+
+void TestVisibleMarlix::initTestCase()
+{
+    SimulatorSession::start(QStringLiteral("adapter-devices.json"));
+    initialiseStaticData();
+    m_analog = SimulatorSession::takeDevice(QStringLiteral("Analog Studio"));
+    QVERIFY(m_analog);
+    QVERIFY(m_analog->isInitialised());
+}
+
+void TestVisibleMarlix::cleanup()
+{
+    SimulatorSession::control(QStringLiteral("clear"));
+    SimulatorSession::control(QStringLiteral("status analog busy 0"));
+    SimulatorSession::control(QStringLiteral("signal analog none"));
+    m_analog->readFromPreferences();
+}
+
+void TestVisibleMarlix::cleanupTestCase()
+{
+    delete m_analog;
+}
+
+void TestVisibleMarlix::neutralValuesWhenInitialisationFails_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("no fault, for contrast") << QString();
+    QTest::newRow("attributes") << "QueryInterface:Attributes";
+    QTest::newRow("notification") << "QueryInterface:Notification";
+    QTest::newRow("subscription") << "Notification.Subscribe";
+    QTest::newRow("configuration") << "QueryInterface:Configuration";
+    QTest::newRow("status") << "QueryInterface:Status";
+    QTest::newRow("input") << "QueryInterface:Input";
+    QTest::newRow("output") << "QueryInterface:Output";
+}
+
+void TestVisibleMarlix::neutralValuesWhenInitialisationFails()
+{
+    QFETCH(QString, fault);
+    QString message;
+    if (!fault.isEmpty())
+        QVERIFY2(SimulatorSession::control(QStringLiteral("fail analog %1 1").arg(fault), &message),
+                 qPrintable(message));
+    int connectedSignals = 0;
+    VisibleMarlix* device = nullptr;
+    const QVector<VisibleMarlix*> all = SimulatorSession::connectedDevices([&](IMarlix* marlix) {
+        auto* adapter = new VisibleMarlix(marlix);
+        connect(adapter, &VisibleMarlix::connectionChangedSignal, this, [&] { ++connectedSignals; });
+        return adapter;
+    });
+    for (VisibleMarlix* candidate : all) {
+        const bool isAnalog = fault.isEmpty() ? candidate->deviceName() == QLatin1String("Analog Studio")
+                                              : !candidate->isInitialised();
+        if (isAnalog) {
+            QVERIFY2(!device, "more than one adapter matched");
+            device = candidate;
+        }
+    }
+    QVERIFY(device);
+    const std::unique_ptr<VisibleMarlix> owner(device);
+    for (VisibleMarlix* other : all) {
+        if (other != device)
+            delete other;
+    }
+
+    const bool initialised = fault.isEmpty();
+    QCOMPARE(connectedSignals, all.size() - (initialised ? 0 : 1));
+    QCOMPARE(device->isInitialised(), initialised);
+    QCOMPARE(device->isConnected(), initialised);
+    QCOMPARE(device->modelName().isEmpty(), !initialised);
+    QCOMPARE(device->modelId(), int64_t(initialised ? 5 : 0));
+    QCOMPARE(device->supportsCapture(), initialised);
+    QCOMPARE(device->getVideoOutputDisplayModes().isEmpty(), !initialised);
+    QCOMPARE(device->getVideoOutputDisplayModesInDisplayOrder().isEmpty(), !initialised);
+    QCOMPARE(device->getMaxAnalogAudioInputChannels(), initialised ? 2 : 0);
+    int result = 0;
+    device->getStatusInt(codeOf("busy"), result);
+    QCOMPARE(result, initialised ? 0 : int(0x80000008));
+    uint32_t mode = 0;
+    uint32_t flags = 0;
+    QCOMPARE(device->getVideoOutputDisplayMode(mode, flags), initialised);
+    QCOMPARE(getVideoOutputDisplayMode(device, 0) == kNoDisplayMode, !initialised);
+    if (!initialised) {
+        QVERIFY(device->modelImage().isNull());
+        QVERIFY(device->hasDedicatedDownconvertedOutput());
+        QVERIFY(device->deviceName().isEmpty());
+        QCOMPARE(device->getAnalogVideoOutputGainLevel(kVideoConnectionComponent), 0.0);
+        QVERIFY(device->getSubDevices().isEmpty());
+    }
+}
+
+void TestVisibleMarlix::analogLevelSettersWriteTheirItems_data()
+{
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<uint>("connection");
+    QTest::addColumn<QList<QByteArray>>("written");
+    QTest::newRow("output gain on component and composite") << "output gain" << 24u << QList<QByteArray>{"oclg", "oilg"};
+    QTest::newRow("output gain on no connector") << "output gain" << 0u << QList<QByteArray>{};
+    QTest::newRow("output gain ignores digital bits") << "output gain" << 3u << QList<QByteArray>{};
+    QTest::newRow("output chroma on component sets Cb and Cr")
+        << "output chroma" << 8u << QList<QByteArray>{"occb", "occr"};
+    QTest::newRow("output chroma on composite and S-Video")
+        << "output chroma" << 48u << QList<QByteArray>{"oicg", "oscg"};
+    QTest::newRow("output Cb within a mask") << "output Cb" << 24u << QList<QByteArray>{"occb"};
+    QTest::newRow("output Cb without component") << "output Cb" << 16u << QList<QByteArray>{};
+    QTest::newRow("output Cr") << "output Cr" << 8u << QList<QByteArray>{"occr"};
+    QTest::newRow("input gain on composite") << "input gain" << 16u << QList<QByteArray>{"iilg"};
+    QTest::newRow("input chroma on component sets Cb and Cr")
+        << "input chroma" << 8u << QList<QByteArray>{"iccb", "iccr"};
+    QTest::newRow("input chroma on S-Video") << "input chroma" << 32u << QList<QByteArray>{"iscg"};
+    QTest::newRow("input Cb") << "input Cb" << 8u << QList<QByteArray>{"iccb"};
+    QTest::newRow("input Cr within a mask") << "input Cr" << 24u << QList<QByteArray>{"iccr"};
+}
+
+void TestVisibleMarlix::analogLevelSettersWriteTheirItems()
+{
+    QFETCH(QString, operation);
+    QFETCH(uint, connection);
+    QFETCH(QList<QByteArray>, written);
+    (analog()->*kLevelOperations[operation].set)(connection, 0.25);
+    for (const QByteArray& item : kAnalogLevelItems) {
+        const double expected = written.contains(item) ? 0.25 : 0.0;
+        QVERIFY2(analog()->getConfigurationFloat(codeOf(item)) == expected, item.constData());
+    }
+}
+
+void TestVisibleMarlix::analogLevelGettersReadOneItem_data()
+{
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<uint>("connection");
+    QTest::addColumn<QByteArray>("read");
+    QTest::newRow("output gain of component and composite reads component") << "output gain" << 24u << QByteArray("oclg");
+    QTest::newRow("output gain of composite and S-Video reads composite") << "output gain" << 48u << QByteArray("oilg");
+    QTest::newRow("output gain of nothing") << "output gain" << 0u << QByteArray();
+    QTest::newRow("output gain above the analog bits") << "output gain" << 64u << QByteArray();
+    QTest::newRow("output chroma of component reads Cb") << "output chroma" << 8u << QByteArray("occb");
+    QTest::newRow("output Cb only for component alone") << "output Cb" << 24u << QByteArray();
+    QTest::newRow("output Cr of component") << "output Cr" << 8u << QByteArray("occr");
+    QTest::newRow("input gain of component and S-Video") << "input gain" << 40u << QByteArray("iclg");
+    QTest::newRow("input chroma of composite and S-Video") << "input chroma" << 48u << QByteArray("iicg");
+    QTest::newRow("input Cr of component") << "input Cr" << 8u << QByteArray("iccr");
+    QTest::newRow("input Cb of composite") << "input Cb" << 16u << QByteArray();
+}
+
+void TestVisibleMarlix::analogLevelGettersReadOneItem()
+{
+    QFETCH(QString, operation);
+    QFETCH(uint, connection);
+    QFETCH(QByteArray, read);
+    double value = 0.0;
+    for (const QByteArray& item : kAnalogLevelItems)
+        analog()->setConfigurationFloat(codeOf(item), value += 0.0625);
+    const double expected = read.isEmpty() ? 0.0 : analog()->getConfigurationFloat(codeOf(read));
+    QVERIFY(read.isEmpty() || expected != 0.0);
+    QCOMPARE((analog()->*kLevelOperations[operation].get)(connection), expected);
+}
+
+
+
+void TestVisibleMarlix::analogAudioScaleChannels_data()
+{
+    QTest::addColumn<bool>("output");
+    QTest::addColumn<int>("channel");
+    QTest::addColumn<QByteArray>("item");
+    QTest::newRow("output channel 0") << true << 0 << QByteArray();
+    QTest::newRow("output channel 1") << true << 1 << QByteArray("aos1");
+    QTest::newRow("output channel 5") << true << 5 << QByteArray();
+    QTest::newRow("input channel 2") << false << 2 << QByteArray("ais2");
+}
+
+void TestVisibleMarlix::analogAudioScaleChannels()
+{
+    QFETCH(bool, output);
+    QFETCH(int, channel);
+    QFETCH(QByteArray, item);
+    VisibleMarlix* device = analog();
+    if (output)
+        device->setAnalogAudioOutputScaleChannel(channel, 0.5);
+    else
+        device->setAnalogAudioInputScaleChannel(channel, 0.5);
+    const double read = output ? device->getAnalogAudioOutputScaleChannel(channel)
+                               : device->getAnalogAudioInputScaleChannel(channel);
+    const bool supported = output ? device->supportsAnalogAudioOutputScaleChannel(channel)
+                                  : device->supportsAnalogAudioInputScaleChannel(channel);
+    QCOMPARE(read, item.isEmpty() ? 0.0 : 0.5);
+    QCOMPARE(supported, !item.isEmpty());
+    for (const char* prefix : {"aos", "ais"}) {
+        for (int n = 1; n <= 4; ++n) {
+            const QByteArray other = prefix + QByteArray::number(n);
+            QCOMPARE(device->getConfigurationFloat(codeOf(other)), other == item ? 0.5 : 0.0);
+        }
+    }
+}
+
+void TestVisibleMarlix::audioInputChannelsFollowTheSelectedInput_data()
+{
+    QTest::addColumn<QString>("device");
+    QTest::addColumn<uint>("connection");
+    QTest::addColumn<int>("channels");
+    QTest::newRow("XLR") << "Analog Studio" << 8u << 4;
+    QTest::newRow("RCA") << "Analog Studio" << 16u << 6;
+    QTest::newRow("analog") << "Analog Studio" << 4u << 2;
+    QTest::newRow("embedded") << "Analog Studio" << 1u << 2;
+    QTest::newRow("no audio input setting") << "Anonymous" << 0u << 3;
+}
+
+void TestVisibleMarlix::audioInputChannelsFollowTheSelectedInput()
+{
+    QFETCH(QString, device);
+    QFETCH(uint, connection);
+    QFETCH(int, channels);
+    const std::unique_ptr<VisibleMarlix> adapter(SimulatorSession::takeDevice(device));
+    QVERIFY(adapter);
+    if (connection) {
+        adapter->setAudioInputConnection(connection);
+        QCOMPARE(adapter->getAudioInputConnection(), connection);
+    }
+    QCOMPARE(adapter->getMaxAnalogAudioInputChannels(), int64_t(channels));
+    adapter->readFromPreferences();
+}
+
+void TestVisibleMarlix::modelRules_data()
+{
+    QTest::addColumn<int>("model");
+    QTest::addColumn<bool>("psf");
+    QTest::addColumn<bool>("analogInputGain");
+    QTest::addColumn<bool>("hifi");
+    for (const ProductLineModel& model : ProductLine::models()) {
+        QTest::addRow("%d %s", model.id, qPrintable(model.name))
+            << model.id << !model.hasNote(QStringLiteral("no PsF"))
+            << !model.hasNote(QStringLiteral("no analog input gain")) << model.hasNote(QStringLiteral("\"HIFI\""));
+    }
+}
+
+// The rules that hang on the model number, for every model of the product line.
+void TestVisibleMarlix::modelRules()
+{
+    QFETCH(int, model);
+    QFETCH(bool, psf);
+    QFETCH(bool, analogInputGain);
+    QFETCH(bool, hifi);
+    const std::unique_ptr<VisibleMarlix> device(SimulatorSession::takeDevice(
+        QStringLiteral("Analog Studio"), [model](IMarlix* marlix) { return new ModelOverride(marlix, model); }));
+    QVERIFY(device);
+    QCOMPARE(device->supportsOutputPsF(), psf);
+    QCOMPARE(device->supportsCapturePsF(), psf);
+    QCOMPARE(device->supportsAnalogVideoInputGain(kVideoConnectionComponent), analogInputGain);
+    QCOMPARE(device->getAudioInputConnectionTranslated(QStringLiteral("RCA")),
+             hifi ? QStringLiteral("HIFI") : QStringLiteral("RCA"));
+    QCOMPARE(device->getAudioInputConnectionTranslated(QStringLiteral("XLR")), QStringLiteral("XLR"));
+
+    device->setOutput1080pAsPsF(true);
+    device->setVideoOutputDisplayMode(codeOf("Hp25"));
+    uint32_t mode = 0;
+    uint32_t flags = 0;
+    QVERIFY(device->getVideoOutputDisplayMode(mode, flags));
+    QCOMPARE(mode, codeOf("Hp25"));
+    QCOMPARE(flags, psf ? 1u : 0u);
+    device->readFromPreferences();
+}
+
+void TestVisibleMarlix::subDeviceLookups_data()
+{
+    QTest::addColumn<QString>("lookup");
+    QTest::addColumn<qint64>("argument");
+    QTest::addColumn<qint64>("persistentId");
+    QTest::newRow("index 0") << "index" << qint64(0) << qint64(9001);
+    QTest::newRow("index 1") << "index" << qint64(1) << qint64(9002);
+    QTest::newRow("index past the card") << "index" << qint64(2) << qint64(-1);
+    QTest::newRow("connector 0") << "connector" << qint64(0) << qint64(9001);
+    QTest::newRow("connector 1") << "connector" << qint64(1) << qint64(9001);
+    QTest::newRow("connector 3") << "connector" << qint64(3) << qint64(9002);
+    QTest::newRow("connector 4") << "connector" << qint64(4) << qint64(-1);
+    QTest::newRow("persistent id") << "persistent" << qint64(9002) << qint64(9002);
+    QTest::newRow("persistent id of another card") << "persistent" << qint64(9003) << qint64(-1);
+}
+
+void TestVisibleMarlix::subDeviceLookups()
+{
+    QFETCH(QString, lookup);
+    QFETCH(qint64, argument);
+    QFETCH(qint64, persistentId);
+    const std::unique_ptr<VisibleMarlix> device(SimulatorSession::takeDevice(QStringLiteral("Duo 2")));
+    QVERIFY(device);
+    QCOMPARE(device->getSubDevices().size(), 2);
+    QVERIFY(device->hasSubDevices());
+    VisibleMarlix* found = lookup == QLatin1String("index")       ? device->getSubDeviceByIndex(argument)
+                         : lookup == QLatin1String("connector") ? device->getSubDeviceByConnectorId(argument)
+                                                                : device->getSubDeviceByPersistentId(argument);
+    QCOMPARE(qint64(found ? found->getPersistentId() : -1), persistentId);
+    QVERIFY(!found || found != device.get());
+}
+
+void TestVisibleMarlix::subDeviceNaming_data()
+{
+    QTest::addColumn<QString>("device");
+    QTest::addColumn<qint64>("firstConnector");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("siblings");
+    QTest::newRow("first sub-device") << "Duo 1" << qint64(0) << "Card 1" << 2;
+    QTest::newRow("second sub-device") << "Duo 2" << qint64(2) << "Card 2" << 2;
+    QTest::newRow("without an index or a group") << "Anonymous" << qint64(0) << "Card 1" << 0;
+}
+
+void TestVisibleMarlix::subDeviceNaming()
+{
+    QFETCH(QString, device);
+    QFETCH(qint64, firstConnector);
+    QFETCH(QString, name);
+    QFETCH(int, siblings);
+    const std::unique_ptr<VisibleMarlix> adapter(SimulatorSession::takeDevice(device));
+    QVERIFY(adapter);
+    int64_t first = -1;
+    int64_t second = -1;
+    adapter->getConnectorIds(first, second);
+    QCOMPARE(qint64(first), firstConnector);
+    QCOMPARE(qint64(second), firstConnector + 1);
+    QCOMPARE(adapter->subDeviceName(), name);
+    QCOMPARE(adapter->getSubDevices().size(), siblings);
+}
+
+void TestVisibleMarlix::outputModesInDisplayOrder()
+{
+    QStringList order;
+    for (const DisplayMode& mode : analog()->getVideoOutputDisplayModesInDisplayOrder())
+        order.append(mode.getName(0));
+    const QStringList expected = {
+        "NTSC Progressive", "NTSC 23.98", "NTSC", "PAL Progressive", "PAL",
+        "720p50", "720p59.94", "720p60",
+        "1080p23.98", "1080p24", "1080p25", "1080p29.97", "1080p30", "1080p50", "1080p59.94", "1080p60",
+        "1080i50", "1080i59.94", "1080i60"};
+    QCOMPARE(order, expected);
+}
+
+void TestVisibleMarlix::deviceWithoutCaptureReportsNoInputMode()
+{
+    const std::unique_ptr<VisibleMarlix> device(SimulatorSession::takeDevice(QStringLiteral("Playout")));
+    QVERIFY(device);
+    QVERIFY(device->supportsPlayback());
+    QVERIFY(!device->supportsCapture());
+    QVERIFY(device->getVideoInputDisplayModes().isEmpty());
+    QCOMPARE(device->getVideoOutputDisplayModes().size(), 3);
+    uint32_t mode = 0;
+    uint32_t flags = 7;
+    QVERIFY(device->getVideoInputDisplayMode(mode, flags));
+    QCOMPARE(mode, codeOf("iunk"));
+    QCOMPARE(flags, 0u);
+}
+
+void TestVisibleMarlix::outputFollowsInputWhileBusy_data()
+{
+    QTest::addColumn<int>("busy");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("idle") << 0 << "1080i59.94";
+    QTest::newRow("playing back") << 2 << "1080i59.94";
+    QTest::newRow("capturing passes the input through") << 1 << "1080i50";
+}
+
+void TestVisibleMarlix::outputFollowsInputWhileBusy()
+{
+    QFETCH(int, busy);
+    QFETCH(QString, expected);
+    QVERIFY(SimulatorSession::control(QStringLiteral("signal analog Hi50 0")));
+    QVERIFY(SimulatorSession::control(QStringLiteral("status analog busy %1").arg(busy)));
+    QCOMPARE(getVideoOutputDisplayMode(analog(), kVideoConnectionSDI), expected);
+}
+
+void TestVisibleMarlix::labelIsSavedAndRevertedThroughTheDriver()
+{
+    const std::unique_ptr<VisibleMarlix> device(SimulatorSession::takeDevice(QStringLiteral("Analog Studio")));
+    QVERIFY(device);
+    QSignalSpy displayInfo(device.get(), &VisibleMarlix::displayInfoChanged);
+
+    device->setInformationLabel(QStringLiteral("Edit bay"));
+    QCOMPARE(device->deviceName(), QStringLiteral("Edit bay"));
+    QVERIFY(device->readFromPreferences());
+    QCOMPARE(device->deviceName(), QStringLiteral("Analog Studio"));
+    QCOMPARE(displayInfo.count(), 0);
+
+    device->setInformationLabel(QStringLiteral("Edit bay"));
+    QVERIFY(device->writeToPreferences());
+    QCOMPARE(displayInfo.count(), 1);
+    QCOMPARE(displayInfo.first().first().value<VisibleDevice*>(), static_cast<VisibleDevice*>(device.get()));
+    const std::unique_ptr<VisibleMarlix> reopened(SimulatorSession::takeDevice(QStringLiteral("Edit bay")));
+    QVERIFY2(reopened, "the saved label did not reach a new adapter");
+
+    reopened->setInformationLabel(QString());
+    QVERIFY(reopened->writeToPreferences());
+}
+
+// Adapters come and go while the driver's thread keeps notifying them; the
+// sanitizer build turns any touch of a freed adapter into a failure.
+void TestVisibleMarlix::teardownUnderNotificationStorm()
+{
+    std::atomic<int> notifications{0};
+    QObject guiReceiver;
+    int queued = 0;
+    for (int round = 0; round < 30; ++round) {
+        QVector<VisibleMarlix*> adapters;
+        for (int i = 0; i < 4; ++i) {
+            VisibleMarlix* adapter = SimulatorSession::takeDevice(QStringLiteral("Analog Studio"));
+            QVERIFY(adapter);
+            connect(adapter, &VisibleMarlix::propertyChanged, [&notifications] { ++notifications; });
+            connect(adapter, &VisibleMarlix::statusChanged, &guiReceiver, [&queued] { ++queued; });
+            adapters.append(adapter);
+        }
+        QVERIFY(SimulatorSession::control(QStringLiteral("storm analog both 300")));
+        // Every other round waits for the storm to reach the adapters before they go.
+        QDeadlineTimer deadline(5000);
+        while (round % 2 == 0 && notifications.load() == 0 && !deadline.hasExpired())
+            QThread::yieldCurrentThread();
+        qDeleteAll(adapters);
+        QCoreApplication::processEvents();
+    }
+    SimulatorSession::settle();
+    QVERIFY(notifications.load() > 0);
+    QVERIFY(queued > 0);
+}
+
+QTEST_MAIN(TestVisibleMarlix)
+#include "tst_visiblemarlix.moc"
