@@ -1,0 +1,72 @@
+#include "MarlixAdminUtilityWindow.h"
+
+#include "MainWindowAnimator.h"
+#include "MarlixVisibleDevicesListViewWidget.h"
+
+#include <QEvent>
+
+namespace
+{
+const int kMinimumWidth = 780;
+const int kWidthMargin = 100;
+const int kResizeDuration = 500;
+}
+
+MarlixAdminUtilityWindow::MarlixAdminUtilityWindow()
+    : m_animator(new MainWindowAnimator(this))
+{
+    deviceList().setSortOrder(DeviceList::ArrivalOrder);
+    connect(m_animator, &MainWindowAnimator::valueChanged, this,
+            &MarlixAdminUtilityWindow::onAnimationWindowSizeChanged);
+    connect(m_animator, &MainWindowAnimator::finished, this, &MarlixAdminUtilityWindow::onAnimationFinished);
+}
+
+QWidget* MarlixAdminUtilityWindow::getListViewWidget()
+{
+    if (!m_listView)
+        m_listView = new MarlixVisibleDevicesListViewWidget(deviceList(), this);
+    return m_listView;
+}
+
+void MarlixAdminUtilityWindow::setAnimateWindowSize(QSize size)
+{
+    m_animator->blockSignals(true);
+    m_animator->stop();
+    m_animator->setStartValue(this->size());
+    m_animator->setEndValue(size);
+    m_animator->setDuration(kResizeDuration);
+    m_animator->blockSignals(false);
+    m_animator->start();
+}
+
+bool MarlixAdminUtilityWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::LayoutRequest)
+        fitWidthToContent();
+    return AdminUtilityWindow::event(event);
+}
+
+void MarlixAdminUtilityWindow::onAnimationWindowSizeChanged(const QVariant& value)
+{
+    resize(value.toSize());
+}
+
+// The window may not be narrowed below what it grew to.
+void MarlixAdminUtilityWindow::onAnimationFinished()
+{
+    setMinimumWidth(width());
+}
+
+void MarlixAdminUtilityWindow::fitWidthToContent()
+{
+    const int needed = sizeHint().width() + kWidthMargin;
+    if (needed > width()) {
+        // Layout requests keep coming while the window grows; don't restart towards the same width.
+        const bool alreadyGrowing = m_animator->state() == QAbstractAnimation::Running
+            && m_animator->endValue().toSize().width() == needed;
+        if (!alreadyGrowing)
+            setAnimateWindowSize(QSize(needed, height()));
+    } else {
+        setMinimumWidth(qMax(kMinimumWidth, needed));
+    }
+}

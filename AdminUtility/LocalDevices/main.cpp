@@ -1,0 +1,35 @@
+#include "AdminUtilityApplication.h"
+#include "CapabilityTables.h"
+#include "MarlixAdminUtilityWindow.h"
+#include "MarlixFamily.h"
+#include "PluginScanner.h"
+
+#include <QCoreApplication>
+#include <QMetaType>
+
+#include <cstdint>
+#include <memory>
+
+int main(int argc, char** argv)
+{
+    AdminUtilityApplication app(argc, argv);
+
+    qRegisterMetaType<uint32_t>("uint32_t");
+    qRegisterMetaType<uint64_t>("uint64_t");
+
+    initialiseStaticData();
+
+    // Declared before the window so that it outlives it: the window only calls destroy().
+    std::unique_ptr<MarlixFamily> localFamily;
+    auto window = std::make_unique<MarlixAdminUtilityWindow>();
+
+    localFamily = std::make_unique<MarlixFamily>(nullptr);
+    window->addFamily(localFamily.get());
+
+    PluginScanner::registerFamilies(QCoreApplication::applicationDirPath(), window.get());
+
+    window->show();
+    const int exitCode = app.exec();
+    window.reset();
+    return exitCode;
+}

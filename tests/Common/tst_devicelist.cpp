@@ -1,0 +1,247 @@
+#include "FakeDevice.h"
+#include "FamilyFedList.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace
+{
+// "name" or "name:usb"
+struct Arrival
+{
+    QString name;
+    bool usb;
+};
+
+Arrival parse(const QString& entry)
+{
+    const QStringList parts = entry.split(QLatin1Char(':'));
+    return {parts.first(), parts.value(1) == QLatin1String("usb")};
+}
+
+QStringList namesInList(const DeviceList& list)
+{
+    QStringList names;
+    for (int i = 0; i < list.numberOfDevice(); ++i)
+        names << list.deviceAt(i)->deviceName();
+    return names;
+}
+}
+
+class TestDeviceList : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void insertionOrder_data();
+    void insertionOrder();
+    void equalNamesKeepArrivalOrder();
+    void firstDeviceBecomesCurrentSilently();
+    void removal_data();
+    void removal();
+    void stepping_data();
+    void stepping();
+    void familyIsTheAnnouncer();
+    void announcementsFromNonFamiliesAreIgnored();
+    void infoChangesAndStrayRemovalsAreForwarded();
+
+};
+
+void TestDeviceList::insertionOrder_data()
+{
+    QTest::addColumn<DeviceList::SortOrder>("order");
+    QTest::addColumn<QStringList>("arrivals");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("arrival order appends") << DeviceList::ArrivalOrder << QStringList{"C", "A:usb", "B"}
+                                           << QStringList{"C", "A", "B"};
+    QTest::newRow("name order sorts") << DeviceList::NameOrder << QStringList{"C", "A", "B"}
+                                      << QStringList{"A", "B", "C"};
+    QTest::newRow("usb Z before pcie A") << DeviceList::NameOrder << QStringList{"A", "Z:usb"}
+                                         << QStringList{"Z", "A"};
+    QTest::newRow("usb devices sorted among themselves")
+        << DeviceList::NameOrder << QStringList{"P", "Y:usb", "B", "X:usb"} << QStringList{"X", "Y", "B", "P"};
+    QTest::newRow("usb newcomer after all usb devices")
+        << DeviceList::NameOrder << QStringList{"A:usb", "B", "C:usb"} << QStringList{"A", "C", "B"};
+    QTest::newRow("case-sensitive code units") << DeviceList::NameOrder << QStringList{"b", "C", "a", "B"}
+                                               << QStringList{"B", "C", "a", "b"};
+    QTest::newRow("prefix sorts first") << DeviceList::NameOrder << QStringList{"Card 10", "Card 1", "Card"}
+                                        << QStringList{"Card", "Card 1", "Card 10"};
+}
+
+void TestDeviceList::insertionOrder()
+{
+    QFETCH(DeviceList::SortOrder, order);
+    QFETCH(QStringList, arrivals);
+    QFETCH(QStringList, expected);
+
+    FamilyFedList fixture;
+    fixture.list.setSortOrder(order);
+    for (const QString& entry : arrivals) {
+        const Arrival arrival = parse(entry);
+        fixture.family.announce(arrival.name, arrival.usb);
+    }
+    QCOMPARE(namesInList(fixture.list), expected);
+}
+
+void TestDeviceList::equalNamesKeepArrivalOrder()
+{
+    FamilyFedList fixture;
+    FakeDevice* first = fixture.family.announce(QStringLiteral("Same"));
+    fixture.family.announce(QStringLiteral("Other"));
+    FakeDevice* second = fixture.family.announce(QStringLiteral("Same"));
+    QCOMPARE(fixture.list.indexOfDevice(first), 1);
+    QCOMPARE(fixture.list.indexOfDevice(second), 2);
+}
+
+void TestDeviceList::firstDeviceBecomesCurrentSilently()
+{
+    FamilyFedList fixture;
+    QSignalSpy selected(&fixture.list, &DeviceList::deviceListSelected);
+    QSignalSpy added(&fixture.list, &DeviceList::deviceListAdded);
+    QCOMPARE(fixture.list.getCurrentDeviceIndex(), -1);
+
+    FakeDevice* device = fixture.family.announce(QStringLiteral("B"));
+    QCOMPARE(fixture.list.getCurrentDevice(), static_cast<VisibleDevice*>(device));
+    QCOMPARE(selected.count(), 0);
+    QCOMPARE(added.count(), 1);
+    QCOMPARE(added.first().first().value<VisibleDevice*>(), static_cast<VisibleDevice*>(device));
+
+    // A newcomer sorted before the current device does not take the selection.
+    fixture.family.announce(QStringLiteral("A"));
+    QCOMPARE(fixture.list.getCurrentDevice(), static_cast<VisibleDevice*>(device));
+    QCOMPARE(fixture.list.getCurrentDeviceIndex(), 1);
+}
+
+void TestDeviceList::removal_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("current");
+    QTest::addColumn<int>("removed");
+    QTest::addColumn<QString>("expectedCurrent");
+
+    QTest::newRow("current moves to first, not neighbour") << 4 << 2 << 2 << "Device 0";
+    QTest::newRow("first current moves to new first") << 3 << 0 << 0 << "Device 1";
+    QTest::newRow("other device keeps current") << 3 << 2 << 0 << "Device 2";
+    QTest::newRow("last device leaves none") << 1 << 0 << 0 << "";
+}
+
+void TestDeviceList::removal()
+{
+    QFETCH(int, count);
+    QFETCH(int, current);
+    QFETCH(int, removed);
+    QFETCH(QString, expectedCurrent);
+
+    FamilyFedList fixture;
+    fixture.announce(count);
+    fixture.list.setCurrentDevice(current);
+    QSignalSpy selected(&fixture.list, &DeviceList::deviceListSelected);
+    QSignalSpy removedSpy(&fixture.list, &DeviceList::deviceListRemoved);
+
+    fixture.remove(removed);
+
+    QCOMPARE(fixture.list.numberOfDevice(), count - 1);
+    VisibleDevice* now = fixture.list.getCurrentDevice();
+    QCOMPARE(now ? now->deviceName() : QString(), expectedCurrent);
+    QCOMPARE(selected.count(), 0);
+    QCOMPARE(removedSpy.count(), 1);
+}
+
+void TestDeviceList::stepping_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<bool>("forward");
+    QTest::addColumn<int>("expected");
+    QTest::addColumn<int>("emissions");
+
+    QTest::newRow("next moves on") << 3 << 0 << true << 1 << 1;
+    QTest::newRow("next on last does nothing") << 3 << 2 << true << 2 << 0;
+    QTest::newRow("previous moves back") << 3 << 2 << false << 1 << 1;
+    QTest::newRow("previous on first does nothing") << 3 << 0 << false << 0 << 0;
+    QTest::newRow("next on empty list does nothing") << 0 << -1 << true << -1 << 0;
+    QTest::newRow("previous on empty list does nothing") << 0 << -1 << false << -1 << 0;
+    QTest::newRow("single device stays") << 1 << 0 << true << 0 << 0;
+}
+
+void TestDeviceList::stepping()
+{
+    QFETCH(int, count);
+    QFETCH(int, start);
+    QFETCH(bool, forward);
+    QFETCH(int, expected);
+    QFETCH(int, emissions);
+
+    FamilyFedList fixture;
+    fixture.announce(count);
+    if (start >= 0)
+        fixture.list.setCurrentDevice(start);
+    QSignalSpy selected(&fixture.list, &DeviceList::deviceListSelected);
+
+    if (forward)
+        fixture.list.selectNextDevice();
+    else
+        fixture.list.selectPreviousDevice();
+
+    QCOMPARE(fixture.list.getCurrentDeviceIndex(), expected);
+    QCOMPARE(selected.count(), emissions);
+    if (emissions)
+        QCOMPARE(selected.first().first().value<VisibleDevice*>(), fixture.list.getCurrentDevice());
+}
+
+void TestDeviceList::familyIsTheAnnouncer()
+{
+    FamilyFedList fixture;
+    FakeFamily other(QStringLiteral("Other"));
+    QObject::connect(&other, &FakeFamily::deviceArrived, &fixture.list, &DeviceList::onDeviceAdded);
+
+    FakeDevice* mine = fixture.family.announce(QStringLiteral("Mine"));
+    FakeDevice* theirs = other.announce(QStringLiteral("Theirs"));
+    FakeDevice unlisted(QStringLiteral("Unlisted"));
+
+    QCOMPARE(fixture.list.getFamilyOfDevice(mine), static_cast<ProductFamily*>(&fixture.family));
+    QCOMPARE(fixture.list.getFamilyOfDevice(theirs), static_cast<ProductFamily*>(&other));
+    QVERIFY(!fixture.list.getFamilyOfDevice(&unlisted));
+    QVERIFY(!fixture.list.getFamilyOfDevice(nullptr));
+}
+
+// Only a family may put devices on screen; a stray emitter or a direct call
+// has no family to record.
+void TestDeviceList::announcementsFromNonFamiliesAreIgnored()
+{
+    DeviceList list;
+    QSignalSpy added(&list, &DeviceList::deviceListAdded);
+    FakeDevice device(QStringLiteral("Stray"));
+
+    // The device itself is a QObject with a matching signal, but no family.
+    QObject::connect(&device, &FakeDevice::displayInfoChanged, &list, &DeviceList::onDeviceAdded);
+    emit device.displayInfoChanged(&device);
+    list.onDeviceAdded(&device);
+
+    QCOMPARE(list.numberOfDevice(), 0);
+    QCOMPARE(added.count(), 0);
+    QVERIFY(!list.getCurrentDevice());
+}
+
+void TestDeviceList::infoChangesAndStrayRemovalsAreForwarded()
+{
+    FamilyFedList fixture;
+    FakeDevice* a = fixture.family.announce(QStringLiteral("A"));
+    fixture.family.announce(QStringLiteral("B"));
+    QSignalSpy changed(&fixture.list, &DeviceList::deviceListChanged);
+
+    a->setDeviceName(QStringLiteral("Z"));
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.first().first().value<VisibleDevice*>(), static_cast<VisibleDevice*>(a));
+    QCOMPARE(namesInList(fixture.list), (QStringList{"Z", "B"}));
+
+    FakeDevice unlisted(QStringLiteral("Unlisted"));
+    QSignalSpy removed(&fixture.list, &DeviceList::deviceListRemoved);
+    fixture.list.onDeviceRemoved(&unlisted);
+    QCOMPARE(removed.count(), 1);
+    QCOMPARE(fixture.list.numberOfDevice(), 2);
+}
+
+QTEST_MAIN(TestDeviceList)
+#include "tst_devicelist.moc"

@@ -1,0 +1,269 @@
+#include "AppDefaults.h"
+#include "FakeDevice.h"
+#include "FamilyFedList.h"
+#include "FlatImageButton.h"
+#include "VisibleDevicesWidget.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+
+namespace
+{
+QPixmap solid(int width, int height)
+{
+    QPixmap pixmap(width, height);
+    pixmap.fill(Qt::red);
+    return pixmap;
+}
+
+const QString kLongModel = QStringLiteral("Lumaris Studio Fibre 4K with an Unusually Long Descriptive Model Name");
+}
+
+class TestGallery : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void arrowsFollowTheList_data();
+    void arrowsFollowTheList();
+    void arrowsStepThroughTheList();
+    void modelNameRoom_data();
+    void modelNameRoom();
+    void updateOnlyDevice_data();
+    void updateOnlyDevice();
+    void setupOffer_data();
+    void setupOffer();
+    void controlAppButton();
+    void summaryWidgetIsBorrowed();
+    void removalsEndOnTheNoDevicePage();
+
+private:
+    template<typename T>
+    T* child(const char* name) const
+    {
+        return m_gallery->findChild<T*>(QLatin1String(name));
+    }
+
+    std::unique_ptr<FamilyFedList> m_devices;
+    std::unique_ptr<VisibleDevicesWidget> m_gallery;
+};
+
+void TestGallery::init()
+{
+    m_devices = std::make_unique<FamilyFedList>(DeviceList::ArrivalOrder);
+    m_gallery = std::make_unique<VisibleDevicesWidget>(m_devices->list, nullptr);
+    m_gallery->resize(780, 560);
+    m_gallery->show();
+}
+
+void TestGallery::cleanup()
+{
+    m_gallery.reset();
+    m_devices.reset();
+}
+
+void TestGallery::arrowsFollowTheList_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("current");
+    QTest::addColumn<bool>("left");
+    QTest::addColumn<bool>("right");
+
+    QTest::newRow("one device, no arrows") << 1 << 0 << false << false;
+    QTest::newRow("first of three") << 3 << 0 << false << true;
+    QTest::newRow("middle of three") << 3 << 1 << true << true;
+    QTest::newRow("last of three") << 3 << 2 << true << false;
+}
+
+void TestGallery::arrowsFollowTheList()
+{
+    QFETCH(int, count);
+    QFETCH(int, current);
+    QFETCH(bool, left);
+    QFETCH(bool, right);
+
+    m_devices->announce(count);
+    m_devices->list.setCurrentDevice(current);
+    QCOMPARE(!child<FlatImageButton>("leftArrow")->isHidden(), left);
+    QCOMPARE(!child<FlatImageButton>("rightArrow")->isHidden(), right);
+    QCOMPARE(child<QLabel>("deviceName")->text(), QStringLiteral("Device %1").arg(current));
+    QCOMPARE(m_gallery->currentPage(), int(VisibleDevicesWidget::DevicePage));
+}
+
+void TestGallery::arrowsStepThroughTheList()
+{
+    m_devices->announce(3);
+    QTest::mouseClick(child<FlatImageButton>("rightArrow"), Qt::LeftButton);
+    QTest::mouseClick(child<FlatImageButton>("rightArrow"), Qt::LeftButton);
+    QCOMPARE(m_devices->list.getCurrentDeviceIndex(), 2);
+    QCOMPARE(child<QLabel>("deviceName")->text(), QStringLiteral("Device 2"));
+    QTest::mouseClick(child<FlatImageButton>("leftArrow"), Qt::LeftButton);
+    QCOMPARE(m_devices->list.getCurrentDeviceIndex(), 1);
+}
+
+void TestGallery::modelNameRoom_data()
+{
+    QTest::addColumn<int>("iconWidth");
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<int>("expectedWidth");
+    QTest::addColumn<bool>("elided");
+
+    QTest::newRow("no icon, long name gets 400") << 0 << kLongModel << 400 << true;
+    QTest::newRow("icon takes its width and a gap") << 30 << kLongModel << 360 << true;
+    QTest::newRow("short name gets its own width") << 30 << QStringLiteral("Lumaris Core SDI") << -1 << false;
+}
+
+void TestGallery::modelNameRoom()
+{
+    QFETCH(int, iconWidth);
+    QFETCH(QString, model);
+    QFETCH(int, expectedWidth);
+    QFETCH(bool, elided);
+
+    FakeDevice* device = m_devices->family.announce(QStringLiteral("Device"));
+    device->setModelName(model);
+    if (iconWidth)
+        device->setConnectionIcon(solid(iconWidth, 16));
+    m_devices->list.updateDeviceInfo(device);
+
+    auto* label = child<QLabel>("modelName");
+    if (expectedWidth < 0)
+        expectedWidth = QFontMetrics(label->font()).horizontalAdvance(model);
+    QCOMPARE(label->width(), expectedWidth);
+    QCOMPARE(label->text() != model, elided);
+    QVERIFY(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= expectedWidth);
+    QCOMPARE(child<QLabel>("connectionIcon")->isHidden(), iconWidth == 0);
+}
+
+void TestGallery::updateOnlyDevice_data()
+{
+    QTest::addColumn<QString>("available");
+    QTest::addColumn<QString>("status");
+
+    QTest::newRow("update offered") << "2.0" << "Software update available.";
+    QTest::newRow("up to date") << "" << "Software is up to date.";
+}
+
+void TestGallery::updateOnlyDevice()
+{
+    QFETCH(QString, available);
+    QFETCH(QString, status);
+
+    FakeDevice* device = m_devices->family.announce(QStringLiteral("Device"));
+    device->setUpdateOnly(QStringLiteral("1.0"), available);
+    m_devices->list.updateDeviceInfo(device);
+
+    QCOMPARE(m_gallery->currentPage(), int(VisibleDevicesWidget::UpdatePage));
+    QVERIFY(!child<FlatImageButton>("pictureButton")->isEnabled());
+    QCOMPARE(child<QLabel>("currentVersion")->text(), QStringLiteral("1.0"));
+    QCOMPARE(child<QLabel>("updateStatus")->text(), status);
+    auto* update = child<QPushButton>("updateButton");
+    QCOMPARE(!update->isHidden(), !available.isEmpty());
+    QCOMPARE(!child<QLabel>("availableVersion")->isHidden(), !available.isEmpty());
+
+    if (!available.isEmpty()) {
+        QSignalSpy requested(m_gallery.get(), &VisibleDevicesWidget::requestFirmwareUpdate);
+        QTest::mouseClick(update, Qt::LeftButton);
+        QCOMPARE(requested.count(), 1);
+        QCOMPARE(requested.first().first().value<VisibleDevice*>(), static_cast<VisibleDevice*>(device));
+    }
+}
+
+void TestGallery::setupOffer_data()
+{
+    QTest::addColumn<bool>("showSetup");
+    QTest::newRow("settings offered") << true;
+    QTest::newRow("settings withheld") << false;
+}
+
+void TestGallery::setupOffer()
+{
+    QFETCH(bool, showSetup);
+
+    FakeDevice* device = m_devices->family.announce(QStringLiteral("Device"));
+    device->setImage(solid(120, 80));
+    device->setShowSetup(showSetup);
+    m_devices->list.updateDeviceInfo(device);
+    QSignalSpy requested(m_gallery.get(), &VisibleDevicesWidget::requestShowDevice);
+
+    QCOMPARE(!child<FlatImageButton>("setupButton")->isHidden(), showSetup);
+    auto* picture = child<FlatImageButton>("pictureButton");
+    QVERIFY(picture->isEnabled());
+    QTest::mouseClick(picture, Qt::LeftButton);
+    QCOMPARE(requested.count(), showSetup ? 1 : 0);
+}
+
+void TestGallery::controlAppButton()
+{
+    FakeDevice* plain = m_devices->family.announce(QStringLiteral("Plain"));
+    FakeDevice* withApp = m_devices->family.announce(QStringLiteral("With app"));
+    withApp->setControlAppIcon(solid(24, 24));
+    auto* button = child<FlatImageButton>("controlAppButton");
+    QSignalSpy requested(m_gallery.get(), &VisibleDevicesWidget::requestShowControlApp);
+
+    QCOMPARE(m_devices->list.getCurrentDevice(), static_cast<VisibleDevice*>(plain));
+    QVERIFY(button->isHidden());
+
+    m_devices->list.selectNextDevice();
+    QVERIFY(!button->isHidden());
+    QCOMPARE(button->size(), QSize(24, 24));
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(requested.count(), 1);
+    QCOMPARE(requested.first().first().value<VisibleDevice*>(), static_cast<VisibleDevice*>(withApp));
+
+    m_devices->list.selectPreviousDevice();
+    QVERIFY(button->isHidden());
+}
+
+void TestGallery::summaryWidgetIsBorrowed()
+{
+    FakeDevice* first = m_devices->family.announce(QStringLiteral("First"));
+    FakeDevice* second = m_devices->family.announce(QStringLiteral("Second"));
+    auto summary = std::make_unique<QLabel>(QStringLiteral("summary"));
+    first->setSummaryWidget(summary.get());
+    m_devices->list.updateDeviceInfo(first);
+
+    QCOMPARE(summary->parentWidget(), static_cast<QWidget*>(m_gallery.get()));
+    QVERIFY(summary->isVisible());
+
+    // Another device, without a summary: the first one's is handed back.
+    m_devices->list.setCurrentDevice(m_devices->list.indexOfDevice(second));
+    QVERIFY(!summary->parentWidget());
+    QVERIFY(summary->isHidden());
+
+    m_devices->list.setCurrentDevice(m_devices->list.indexOfDevice(first));
+    QCOMPARE(summary->parentWidget(), static_cast<QWidget*>(m_gallery.get()));
+    // Destroying the gallery must leave the device's widget alone.
+    QPointer<QWidget> guard(summary.get());
+    m_gallery.reset();
+    QVERIFY(guard);
+}
+
+void TestGallery::removalsEndOnTheNoDevicePage()
+{
+    m_devices->announce(3);
+    m_devices->list.setCurrentDevice(2);
+    m_devices->remove(2);
+    QCOMPARE(child<QLabel>("deviceName")->text(), QStringLiteral("Device 0"));
+    QVERIFY(!child<FlatImageButton>("rightArrow")->isHidden());
+
+    m_devices->remove(0);
+    m_devices->remove(1);
+    QCOMPARE(m_gallery->currentPage(), int(VisibleDevicesWidget::NoDevicePage));
+    QCOMPARE(child<QLabel>("deviceName")->text(), AppDefaults::noDeviceHeader());
+    QCOMPARE(child<QLabel>("noDeviceMessage")->text(), AppDefaults::noDeviceMessage());
+    QCOMPARE(child<QLabel>("deviceName")->width(), 470);
+    QVERIFY(!child<FlatImageButton>("pictureButton")->isEnabled());
+    QVERIFY(child<FlatImageButton>("leftArrow")->isHidden());
+    QVERIFY(child<FlatImageButton>("rightArrow")->isHidden());
+}
+
+QTEST_MAIN(TestGallery)
+#include "tst_gallery.moc"

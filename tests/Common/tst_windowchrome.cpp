@@ -1,0 +1,245 @@
+#include "AboutBox.h"
+#include "AdminUtilityDialog.h"
+#include "DotsWidget.h"
+#include "FakeDevice.h"
+#include "FamilyFedList.h"
+#include "FlatImageButton.h"
+#include "MainWindowDialog.h"
+#include "MainWindowDialogWidget.h"
+#include "MainWindowMenu.h"
+#include "MainWindowMenuController.h"
+#include "TightVBoxLayout.h"
+#include "ViewSelectionBar.h"
+#include "WindowFooter.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace
+{
+// A menu page that counts how often it was told it is about to be shown.
+class CountingPage : public MainWindowDialogWidget
+{
+public:
+    CountingPage() { buildMe(QStringLiteral("Add"), QStringLiteral("Close")); }
+    void aboutToShow() override { ++shown; }
+    int shown = 0;
+
+protected:
+    void buildContents(TightVBoxLayout* layout) override { layout->addWidget(new QLabel(QStringLiteral("page"))); }
+};
+
+int shownDots(const DotsWidget& dots)
+{
+    int shown = 0;
+    for (int i = 0; i < dots.dotCount(); ++i)
+        shown += dots.dot(i)->isHidden() ? 0 : 1;
+    return shown;
+}
+}
+
+class TestWindowChrome : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void dotsFollowTheList_data();
+    void dotsFollowTheList();
+    void clickingADotSelectsItsDevice();
+    void footerShowsSwitchOnlyWithDevices_data();
+    void footerShowsSwitchOnlyWithDevices();
+    void menuBuild_data();
+    void menuBuild();
+    void closingAPageKeepsIt();
+    void dialogFollowsTheWindow();
+    void aboutBox();
+};
+
+void TestWindowChrome::dotsFollowTheList_data()
+{
+    QTest::addColumn<int>("devices");
+    QTest::addColumn<int>("removed");
+    QTest::addColumn<int>("current");
+    QTest::addColumn<int>("expectedShown");
+    QTest::addColumn<int>("expectedLit");
+
+    QTest::newRow("no device, no dot") << 0 << -1 << -1 << 0 << -1;
+    QTest::newRow("a single dot is hidden") << 1 << -1 << 0 << 0 << 0;
+    QTest::newRow("two devices, first lit") << 2 << -1 << -1 << 2 << 0;
+    QTest::newRow("three devices, last selected") << 3 << -1 << 2 << 3 << 2;
+    QTest::newRow("removal drops a dot") << 3 << 1 << 2 << 2 << 1;
+    QTest::newRow("removal down to one hides it") << 2 << 0 << -1 << 0 << 0;
+}
+
+void TestWindowChrome::dotsFollowTheList()
+{
+    QFETCH(int, devices);
+    QFETCH(int, removed);
+    QFETCH(int, current);
+    QFETCH(int, expectedShown);
+    QFETCH(int, expectedLit);
+
+    FamilyFedList fixture;
+    DotsWidget dots(fixture.list);
+    fixture.announce(devices);
+    if (current >= 0)
+        fixture.list.setCurrentDevice(current);
+    if (removed >= 0)
+        fixture.remove(removed);
+
+    QCOMPARE(dots.dotCount(), fixture.list.numberOfDevice());
+    QCOMPARE(shownDots(dots), expectedShown);
+    QCOMPARE(dots.markedDot(), expectedLit);
+    const QImage on = FlatImageButton(QStringLiteral(":/Dot_On")).image().toImage();
+    const QImage off = FlatImageButton(QStringLiteral(":/Dot_Off")).image().toImage();
+    QVERIFY2(on != off, "the dot pictures must differ for this test to mean anything");
+    for (int i = 0; i < dots.dotCount(); ++i)
+        QVERIFY2(dots.dot(i)->image().toImage() == (i == expectedLit ? on : off), qPrintable(QString::number(i)));
+}
+
+void TestWindowChrome::clickingADotSelectsItsDevice()
+{
+    FamilyFedList fixture;
+    DotsWidget dots(fixture.list);
+    fixture.announce(3);
+    QSignalSpy selected(&fixture.list, &DeviceList::deviceListSelected);
+
+    QTest::mouseClick(dots.dot(2), Qt::LeftButton);
+    QCOMPARE(fixture.list.getCurrentDeviceIndex(), 2);
+    QCOMPARE(dots.markedDot(), 2);
+    QCOMPARE(selected.count(), 1);
+}
+
+void TestWindowChrome::footerShowsSwitchOnlyWithDevices_data()
+{
+    QTest::addColumn<int>("devices");
+    QTest::addColumn<bool>("switchShown");
+    QTest::newRow("no device hides the switch") << 0 << false;
+    QTest::newRow("a device shows the switch") << 1 << true;
+}
+
+void TestWindowChrome::footerShowsSwitchOnlyWithDevices()
+{
+    QFETCH(int, devices);
+    QFETCH(bool, switchShown);
+
+    FamilyFedList fixture;
+    WindowFooter footer(fixture.list, nullptr, true);
+    fixture.announce(devices);
+    QCOMPARE(!footer.viewSelectionBar()->isHidden(), switchShown);
+    QCOMPARE(!footer.dots()->isHidden(), switchShown);
+
+    // Losing the last device hides both again.
+    for (int i = 0; i < devices; ++i)
+        fixture.remove(i);
+    QVERIFY(footer.viewSelectionBar()->isHidden());
+    QVERIFY(footer.dots()->isHidden());
+}
+
+void TestWindowChrome::menuBuild_data()
+{
+    QTest::addColumn<int>("options");
+    QTest::addColumn<bool>("menuShown");
+    QTest::addColumn<bool>("dialogShown");
+
+    QTest::newRow("no entries, nothing opens") << 0 << false << false;
+    QTest::newRow("a single entry opens its page directly") << 1 << false << true;
+    QTest::newRow("several entries show the menu") << 3 << true << false;
+}
+
+void TestWindowChrome::menuBuild()
+{
+    QFETCH(int, options);
+    QFETCH(bool, menuShown);
+    QFETCH(bool, dialogShown);
+
+    QWidget window;
+    window.resize(800, 700);
+    window.show();
+    MainWindowMenuController controller(&window);
+    std::vector<std::unique_ptr<CountingPage>> pages;
+    for (int i = 0; i < options; ++i) {
+        pages.push_back(std::make_unique<CountingPage>());
+        controller.addOption(QStringLiteral("Entry %1").arg(i), pages.back().get());
+    }
+    controller.build(&window);
+
+    QCOMPARE(controller.currentMenu() != nullptr, menuShown);
+    QCOMPARE(controller.currentDialog() != nullptr, dialogShown);
+    if (dialogShown) {
+        QCOMPARE(controller.currentDialog()->title(), QStringLiteral("Entry 0"));
+        QCOMPARE(pages.front()->shown, 1);
+    }
+    if (menuShown) {
+        QList<QAction*> actions = controller.currentMenu()->actions();
+        QCOMPARE(actions.size(), options);
+        QCOMPARE(actions.at(1)->text(), QStringLiteral("Entry 1"));
+        actions.at(1)->trigger();
+        QVERIFY(controller.currentDialog());
+        QCOMPARE(controller.currentDialog()->widget(), static_cast<MainWindowDialogWidget*>(pages.at(1).get()));
+        QCOMPARE(pages.at(1)->shown, 1);
+        QCOMPARE(pages.at(0)->shown, 0);
+        controller.currentMenu()->close();
+    }
+    controller.closeDialog();
+}
+
+void TestWindowChrome::closingAPageKeepsIt()
+{
+    QWidget window;
+    window.resize(800, 700);
+    window.show();
+    MainWindowMenuController controller(&window);
+    CountingPage page;
+    controller.addOption(QStringLiteral("Only"), &page);
+    controller.build(&window);
+    QPointer<MainWindowDialog> dialog = controller.currentDialog();
+    QVERIFY(dialog);
+    QCOMPARE(page.parentWidget() != nullptr, true);
+
+    QTest::mouseClick(page.closeButton(), Qt::LeftButton);
+    QTRY_VERIFY(!dialog);
+    QVERIFY(!controller.currentDialog());
+    QVERIFY(!page.parentWidget());
+}
+
+void TestWindowChrome::dialogFollowsTheWindow()
+{
+    QWidget window;
+    window.resize(800, 700);
+    window.show();
+    auto* dialog = new AdminUtilityDialog(&window);
+    auto* content = new QWidget;
+    content->setFixedSize(300, 200);
+    dialog->contentLayout()->addWidget(content);
+    dialog->show();
+
+    window.resize(1000, 760);
+    QTRY_COMPARE(dialog->size(), QSize(1000, 760));
+    QCOMPARE(dialog->contentFrame()->geometry().center(), dialog->rect().center());
+    QVERIFY(dialog->findChild<QWidget*>(QStringLiteral("adminUtilityDialogBackground")));
+    QCOMPARE(dialog->contentFrame()->objectName(), QStringLiteral("adminUtilityDialogFrame"));
+}
+
+void TestWindowChrome::aboutBox()
+{
+    AboutBox box;
+    box.setTitle(QStringLiteral("Lumaris Setup"));
+    box.setVersion(QStringLiteral("10.9.5"));
+    box.setYear(QStringLiteral("2017"));
+    QCOMPARE(box.size(), QSize(285, 288));
+    QCOMPARE(box.versionText(), QStringLiteral("Version 10.9.5"));
+    QCOMPARE(box.rightsText().count(QLatin1Char('\n')), 1);
+    QVERIFY(box.rightsText().contains(QStringLiteral("2017")));
+
+    box.show();
+    QTest::mouseClick(&box, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    QCOMPARE(box.result(), int(QDialog::Accepted));
+    QVERIFY(!box.isVisible());
+}
+
+QTEST_MAIN(TestWindowChrome)
+#include "tst_windowchrome.moc"
