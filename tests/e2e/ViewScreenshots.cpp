@@ -1,0 +1,68 @@
+// Saves the gallery and the list of the default fleet as PNG files, for the
+// documentation: `lumaris-view-screenshots OUTPUT_DIRECTORY`.
+#include "ProbedApp.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QJsonObject>
+#include <QThread>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kDefaultFleetDevices = 11;
+
+bool fail(const QString& what)
+{
+    std::fprintf(stderr, "lumaris-view-screenshots: %s\n", qPrintable(what));
+    return false;
+}
+
+bool ok(const QJsonObject& answer, const QString& what)
+{
+    return !answer.contains("error") || fail(what + ": " + answer.value("error").toString());
+}
+
+// The window widens in an animation when the list needs room; wait until it rests.
+bool waitForSteadyWindow(ProbedApp& app)
+{
+    QElapsedTimer waited;
+    waited.start();
+    int lastWidth = -1;
+    int steadyLooks = 0;
+    while (waited.elapsed() < 10000 && steadyLooks < 5) {
+        const QJsonObject window = app.command("snapshot").value("window").toObject();
+        const int width = window.value("width").toInt();
+        steadyLooks = width == lastWidth && window.value("minimumWidth").toInt() <= width ? steadyLooks + 1 : 0;
+        lastWidth = width;
+        QThread::msleep(100);
+    }
+    return steadyLooks >= 5 || fail(QStringLiteral("the window kept changing size"));
+}
+
+bool save(const QString& directory)
+{
+    ProbedApp app(QStringLiteral(LUMARIS_BIN_DIR), QStringLiteral(LUMARIS_PROBE_LIBRARY));
+    QString error;
+    if (!app.start(QString(), &error))
+        return fail(error);
+    const QDir output(directory);
+    return ok(app.command(QStringLiteral("wait-rows %1").arg(kDefaultFleetDevices), 20000), "default fleet")
+        && waitForSteadyWindow(app)
+        && ok(app.command("grab " + output.absoluteFilePath("gallery.png")), "gallery")
+        && ok(app.command("show-list"), "list view") && waitForSteadyWindow(app)
+        && ok(app.command("grab " + output.absoluteFilePath("list.png")), "list");
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList arguments = app.arguments();
+    if (arguments.size() != 2)
+        return fail(QStringLiteral("usage: lumaris-view-screenshots OUTPUT_DIRECTORY")) ? 0 : 2;
+    return save(arguments.at(1)) ? 0 : 1;
+}

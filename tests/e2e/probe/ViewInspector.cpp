@@ -1,0 +1,160 @@
+#include "ViewInspector.h"
+
+#include <QAbstractButton>
+#include <QJsonArray>
+#include <QLabel>
+#include <QLayout>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTableWidget>
+
+namespace {
+
+bool shown(const QWidget* widget, const QWidget* window)
+{
+    return widget && widget->isVisibleTo(window);
+}
+
+QJsonObject labelledImage(const QWidget* widget)
+{
+    if (!widget)
+        return QJsonObject();
+    return QJsonObject{{"image", widget->property("image").toString()},
+                       {"bold", widget->property("boldLabel").toString()},
+                       {"info", widget->property("infoLabel").toString()},
+                       {"width", widget->width()},
+                       {"key", qint64(widget->property("outputKey").toUInt())}};
+}
+
+QJsonArray directLabelTexts(const QWidget* parent, const QWidget* window)
+{
+    QJsonArray texts;
+    for (const QLabel* label : parent->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (shown(label, window) && !label->text().isEmpty())
+            texts.append(label->text());
+    }
+    return texts;
+}
+
+QJsonObject summary(QWidget* summaryWidget, QWidget* window)
+{
+    QJsonArray outputs;
+    auto* area = summaryWidget->findChild<QScrollArea*>();
+    QWidget* row = area ? area->widget() : nullptr;
+    for (int index = 0; row && row->layout() && index < row->layout()->count(); ++index)
+        outputs.append(labelledImage(row->layout()->itemAt(index)->widget()));
+    QJsonObject result{{"titles", directLabelTexts(summaryWidget, window)},
+                       {"input", labelledImage(summaryWidget->findChild<QWidget*>("videoInput"))},
+                       {"reference", labelledImage(summaryWidget->findChild<QWidget*>("referenceInput"))},
+                       {"outputs", outputs},
+                       {"width", summaryWidget->width()}};
+    if (area)
+        result.insert("outputArea", QJsonObject{{"width", area->width()},
+                                                {"scrollable", area->horizontalScrollBar()->maximum() > 0}});
+    return result;
+}
+
+bool insideSummary(const QWidget* widget, const QWidget* gallery)
+{
+    for (; widget && widget != gallery; widget = widget->parentWidget()) {
+        if (widget->inherits("VisibleMarlixSummaryWidget"))
+            return true;
+    }
+    return false;
+}
+
+QJsonObject gallery(QWidget* window)
+{
+    QWidget* galleryWidget = ViewInspector::findByClass(window, "VisibleDevicesWidget");
+    if (!galleryWidget)
+        return QJsonObject();
+    QJsonArray texts;
+    for (const QLabel* label : galleryWidget->findChildren<QLabel*>()) {
+        if (shown(label, window) && !label->text().isEmpty() && !insideSummary(label, galleryWidget))
+            texts.append(label->text());
+    }
+    QJsonObject result{{"visible", shown(galleryWidget, window)}, {"texts", texts}};
+    for (QWidget* candidate : galleryWidget->findChildren<QWidget*>()) {
+        if (candidate->inherits("VisibleMarlixSummaryWidget") && shown(candidate, window))
+            result.insert("summary", summary(candidate, window));
+    }
+    return result;
+}
+
+QString cellText(const QTableWidget* table, int row, int column)
+{
+    const QTableWidgetItem* item = table->item(row, column);
+    return item ? item->text() : QString();
+}
+
+bool cellHasPicture(const QTableWidget* table, int row, int column)
+{
+    const QWidget* cell = table->cellWidget(row, column);
+    const QLabel* picture = cell ? cell->findChild<QLabel*>() : nullptr;
+    return picture && !picture->pixmap(Qt::ReturnByValue).isNull();
+}
+
+QJsonObject list(QWidget* window)
+{
+    QWidget* listView = ViewInspector::findByClass(window, "MarlixVisibleDevicesListViewWidget");
+    QTableWidget* table = ViewInspector::deviceTable(window);
+    if (!listView || !table)
+        return QJsonObject();
+    QJsonArray rows;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const QWidget* keyCell = table->cellWidget(row, 5);
+        rows.append(QJsonObject{{"label", cellText(table, row, 1)},
+                                {"videoIn", cellText(table, row, 2)},
+                                {"outputFormat", cellText(table, row, 3)},
+                                {"genlock", cellText(table, row, 4)},
+                                {"picture", cellHasPicture(table, row, 0)},
+                                {"setup", keyCell && keyCell->findChild<QAbstractButton*>() != nullptr}});
+    }
+    QJsonArray headers;
+    for (int column = 0; column < table->columnCount(); ++column)
+        headers.append(table->horizontalHeaderItem(column) ? table->horizontalHeaderItem(column)->text() : QString());
+    auto* area = listView->findChild<QScrollArea*>();
+    const QScrollBar* overlay = listView->findChild<QScrollBar*>("overlayScrollBar");
+    return QJsonObject{{"visible", shown(listView, window)},
+                       {"tableVisible", table->isVisibleTo(listView)},
+                       {"rows", rows},
+                       {"headers", headers},
+                       {"tableWidth", table->minimumWidth()},
+                       {"tableHeight", table->minimumHeight()},
+                       {"areaWidth", area ? area->minimumWidth() : 0},
+                       {"overlayVisible", overlay && overlay->isVisibleTo(listView)}};
+}
+
+} // namespace
+
+namespace ViewInspector {
+
+QWidget* findByClass(QWidget* root, const char* className)
+{
+    if (!root)
+        return nullptr;
+    if (root->inherits(className))
+        return root;
+    for (QWidget* child : root->findChildren<QWidget*>()) {
+        if (child->inherits(className))
+            return child;
+    }
+    return nullptr;
+}
+
+QTableWidget* deviceTable(QWidget* window)
+{
+    QWidget* listView = findByClass(window, "MarlixVisibleDevicesListViewWidget");
+    return listView ? listView->findChild<QTableWidget*>("deviceTable") : nullptr;
+}
+
+QJsonObject snapshot(QWidget* window)
+{
+    return QJsonObject{{"gallery", gallery(window)},
+                       {"list", list(window)},
+                       {"window", QJsonObject{{"width", window->width()},
+                                              {"height", window->height()},
+                                              {"minimumWidth", window->minimumWidth()}}}};
+}
+
+} // namespace ViewInspector

@@ -1,0 +1,217 @@
+#include "ProbedApp.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonDocument>
+#include <QLocalSocket>
+#include <QThread>
+
+#include <ctime>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kStartTimeoutMs = 20000;
+
+// A hard link keeps the copy cheap; across file systems a real copy serves.
+bool linkOrCopy(const QString& from, const QString& to)
+{
+    return ::link(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0
+        || QFile::copy(from, to);
+}
+
+} // namespace
+
+ProbedApp::ProbedApp(const QString& binDir, const QString& probeLibrary)
+    : m_binDir(binDir)
+    , m_probeLibrary(probeLibrary)
+    , m_programDir(binDir + QStringLiteral("/../e2e-XXXXXX"))
+    , m_runtimeDir(QDir::tempPath() + QStringLiteral("/lumaris-XXXXXX"))
+{
+}
+
+ProbedApp::~ProbedApp()
+{
+    stop();
+}
+
+qint64 ProbedApp::monotonicNow()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
+qint64 ProbedApp::residentKilobytes(qint64 pid)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
+
+QString ProbedApp::platform()
+{
+    return qEnvironmentVariableIsEmpty("DISPLAY") ? QStringLiteral("offscreen") : QStringLiteral("xcb");
+}
+
+// The program finds plug-ins below its own directory, so the probe goes beside a copy of it.
+bool ProbedApp::layOutProgram(QString* error)
+{
+    const QString root = m_programDir.path();
+    const QString pluginDir = root + QStringLiteral("/AdminUtility/PlugIns/probe");
+    if (!m_programDir.isValid() || !m_runtimeDir.isValid() || !QDir().mkpath(pluginDir)) {
+        *error = QStringLiteral("cannot create temporary directories");
+        return false;
+    }
+    if (!QFile::exists(root + QStringLiteral("/lumaris-setup"))
+        && !linkOrCopy(m_binDir + QStringLiteral("/lumaris-setup"), root + QStringLiteral("/lumaris-setup"))) {
+        *error = QStringLiteral("cannot copy %1/lumaris-setup").arg(m_binDir);
+        return false;
+    }
+    const QString probe = pluginDir + QStringLiteral("/liblumaris-view-probe.so");
+    if (!QFile::exists(probe) && !linkOrCopy(m_probeLibrary, probe)) {
+        *error = QStringLiteral("cannot copy %1").arg(m_probeLibrary);
+        return false;
+    }
+    return true;
+}
+
+QProcessEnvironment ProbedApp::environment(const QString& profile) const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    const QString runtime = m_runtimeDir.path();
+    if (profile.isEmpty())
+        env.remove(QStringLiteral("MARLIX_SIM_PROFILE"));
+    else
+        env.insert(QStringLiteral("MARLIX_SIM_PROFILE"), profile);
+    env.insert(QStringLiteral("MARLIX_SIM_STATE_DIR"), runtime + QStringLiteral("/state"));
+    env.insert(QStringLiteral("MARLIX_SIM_CONTROL"), simControlPath());
+    env.insert(QStringLiteral("LUMARIS_PROBE_SOCKET"), runtime + QStringLiteral("/probe.sock"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), runtime + QStringLiteral("/config"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform());
+    return env;
+}
+
+QString ProbedApp::simControlPath() const
+{
+    return m_runtimeDir.path() + QStringLiteral("/sim.sock");
+}
+
+bool ProbedApp::start(const QString& profile, QString* error)
+{
+    if (!layOutProgram(error))
+        return false;
+    m_process.setProcessEnvironment(environment(profile));
+    m_process.setProcessChannelMode(QProcess::SeparateChannels);
+    m_startedAt = monotonicNow();
+    m_process.start(m_programDir.path() + QStringLiteral("/lumaris-setup"), QStringList());
+    if (!m_process.waitForStarted(kStartTimeoutMs)) {
+        *error = QStringLiteral("the program did not start: %1").arg(m_process.errorString());
+        return false;
+    }
+    return connectProbe(error);
+}
+
+bool ProbedApp::connectProbe(QString* error)
+{
+    const QString path = m_runtimeDir.path() + QStringLiteral("/probe.sock");
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < kStartTimeoutMs) {
+        auto socket = std::make_unique<QLocalSocket>();
+        socket->connectToServer(path);
+        if (socket->waitForConnected(100)) {
+            m_probe = std::move(socket);
+            return true;
+        }
+        if (m_process.state() == QProcess::NotRunning)
+            break;
+        // The program creates the socket while it starts; look again shortly.
+        QThread::msleep(1);
+    }
+    *error = QStringLiteral("the probe did not answer; program output: %1").arg(standardError());
+    return false;
+}
+
+QJsonObject ProbedApp::command(const QString& line, int timeoutMs)
+{
+    if (!m_probe)
+        return QJsonObject{{"error", "not connected"}};
+    m_probe->write(line.toUtf8() + '\n');
+    m_probe->flush();
+    QElapsedTimer waited;
+    waited.start();
+    while (!m_probe->canReadLine()) {
+        const int left = timeoutMs - int(waited.elapsed());
+        if (left <= 0 || !m_probe->waitForReadyRead(left))
+            return QJsonObject{{"error", QStringLiteral("no answer to %1").arg(line)}};
+    }
+    return QJsonDocument::fromJson(m_probe->readLine()).object();
+}
+
+bool ProbedApp::simctl(const QStringList& arguments, QString* output)
+{
+    QProcess tool;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("MARLIX_SIM_CONTROL"), simControlPath());
+    tool.setProcessEnvironment(env);
+    tool.setProcessChannelMode(QProcess::MergedChannels);
+    tool.start(m_binDir + QStringLiteral("/marlix-simctl"), arguments);
+    const bool finished = tool.waitForFinished(kStartTimeoutMs);
+    if (output)
+        *output = QString::fromUtf8(tool.readAll());
+    return finished && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+}
+
+bool ProbedApp::simCommand(const QString& line, QString* output)
+{
+    return sendSimCommand(simControlPath(), line, output);
+}
+
+bool ProbedApp::sendSimCommand(const QString& socketPath, const QString& line, QString* output)
+{
+    QLocalSocket control;
+    control.connectToServer(socketPath);
+    if (!control.waitForConnected(kStartTimeoutMs))
+        return false;
+    control.write(line.toUtf8() + '\n');
+    control.flush();
+    // The simulator answers and closes: "ok" and the output, or "error: " and a reason.
+    while (control.state() == QLocalSocket::ConnectedState && control.waitForReadyRead(kStartTimeoutMs)) {
+    }
+    const QString answer = QString::fromUtf8(control.readAll());
+    if (output)
+        *output = answer;
+    return answer.startsWith(QLatin1String("ok"));
+}
+
+qint64 ProbedApp::pid() const
+{
+    return m_process.processId();
+}
+
+QString ProbedApp::standardError()
+{
+    return QString::fromUtf8(m_process.readAllStandardError());
+}
+
+void ProbedApp::stop()
+{
+    if (m_process.state() == QProcess::NotRunning)
+        return;
+    if (m_probe && m_probe->state() == QLocalSocket::ConnectedState)
+        command(QStringLiteral("quit"), 2000);
+    if (!m_process.waitForFinished(5000)) {
+        m_process.terminate();
+        if (!m_process.waitForFinished(5000))
+            m_process.kill();
+    }
+    m_probe.reset();
+}

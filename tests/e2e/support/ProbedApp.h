@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QProcess>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// The real program started against the simulator, with the test-only view
+// probe laid beside a copy of it. Each instance gets its own simulator state,
+// control socket, probe socket and settings, so runs never meet.
+class ProbedApp
+{
+public:
+    // binDir holds lumaris-setup and marlix-simctl; probeLibrary is the built probe plug-in.
+    ProbedApp(const QString& binDir, const QString& probeLibrary);
+    ~ProbedApp();
+
+    // Starts the program with the given simulator profile (empty: the built-in
+    // fleet) and waits until the probe answers. Returns false with a reason.
+    bool start(const QString& profile, QString* error);
+    void stop();
+
+    // One probe command; the answer, or an object with "error".
+    QJsonObject command(const QString& line, int timeoutMs = 10000);
+    // Runs marlix-simctl against this program's simulator; false with its output on failure.
+    bool simctl(const QStringList& arguments, QString* output = nullptr);
+    // The same command sent straight to the control socket, without starting the tool.
+    bool simCommand(const QString& line, QString* output = nullptr);
+
+    qint64 pid() const;
+    qint64 startedAt() const { return m_startedAt; }
+    QString simControlPath() const;
+    QString standardError();
+    QProcess& process() { return m_process; }
+
+    // One command to a simulator's control socket; true when it answered "ok".
+    static bool sendSimCommand(const QString& socketPath, const QString& line, QString* output = nullptr);
+
+    static qint64 monotonicNow();
+    // Resident set size of a process in kB, from /proc; -1 if unreadable.
+    static qint64 residentKilobytes(qint64 pid);
+    // The platform children should use: the X server when there is one.
+    static QString platform();
+
+private:
+    bool layOutProgram(QString* error);
+    bool connectProbe(QString* error);
+    QProcessEnvironment environment(const QString& profile) const;
+
+    QString m_binDir;
+    QString m_probeLibrary;
+    QTemporaryDir m_programDir;
+    QTemporaryDir m_runtimeDir;
+    QProcess m_process;
+    std::unique_ptr<class QLocalSocket> m_probe;
+    qint64 m_startedAt = 0;
+};

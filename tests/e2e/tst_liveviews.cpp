@@ -1,0 +1,231 @@
+// The real program against the simulator: marlix-simctl changes the fleet
+// and its signals, and the views are read through the test-only probe.
+#include "ProbedApp.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+QStringList strings(const QJsonArray& array)
+{
+    QStringList texts;
+    for (const QJsonValue& value : array)
+        texts << value.toString();
+    return texts;
+}
+
+QJsonArray rows(const QJsonObject& snapshot)
+{
+    return snapshot.value("list").toObject().value("rows").toArray();
+}
+
+QStringList rowLabels(const QJsonObject& snapshot)
+{
+    QStringList labels;
+    for (const QJsonValue& row : rows(snapshot))
+        labels << row.toObject().value("label").toString();
+    return labels;
+}
+
+QString cell(const QJsonObject& snapshot, const QString& label, const QString& column)
+{
+    for (const QJsonValue& row : rows(snapshot)) {
+        if (row.toObject().value("label").toString() == label)
+            return row.toObject().value(column).toString();
+    }
+    return QStringLiteral("<no row %1>").arg(label);
+}
+
+QJsonObject summary(const QJsonObject& snapshot)
+{
+    return snapshot.value("gallery").toObject().value("summary").toObject();
+}
+
+QList<int> touchedRows(const QJsonObject& answer)
+{
+    QList<int> touched;
+    for (const QJsonValue& row : answer.value("rows").toArray())
+        touched << row.toInt();
+    return touched;
+}
+
+const QStringList kDefaultFleet{
+    "Lumaris Core Quad (1)", "Lumaris Core Quad (2)", "Lumaris Core Quad (3)", "Lumaris Core Quad (4)",
+    "Lumaris Core Duo (1)",  "Lumaris Core Duo (2)",  "Lumaris Home HDMI 2",   "Lumaris Studio Pro",
+    "Lumaris Shuttle HD 2",  "Lumaris Bolt HD 2",     "Lumaris Studio 4K 2"};
+
+// Long enough that the list needs a wider window than the first one.
+const QString kPlayout = QStringLiteral("E2E Playout for master control, rack 4, slot 2");
+const QStringList kE2EFleet{"E2E Capture", "E2E Duo (1)", "E2E Duo (2)", kPlayout};
+
+} // namespace
+
+class TestLiveViews : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void defaultFleetInBothViews();
+    void windowWidensToTheList();
+    void hotPlugFollowsInBothViews();
+    void signalChangesTouchOnlyTheirRow_data();
+    void signalChangesTouchOnlyTheirRow();
+    void summaryFollowsTheCurrentDevice();
+
+private:
+    bool start(const QString& profile);
+    QJsonObject snapshot() { return m_app->command("snapshot"); }
+    void simctl(const QString& line);
+
+    std::unique_ptr<ProbedApp> m_app;
+};
+
+void TestLiveViews::init()
+{
+    m_app = std::make_unique<ProbedApp>(QStringLiteral(LUMARIS_BIN_DIR), QStringLiteral(LUMARIS_PROBE_LIBRARY));
+}
+
+void TestLiveViews::cleanup()
+{
+    m_app->stop();
+    const QString errors = m_app->standardError();
+    // A clean exit; under the sanitizers that also means no leak and no error report.
+    QVERIFY2(m_app->process().exitStatus() == QProcess::NormalExit && m_app->process().exitCode() == 0,
+             qPrintable(QStringLiteral("exit code %1: %2").arg(m_app->process().exitCode()).arg(errors)));
+    m_app.reset();
+}
+
+bool TestLiveViews::start(const QString& profile)
+{
+    QString error;
+    const bool started = m_app->start(profile, &error);
+    if (!started)
+        qWarning("%s", qPrintable(error));
+    return started;
+}
+
+void TestLiveViews::simctl(const QString& line)
+{
+    QString output;
+    QVERIFY2(m_app->simctl(line.split(' '), &output), qPrintable(line + ": " + output));
+}
+
+void TestLiveViews::defaultFleetInBothViews()
+{
+    QVERIFY(start(QString()));
+    QVERIFY(!m_app->command("wait-rows 11", 20000).contains("error"));
+    const QJsonObject shown = snapshot();
+    // Sub-devices of a card come together and in index order; the excluded model never shows.
+    QCOMPARE(rowLabels(shown), kDefaultFleet);
+    for (const QJsonValue& row : rows(shown)) {
+        QVERIFY2(row.toObject().value("picture").toBool(), qPrintable(row.toObject().value("label").toString()));
+        QVERIFY(row.toObject().value("setup").toBool());
+    }
+    QCOMPARE(strings(shown.value("list").toObject().value("headers").toArray()),
+             (QStringList{"PRODUCT", "LABEL", "VIDEO IN", "OUTPUT FORMAT", "GENLOCK", ""}));
+    QCOMPARE(cell(shown, "Lumaris Studio Pro", "videoIn"), QString("SDI"));
+    QCOMPARE(cell(shown, "Lumaris Studio Pro", "genlock"), QString("-"));
+
+    QVERIFY(strings(shown.value("gallery").toObject().value("texts").toArray()).contains(kDefaultFleet.first()));
+    QCOMPARE(strings(summary(shown).value("titles").toArray()), (QStringList{"VIDEO INPUT", "VIDEO OUTPUT"}));
+}
+
+void TestLiveViews::windowWidensToTheList()
+{
+    QVERIFY(start(QStringLiteral(LUMARIS_TEST_PROFILES "/views-e2e.json")));
+    QVERIFY(!m_app->command("wait-rows 4", 20000).contains("error"));
+    QVERIFY(m_app->command("show-list").value("ok").toBool());
+    QTRY_VERIFY(snapshot().value("list").toObject().value("visible").toBool());
+    const int listWidth = snapshot().value("list").toObject().value("areaWidth").toInt();
+    QVERIFY2(listWidth + 100 > 780, "the profile's long label should need a wider window");
+    // The window grows to fit the list with a margin, and then cannot be narrowed below that.
+    QTRY_VERIFY_WITH_TIMEOUT(snapshot().value("window").toObject().value("width").toInt() >= listWidth + 100, 5000);
+    QTRY_COMPARE(snapshot().value("window").toObject().value("minimumWidth").toInt(),
+                 snapshot().value("window").toObject().value("width").toInt());
+}
+
+void TestLiveViews::hotPlugFollowsInBothViews()
+{
+    QVERIFY(start(QStringLiteral(LUMARIS_TEST_PROFILES "/views-e2e.json")));
+    QVERIFY(!m_app->command("wait-rows 4", 20000).contains("error"));
+    QCOMPARE(rowLabels(snapshot()), kE2EFleet);
+
+    // A two-channel card: nothing shows until both channels are in, then both in order.
+    simctl("plug spare-2");
+    simctl("plug spare-1");
+    QVERIFY(!m_app->command("wait-rows 6", 20000).contains("error"));
+    QCOMPARE(rowLabels(snapshot()), (kE2EFleet + QStringList{"E2E Spare (1)", "E2E Spare (2)"}));
+
+    // Pulling one channel takes away its row only; the others keep their devices.
+    simctl("signal duo-2 Hi59");
+    QTRY_COMPARE(cell(snapshot(), "E2E Duo (2)", "videoIn"), QString("SDI: 1080i59.94"));
+    simctl("unplug duo-1");
+    QTRY_COMPARE(rowLabels(snapshot()),
+                 (QStringList{"E2E Capture", "E2E Duo (2)", kPlayout, "E2E Spare (1)", "E2E Spare (2)"}));
+    QCOMPARE(cell(snapshot(), "E2E Duo (2)", "videoIn"), QString("SDI: 1080i59.94"));
+    QCOMPARE(snapshot().value("devices").toInt(), 5);
+}
+
+void TestLiveViews::signalChangesTouchOnlyTheirRow_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("device");
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("row");
+
+    QTest::newRow("input signal") << "signal capture Hi59" << "E2E Capture" << "videoIn" << "SDI: 1080i59.94" << 0;
+    QTest::newRow("input signal lost") << "signal duo-1 none" << "E2E Duo (1)" << "videoIn" << "SDI" << 1;
+    QTest::newRow("reference locks") << "reference playout Hi50" << kPlayout << "genlock" << "1080i50" << 3;
+}
+
+void TestLiveViews::signalChangesTouchOnlyTheirRow()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, device);
+    QFETCH(QString, column);
+    QFETCH(QString, shown);
+    QFETCH(int, row);
+
+    QVERIFY(start(QStringLiteral(LUMARIS_TEST_PROFILES "/views-e2e.json")));
+    QVERIFY(!m_app->command("wait-rows 4", 20000).contains("error"));
+    // The lost-signal row starts from a signal, so that losing it is a change.
+    simctl("signal duo-1 hp50");
+    QTRY_COMPARE(cell(snapshot(), "E2E Duo (1)", "videoIn"), QString("SDI: 720p50"));
+
+    QVERIFY(m_app->command("mark").value("ok").toBool());
+    simctl(command);
+    QTRY_COMPARE(cell(snapshot(), device, column), shown);
+    QCOMPARE(touchedRows(m_app->command("touched")), (QList<int>{row}));
+}
+
+void TestLiveViews::summaryFollowsTheCurrentDevice()
+{
+    QVERIFY(start(QStringLiteral(LUMARIS_TEST_PROFILES "/views-e2e.json")));
+    QVERIFY(!m_app->command("wait-rows 4", 20000).contains("error"));
+    QCOMPARE(summary(snapshot()).value("input").toObject().value("bold").toString(), QString("-"));
+    simctl("signal capture hp59");
+    QTRY_COMPARE(summary(snapshot()).value("input").toObject().value("bold").toString(), QString("720p59.94"));
+
+    // The playout device is the fourth dot; its summary shows outputs and the reference.
+    QVERIFY(m_app->command("dot 3").value("ok").toBool());
+    QTRY_COMPARE(strings(summary(snapshot()).value("titles").toArray()), (QStringList{"VIDEO OUTPUT", "REF INPUT"}));
+    QCOMPARE(summary(snapshot()).value("reference").toObject().value("info").toString(), QString("-"));
+    simctl("reference playout Hi50");
+    QTRY_COMPARE(summary(snapshot()).value("reference").toObject().value("info").toString(), QString("Locked"));
+    QCOMPARE(summary(snapshot()).value("reference").toObject().value("bold").toString(), QString("1080i50"));
+    const QJsonArray outputs = summary(snapshot()).value("outputs").toArray();
+    QCOMPARE(outputs.size(), 2);
+    QCOMPARE(outputs.at(0).toObject().value("info").toString(), QString("SDI"));
+    QCOMPARE(outputs.at(1).toObject().value("info").toString(), QString("HDMI"));
+}
+
+QTEST_GUILESS_MAIN(TestLiveViews)
+#include "tst_liveviews.moc"
