@@ -1,6 +1,7 @@
 // The device's fixed capabilities.
 #pragma once
 
+#include "SimItemReader.h"
 #include "SimSession.h"
 #include "SimUnknown.h"
 
@@ -9,7 +10,8 @@
 class SimAttributes : public SimUnknown<IMarlixAttributes>
 {
 public:
-    explicit SimAttributes(std::shared_ptr<SimSession> session) : m_session(std::move(session)) {}
+    explicit SimAttributes(std::shared_ptr<SimSession> session)
+        : m_session(session), m_reader(std::move(session), "Attributes", &SimDevice::getAttribute) {}
 
     MarlixResult QueryInterface(MarlixIID iid, void** out) override;
     MarlixResult GetFlag(MarlixCode id, bool* value) override;
@@ -18,7 +20,7 @@ public:
     MarlixResult GetString(MarlixCode id, char** value) override;
 
 private:
-    MarlixResult fetch(const char* method, MarlixCode id, SimKind kind, const void* out, SimValue& value);
 
     std::shared_ptr<SimSession> m_session;
+    SimItemReader m_reader;
 };

@@ -33,17 +33,6 @@ MarlixResult SimConfiguration::store(const char* method, MarlixCode id, const Si
     return kMarlixOk;
 }
 
-MarlixResult SimConfiguration::fetch(const char* method, MarlixCode id, SimKind kind, const void* out,
-                                     SimValue& value)
-{
-    const MarlixResult entered = m_session->enter("Configuration", method, id);
-    if (entered != kMarlixOk)
-        return entered;
-    if (!out)
-        return kMarlixInvalidArg;
-    return m_session->device().getConfiguration(id, kind, value);
-}
-
 MarlixResult SimConfiguration::SetFlag(MarlixCode id, bool value)
 {
     return store("SetFlag", id, SimValue::makeFlag(value));
@@ -51,11 +40,7 @@ MarlixResult SimConfiguration::SetFlag(MarlixCode id, bool value)
 
 MarlixResult SimConfiguration::GetFlag(MarlixCode id, bool* value)
 {
-    SimValue v;
-    const MarlixResult result = fetch("GetFlag", id, SimKind::Flag, value, v);
-    if (result == kMarlixOk)
-        *value = v.flag;
-    return result;
+    return m_reader.readFlag(id, value);
 }
 
 MarlixResult SimConfiguration::SetInt(MarlixCode id, int64_t value)
@@ -65,11 +50,7 @@ MarlixResult SimConfiguration::SetInt(MarlixCode id, int64_t value)
 
 MarlixResult SimConfiguration::GetInt(MarlixCode id, int64_t* value)
 {
-    SimValue v;
-    const MarlixResult result = fetch("GetInt", id, SimKind::Int, value, v);
-    if (result == kMarlixOk)
-        *value = v.integer;
-    return result;
+    return m_reader.readInt(id, value);
 }
 
 MarlixResult SimConfiguration::SetFloat(MarlixCode id, double value)
@@ -79,11 +60,7 @@ MarlixResult SimConfiguration::SetFloat(MarlixCode id, double value)
 
 MarlixResult SimConfiguration::GetFloat(MarlixCode id, double* value)
 {
-    SimValue v;
-    const MarlixResult result = fetch("GetFloat", id, SimKind::Float, value, v);
-    if (result == kMarlixOk)
-        *value = v.real;
-    return result;
+    return m_reader.readFloat(id, value);
 }
 
 MarlixResult SimConfiguration::SetString(MarlixCode id, const char* value)
@@ -95,9 +72,7 @@ MarlixResult SimConfiguration::SetString(MarlixCode id, const char* value)
 
 MarlixResult SimConfiguration::GetString(MarlixCode id, char** value)
 {
-    SimValue v;
-    const MarlixResult result = fetch("GetString", id, SimKind::String, value, v);
-    return result == kMarlixOk ? SimValue::copyToCaller(v.text, value) : result;
+    return m_reader.readString(id, value);
 }
 
 MarlixResult SimConfiguration::WriteToPreferences()

@@ -2,6 +2,7 @@
 // writes, the interface puts the device back to its stored settings.
 #pragma once
 
+#include "SimItemReader.h"
 #include "SimSession.h"
 #include "SimUnknown.h"
 
@@ -11,7 +12,8 @@
 class SimConfiguration : public SimUnknown<IMarlixConfiguration>
 {
 public:
-    explicit SimConfiguration(std::shared_ptr<SimSession> session) : m_session(std::move(session)) {}
+    explicit SimConfiguration(std::shared_ptr<SimSession> session)
+        : m_session(session), m_reader(std::move(session), "Configuration", &SimDevice::getConfiguration) {}
 
     MarlixResult QueryInterface(MarlixIID iid, void** out) override;
     MarlixResult SetFlag(MarlixCode id, bool value) override;
@@ -29,8 +31,8 @@ protected:
 
 private:
     MarlixResult store(const char* method, MarlixCode id, const SimValue& value);
-    MarlixResult fetch(const char* method, MarlixCode id, SimKind kind, const void* out, SimValue& value);
 
     std::shared_ptr<SimSession> m_session;
+    SimItemReader m_reader;
     std::atomic<bool> m_unsaved{false};
 };

@@ -1,6 +1,7 @@
 // The device's live state.
 #pragma once
 
+#include "SimItemReader.h"
 #include "SimSession.h"
 #include "SimUnknown.h"
 
@@ -9,7 +10,8 @@
 class SimStatus : public SimUnknown<IMarlixStatus>
 {
 public:
-    explicit SimStatus(std::shared_ptr<SimSession> session) : m_session(std::move(session)) {}
+    explicit SimStatus(std::shared_ptr<SimSession> session)
+        : m_session(session), m_reader(std::move(session), "Status", &SimDevice::getStatus) {}
 
     MarlixResult QueryInterface(MarlixIID iid, void** out) override;
     MarlixResult GetFlag(MarlixCode id, bool* value) override;
@@ -19,7 +21,7 @@ public:
     MarlixResult GetBytes(MarlixCode id, void* buffer, uint32_t* size) override;
 
 private:
-    MarlixResult fetch(const char* method, MarlixCode id, SimKind kind, const void* out, SimValue& value);
 
     std::shared_ptr<SimSession> m_session;
+    SimItemReader m_reader;
 };
