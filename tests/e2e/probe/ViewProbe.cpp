@@ -1,7 +1,7 @@
 #include "ViewProbe.h"
 
 #include "AdminUtilityWindow.h"
-#include "ViewInspector.h"
+#include "ViewReader.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -97,7 +97,7 @@ void ViewProbe::watchTable()
 {
     if (m_table)
         return;
-    m_table = ViewInspector::deviceTable(m_window);
+    m_table = ViewReader::deviceTable(m_window);
     if (m_table)
         connect(m_table->model(), &QAbstractItemModel::dataChanged, this, &ViewProbe::onTableChanged);
 }
@@ -141,7 +141,7 @@ QJsonObject ViewProbe::handle(const QString& command, const QStringList& argumen
     watchTable();
     const int number = arguments.value(0).toInt();
     if (command == QLatin1String("snapshot")) {
-        QJsonObject snapshot = ViewInspector::snapshot(m_window);
+        QJsonObject snapshot = ViewReader::snapshot(m_window);
         snapshot.insert("devices", m_deviceCount);
         return snapshot;
     }
@@ -158,9 +158,9 @@ QJsonObject ViewProbe::handle(const QString& command, const QStringList& argumen
         return QJsonObject();
     }
     if (command == QLatin1String("show-gallery") || command == QLatin1String("show-list"))
-        return click(ViewInspector::findByClass(m_window, "ViewSelectionBar"), command == QLatin1String("show-list"));
+        return click(ViewReader::findByClass(m_window, "ViewSelectionBar"), command == QLatin1String("show-list"));
     if (command == QLatin1String("dot"))
-        return click(ViewInspector::findByClass(m_window, "DotsWidget"), number);
+        return click(ViewReader::findByClass(m_window, "DotsWidget"), number);
     if (command == QLatin1String("grab"))
         return grab(arguments.value(0));
     if (command == QLatin1String("cpu"))
@@ -232,7 +232,7 @@ void ViewProbe::checkShownWaiters()
     if (m_shownWaiters.isEmpty() || m_watchedGallery)
         return;
     if (m_deviceCount > 0) {
-        m_watchedGallery = ViewInspector::findByClass(m_window, "VisibleDevicesWidget");
+        m_watchedGallery = ViewReader::findByClass(m_window, "VisibleDevicesWidget");
         if (m_watchedGallery) {
             m_watchedGallery->installEventFilter(this);
             m_watchedGallery->update();

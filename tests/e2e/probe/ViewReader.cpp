@@ -1,4 +1,4 @@
-#include "ViewInspector.h"
+#include "ViewReader.h"
 
 #include <QAbstractButton>
 #include <QJsonArray>
@@ -65,7 +65,7 @@ bool insideSummary(const QWidget* widget, const QWidget* gallery)
 
 QJsonObject gallery(QWidget* window)
 {
-    QWidget* galleryWidget = ViewInspector::findByClass(window, "VisibleDevicesWidget");
+    QWidget* galleryWidget = ViewReader::findByClass(window, "VisibleDevicesWidget");
     if (!galleryWidget)
         return QJsonObject();
     QJsonArray texts;
@@ -96,8 +96,8 @@ bool cellHasPicture(const QTableWidget* table, int row, int column)
 
 QJsonObject list(QWidget* window)
 {
-    QWidget* listView = ViewInspector::findByClass(window, "MarlixVisibleDevicesListViewWidget");
-    QTableWidget* table = ViewInspector::deviceTable(window);
+    QWidget* listView = ViewReader::findByClass(window, "MarlixVisibleDevicesListViewWidget");
+    QTableWidget* table = ViewReader::deviceTable(window);
     if (!listView || !table)
         return QJsonObject();
     QJsonArray rows;
@@ -127,7 +127,7 @@ QJsonObject list(QWidget* window)
 
 } // namespace
 
-namespace ViewInspector {
+namespace ViewReader {
 
 QWidget* findByClass(QWidget* root, const char* className)
 {
@@ -157,4 +157,4 @@ QJsonObject snapshot(QWidget* window)
                                               {"minimumWidth", window->minimumWidth()}}}};
 }
 
-} // namespace ViewInspector
+} // namespace ViewReader
