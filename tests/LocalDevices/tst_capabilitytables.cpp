@@ -6,8 +6,10 @@
 #include "TestCodes.h"
 #include "VisibleMarlix.h"
 
-#include <QSet>
 #include <QtTest>
+
+#include <algorithm>
+#include <memory>
 
 // The static tables against the product line they describe, and against the
 // simulator's default fleet, which uses the same model numbers and names.
@@ -17,94 +19,47 @@ class TestCapabilityTables : public QObject
 
 private slots:
     void initTestCase();
-    void productRecordMatchesProductLine_data();
-    void productRecordMatchesProductLine();
-    void modelPicturesMatchProductLine_data();
-    void modelPicturesMatchProductLine();
-    void excludedModelsMatchProductLine();
+    void modelMatchesProductLine_data();
+    void modelMatchesProductLine();
     void conversionGroupMembersHaveTableRows_data();
     void conversionGroupMembersHaveTableRows();
     void installedFirmwareList_data();
     void installedFirmwareList();
     void installedFirmwareListIsSortedByName();
     void defaultFleetMatchesProductTable();
-    void cleanupTestCase();
-
-private:
-    QList<ProductLineModel> m_models;
-    QVector<VisibleMarlix*> m_fleet;
 };
 
 void TestCapabilityTables::initTestCase()
 {
-    SimulatorSession::start();
     initialiseStaticData();
-    m_models = ProductLine::models();
-    QCOMPARE(m_models.size(), kOrvantaDeviceCount);
+    SimulatorSession::start();
+    QCOMPARE(ProductLine::models().size(), kOrvantaDeviceCount);
 }
 
-void TestCapabilityTables::cleanupTestCase()
+void TestCapabilityTables::modelMatchesProductLine_data()
 {
-    qDeleteAll(m_fleet);
+    ProductLine::addModelRows();
 }
 
-void TestCapabilityTables::productRecordMatchesProductLine_data()
+// The product record, the exclusion and the pictures of one model.
+void TestCapabilityTables::modelMatchesProductLine()
 {
-    QTest::addColumn<int>("id");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("secondName");
-    for (const ProductLineModel& model : ProductLine::models()) {
-        const QString second = model.quotedNote(QStringLiteral("second name"));
-        QTest::addRow("%d %s", model.id, qPrintable(model.name))
-            << model.id << model.name << (second.isEmpty() ? model.name : second);
-    }
-}
+    QFETCH(ProductLineModel, model);
+    const OrvantaDeviceRecord& record = gOrvantaDeviceTable[model.id];
+    const QString second = model.quotedNote(QStringLiteral("second name"));
+    QCOMPARE(int(record.modelId), model.id);
+    QCOMPARE(QString::fromUtf8(record.productName), model.name);
+    QCOMPARE(QString::fromUtf8(record.secondName), second.isEmpty() ? model.name : second);
+    QCOMPARE(kExcludedDevices.contains(uint64_t(model.id)), model.hasNote(QStringLiteral("excluded")));
 
-void TestCapabilityTables::productRecordMatchesProductLine()
-{
-    QFETCH(int, id);
-    QFETCH(QString, name);
-    QFETCH(QString, secondName);
-    const OrvantaDeviceRecord& record = gOrvantaDeviceTable[id];
-    QCOMPARE(int(record.modelId), id);
-    QCOMPARE(QString::fromUtf8(record.productName), name);
-    QCOMPARE(QString::fromUtf8(record.secondName), secondName);
-}
-
-void TestCapabilityTables::modelPicturesMatchProductLine_data()
-{
-    QTest::addColumn<int>("id");
-    QTest::addColumn<QString>("pictureSet");
-    for (const ProductLineModel& model : ProductLine::models())
-        QTest::addRow("%d %s", model.id, qPrintable(model.pictureSet)) << model.id << model.pictureSet;
-}
-
-void TestCapabilityTables::modelPicturesMatchProductLine()
-{
-    QFETCH(int, id);
-    QFETCH(QString, pictureSet);
-    const auto icons = kModelImages.constFind(uint64_t(id));
-    if (pictureSet == QLatin1String("none")) {
-        QVERIFY2(icons == kModelImages.constEnd(), "a model without pictures must have no entry");
+    const auto icons = kModelImages.constFind(uint64_t(model.id));
+    QCOMPARE(icons != kModelImages.constEnd(), model.pictureSet != QLatin1String("none"));
+    if (icons == kModelImages.constEnd())
         return;
-    }
-    QVERIFY2(icons != kModelImages.constEnd(), "the model needs an entry");
-    const QString image = pictureSet == QLatin1String("-") ? QString() : QStringLiteral(":/") + pictureSet;
+    const QString image = model.pictureSet == QLatin1String("-") ? QString() : QStringLiteral(":/") + model.pictureSet;
     QCOMPARE(icons->image, image);
     QCOMPARE(icons->thumb, image.isEmpty() ? QString() : image + QStringLiteral("Thumb"));
     QCOMPARE(icons->listThumb, image.isEmpty() ? QString() : image + QStringLiteral("ListThumb"));
-}
-
-
-void TestCapabilityTables::excludedModelsMatchProductLine()
-{
-    QSet<uint64_t> documented;
-    for (const ProductLineModel& model : qAsConst(m_models)) {
-        if (model.hasNote(QStringLiteral("excluded")))
-            documented.insert(uint64_t(model.id));
-    }
-    const QSet<uint64_t> excluded(kExcludedDevices.cbegin(), kExcludedDevices.cend());
-    QCOMPARE(excluded, documented);
 }
 
 void TestCapabilityTables::conversionGroupMembersHaveTableRows_data()
@@ -180,9 +135,10 @@ void TestCapabilityTables::installedFirmwareListIsSortedByName()
 // Reads the simulator's built-in fleet through the driver contract, as the program does.
 void TestCapabilityTables::defaultFleetMatchesProductTable()
 {
-    m_fleet = SimulatorSession::connectedDevices();
+    const QVector<VisibleMarlix*> fleet = SimulatorSession::connectedDevices();
+    const auto release = qScopeGuard([&fleet] { qDeleteAll(fleet); });
     QList<int> fleetIds;
-    for (VisibleMarlix* device : qAsConst(m_fleet)) {
+    for (VisibleMarlix* device : fleet) {
         const int64_t id = device->modelId();
         QVERIFY2(id > 0 && id < kOrvantaDeviceCount, qPrintable(device->modelName()));
         QCOMPARE(device->modelName(), QString::fromUtf8(gOrvantaDeviceTable[id].productName));

@@ -1,14 +1,11 @@
 #include "CapabilityTables.h"
 #include "DisplayMode.h"
 #include "DisplayModeText.h"
-#include "FourCC.h"
 #include "SimulatorSession.h"
 #include "TestCodes.h"
 #include "VisibleMarlix.h"
 
 #include <QtTest>
-
-#include <memory>
 
 namespace {
 
@@ -18,6 +15,19 @@ constexpr uint32_t kComponent = kVideoConnectionComponent;
 constexpr uint32_t kComposite = kVideoConnectionComposite;
 constexpr uint32_t kSVideo = kVideoConnectionSVideo;
 constexpr uint32_t kConverted = 0x40000000u;
+
+const char* const kHardware = "Lumaris Studio 4K";
+const char* const kSoftware = "Lumaris Studio HD";
+
+// The output settings a connector-mapping row starts from, besides conversion and mode.
+enum Setting { Plain = 0, AllAnalog = 1, PsFOutput = 2 };
+
+void mappingRow(const char* name, const char* model, const char* conversion, int settings, const char* mode,
+                uint connection, const char* expected)
+{
+    QTest::newRow(name) << QString(model) << QByteArray(conversion) << settings << QByteArray(mode) << connection
+                        << QString(expected);
+}
 
 } // namespace
 
@@ -38,14 +48,10 @@ private slots:
     void connectorMapping();
     void deviceWithoutOutputModesShowsNothing_data();
     void deviceWithoutOutputModesShowsNothing();
-    void inputMode_data();
-    void inputMode();
-    void reference_data();
-    void reference();
     void cleanupTestCase();
 
 private:
-    VisibleMarlix* device(const QString& name) const;
+    DisplayModeMap hardwareModes() const { return m_devices.value(kHardware)->getVideoOutputDisplayModes(); }
 
     QMap<QString, VisibleMarlix*> m_devices;
 };
@@ -56,7 +62,7 @@ void TestDisplayModeText::initTestCase()
     initialiseStaticData();
     for (VisibleMarlix* device : SimulatorSession::connectedDevices())
         m_devices.insert(device->modelName(), device);
-    QCOMPARE(m_devices.size(), 4);
+    QCOMPARE(m_devices.size(), 3);
 }
 
 void TestDisplayModeText::cleanupTestCase()
@@ -69,11 +75,6 @@ void TestDisplayModeText::cleanup()
 {
     for (VisibleMarlix* device : qAsConst(m_devices))
         device->readFromPreferences();
-}
-
-VisibleMarlix* TestDisplayModeText::device(const QString& name) const
-{
-    return m_devices.value(name);
 }
 
 void TestDisplayModeText::modeNames_data()
@@ -100,7 +101,7 @@ void TestDisplayModeText::modeNames()
     QFETCH(uint, flags);
     QFETCH(bool, shortName);
     QFETCH(QString, expected);
-    const DisplayModeMap modes = device(QStringLiteral("Lumaris Studio 4K"))->getVideoOutputDisplayModes();
+    const DisplayModeMap modes = hardwareModes();
     QVERIFY(modes.contains(codeOf(mode)));
     const DisplayMode& displayMode = modes[codeOf(mode)];
     QCOMPARE(shortName ? displayMode.getShortName(flags) : displayMode.getName(flags), expected);
@@ -138,89 +139,62 @@ void TestDisplayModeText::formatDisplayMode()
     QFETCH(QByteArray, mode);
     QFETCH(uint, flags);
     QFETCH(QString, expected);
-    const DisplayModeMap modes = device(QStringLiteral("Lumaris Studio 4K"))->getVideoOutputDisplayModes();
-    QCOMPARE(::formatDisplayMode(connection, codeOf(mode), flags, modes), expected);
+    QCOMPARE(::formatDisplayMode(connection, codeOf(mode), flags, hardwareModes()), expected);
 }
 
 void TestDisplayModeText::connectorMapping_data()
 {
     QTest::addColumn<QString>("model");
     QTest::addColumn<QByteArray>("conversion");
-    QTest::addColumn<bool>("allAnalog");
-    QTest::addColumn<bool>("psf");
+    QTest::addColumn<int>("settings");
     QTest::addColumn<QByteArray>("mode");
     QTest::addColumn<uint>("connection");
     QTest::addColumn<QString>("expected");
-    const QString hardware = QStringLiteral("Lumaris Studio 4K");
-    const QString software = QStringLiteral("Lumaris Studio HD");
-
-    QTest::newRow("letterbox on all analog: composite shows NTSC")
-        << software << QByteArray("ltbx") << true << false << QByteArray("Hi59") << kComposite << "NTSC";
-    QTest::newRow("letterbox, analog not converted: composite too wide")
-        << software << QByteArray("ltbx") << false << false << QByteArray("Hi59") << kComposite << "-";
-    QTest::newRow("letterbox, analog not converted: component keeps HD")
-        << software << QByteArray("ltbx") << false << false << QByteArray("Hi59") << kComponent << "1080i59.94";
-    QTest::newRow("software letterbox on SDI") << software << QByteArray("ltbx") << false << false
-                                               << QByteArray("Hi50") << kSDI << "PAL";
-    QTest::newRow("hardware letterbox leaves SDI alone")
-        << hardware << QByteArray("HWlb") << false << false << QByteArray("Hi59") << kSDI << "1080i59.94";
-    QTest::newRow("hardware letterbox, converted output asked")
-        << hardware << QByteArray("HWlb") << false << false << QByteArray("Hi59") << (kSDI | kConverted) << "NTSC";
-    QTest::newRow("second link bit asks for the converted mode too")
-        << hardware << QByteArray("HWlb") << false << false << QByteArray("Hi50") << (kSDI | 0x80000000u) << "PAL";
-    QTest::newRow("hardware converter takes 1080p60 to NTSC")
-        << hardware << QByteArray("HWam") << true << false << QByteArray("Hp60") << kComposite << "NTSC";
-    QTest::newRow("hardware converter takes 1080p24 to PAL")
-        << hardware << QByteArray("HWcc") << true << false << QByteArray("24ps") << kSVideo << "PAL";
-    QTest::newRow("software converter cannot take 1080p60")
-        << software << QByteArray("amph") << true << false << QByteArray("Hp60") << kComposite << "-";
-    QTest::newRow("2K to SD on all analog")
-        << software << QByteArray("h2sd") << true << false << QByteArray("23ps") << kComposite << "NTSC";
-    QTest::newRow("dual stream is not down-converted")
-        << software << QByteArray("ltbx") << true << false << QByteArray("H23d") << kSDI << "1080p23.98";
-    QTest::newRow("component carries UHD 29.97 as 1080p")
-        << software << QByteArray("none") << false << false << QByteArray("4k29") << kComponent << "1080p29.97";
-    QTest::newRow("component carries UHD 50 as 1080i")
-        << software << QByteArray("none") << false << false << QByteArray("4k50") << kComponent << "1080i50";
-    QTest::newRow("component carries 4K DCI 24 as 1080p24")
-        << software << QByteArray("none") << false << false << QByteArray("4d24") << kComponent << "1080p24";
-    QTest::newRow("S-Video shows nothing for HD")
-        << software << QByteArray("none") << false << false << QByteArray("hp50") << kSVideo << "-";
-    QTest::newRow("720p to 1080i") << software << QByteArray("720c") << false << false << QByteArray("hp59")
-                                   << kSDI << "1080i59.94";
-    QTest::newRow("UHD to HD") << software << QByteArray("HWud") << false << false << QByteArray("4k25") << kSDI
-                               << "1080p25";
-    QTest::newRow("UHD to HD beside a hardware down-converter")
-        << hardware << QByteArray("HWud") << false << false << QByteArray("4k25") << kSDI << "2160p25";
-    QTest::newRow("SD to 1080i zoom") << software << QByteArray("u41i") << false << false << QByteArray("ntsc")
-                                      << kSDI << "1080i59.94";
-    QTest::newRow("SD to 720p anamorphic") << software << QByteArray("ua7p") << false << false
-                                           << QByteArray("pal") << kSDI << "720p50";
-    QTest::newRow("no connector means the current one")
-        << software << QByteArray("ltbx") << false << false << QByteArray("Hi59") << 0u << "NTSC";
-    QTest::newRow("PsF output on SDI") << software << QByteArray("none") << false << true << QByteArray("Hp25")
-                                       << kSDI << "1080PsF25";
-    QTest::newRow("PsF output on HDMI") << software << QByteArray("none") << false << true << QByteArray("Hp25")
-                                        << kHDMI << "1080i50";
-    QTest::newRow("PsF 23.98 output on HDMI") << software << QByteArray("none") << false << true
-                                              << QByteArray("23ps") << kHDMI << "1080p23.98";
-    QTest::newRow("PsF setting leaves 1080p50 progressive")
-        << software << QByteArray("none") << false << true << QByteArray("Hp50") << kSDI << "1080p50";
+    mappingRow("letterbox on all analog: composite shows NTSC", kSoftware, "ltbx", AllAnalog, "Hi59", kComposite,
+               "NTSC");
+    mappingRow("letterbox, analog not converted: composite too wide", kSoftware, "ltbx", Plain, "Hi59", kComposite,
+               "-");
+    mappingRow("letterbox, analog not converted: component keeps HD", kSoftware, "ltbx", Plain, "Hi59", kComponent,
+               "1080i59.94");
+    mappingRow("software letterbox on SDI", kSoftware, "ltbx", Plain, "Hi50", kSDI, "PAL");
+    mappingRow("hardware letterbox leaves SDI alone", kHardware, "HWlb", Plain, "Hi59", kSDI, "1080i59.94");
+    mappingRow("hardware letterbox, converted output asked", kHardware, "HWlb", Plain, "Hi59", kSDI | kConverted,
+               "NTSC");
+    mappingRow("second link bit asks for the converted mode too", kHardware, "HWlb", Plain, "Hi50",
+               kSDI | 0x80000000u, "PAL");
+    mappingRow("hardware converter takes 1080p60 to NTSC", kHardware, "HWam", AllAnalog, "Hp60", kComposite, "NTSC");
+    mappingRow("hardware converter takes 1080p24 to PAL", kHardware, "HWcc", AllAnalog, "24ps", kSVideo, "PAL");
+    mappingRow("software converter cannot take 1080p60", kSoftware, "amph", AllAnalog, "Hp60", kComposite, "-");
+    mappingRow("2K to SD on all analog", kSoftware, "h2sd", AllAnalog, "23ps", kComposite, "NTSC");
+    mappingRow("dual stream is not down-converted", kSoftware, "ltbx", AllAnalog, "H23d", kSDI, "1080p23.98");
+    mappingRow("component carries UHD 29.97 as 1080p", kSoftware, "none", Plain, "4k29", kComponent, "1080p29.97");
+    mappingRow("component carries UHD 50 as 1080i", kSoftware, "none", Plain, "4k50", kComponent, "1080i50");
+    mappingRow("component carries 4K DCI 24 as 1080p24", kSoftware, "none", Plain, "4d24", kComponent, "1080p24");
+    mappingRow("S-Video shows nothing for HD", kSoftware, "none", Plain, "hp50", kSVideo, "-");
+    mappingRow("720p to 1080i", kSoftware, "720c", Plain, "hp59", kSDI, "1080i59.94");
+    mappingRow("UHD to HD", kSoftware, "HWud", Plain, "4k25", kSDI, "1080p25");
+    mappingRow("UHD to HD beside a hardware down-converter", kHardware, "HWud", Plain, "4k25", kSDI, "2160p25");
+    mappingRow("SD to 1080i zoom", kSoftware, "u41i", Plain, "ntsc", kSDI, "1080i59.94");
+    mappingRow("SD to 720p anamorphic", kSoftware, "ua7p", Plain, "pal", kSDI, "720p50");
+    mappingRow("no connector means the current one", kSoftware, "ltbx", Plain, "Hi59", 0u, "NTSC");
+    mappingRow("PsF output on SDI", kSoftware, "none", PsFOutput, "Hp25", kSDI, "1080PsF25");
+    mappingRow("PsF output on HDMI", kSoftware, "none", PsFOutput, "Hp25", kHDMI, "1080i50");
+    mappingRow("PsF 23.98 output on HDMI", kSoftware, "none", PsFOutput, "23ps", kHDMI, "1080p23.98");
+    mappingRow("PsF setting leaves 1080p50 progressive", kSoftware, "none", PsFOutput, "Hp50", kSDI, "1080p50");
 }
 
 void TestDisplayModeText::connectorMapping()
 {
     QFETCH(QString, model);
     QFETCH(QByteArray, conversion);
-    QFETCH(bool, allAnalog);
-    QFETCH(bool, psf);
+    QFETCH(int, settings);
     QFETCH(QByteArray, mode);
     QFETCH(uint, connection);
     QFETCH(QString, expected);
-    VisibleMarlix* player = device(model);
+    VisibleMarlix* player = m_devices.value(model);
     player->setOutputConversionMode(codeOf(conversion));
-    player->setDownConversionOnAllAnalogOutputs(allAnalog);
-    player->setOutput1080pAsPsF(psf);
+    player->setDownConversionOnAllAnalogOutputs(settings & AllAnalog);
+    player->setOutput1080pAsPsF(settings & PsFOutput);
     player->setVideoOutputDisplayMode(codeOf(mode));
     QCOMPARE(player->getOutputConversionMode(), codeOf(conversion));
     QCOMPARE(player->getDefaultVideoOutputDisplayMode(), codeOf(mode));
@@ -238,55 +212,10 @@ void TestDisplayModeText::deviceWithoutOutputModesShowsNothing_data()
 void TestDisplayModeText::deviceWithoutOutputModesShowsNothing()
 {
     QFETCH(uint, connection);
-    VisibleMarlix* player = device(QStringLiteral("Lumaris Playout HD"));
+    VisibleMarlix* player = m_devices.value(QStringLiteral("Lumaris Playout HD"));
     QVERIFY(player->supportsPlayback());
     QCOMPARE(getVideoOutputDisplayMode(player, connection), kNoDisplayMode);
 }
-
-void TestDisplayModeText::inputMode_data()
-{
-    QTest::addColumn<QString>("signal");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("no signal") << "none" << "-";
-    QTest::newRow("interlaced HD") << "Hi50 0" << "1080i50";
-    QTest::newRow("segmented frames") << "Hp25 1" << "1080PsF25";
-}
-
-void TestDisplayModeText::inputMode()
-{
-    QFETCH(QString, signal);
-    QFETCH(QString, expected);
-    QString message;
-    QVERIFY2(SimulatorSession::control(QStringLiteral("signal capture-only ") + signal, &message),
-             qPrintable(message));
-    QCOMPARE(getVideoInputDisplayMode(device(QStringLiteral("Lumaris Capture HD"))), expected);
-}
-
-void TestDisplayModeText::reference_data()
-{
-    QTest::addColumn<QString>("reference");
-    QTest::addColumn<QString>("mode");
-    QTest::addColumn<QString>("lock");
-    QTest::newRow("no reference") << "none" << "-" << "-";
-    QTest::newRow("locked to 1080i50") << "Hi50 0" << "1080i50" << "Locked";
-}
-
-void TestDisplayModeText::reference()
-{
-    QFETCH(QString, reference);
-    QFETCH(QString, mode);
-    QFETCH(QString, lock);
-    QString message;
-    QVERIFY2(SimulatorSession::control(QStringLiteral("reference hardware-converter ") + reference, &message),
-             qPrintable(message));
-    VisibleMarlix* player = device(QStringLiteral("Lumaris Studio 4K"));
-    QCOMPARE(getVideoReferenceInputDisplayString(player), mode);
-    QCOMPARE(getVideoReferenceInputLockStatus(player), lock);
-}
-
-
-
-
 
 QTEST_MAIN(TestDisplayModeText)
 #include "tst_displaymodetext.moc"

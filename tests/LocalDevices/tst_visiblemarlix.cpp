@@ -1,12 +1,10 @@
 #include "CapabilityTables.h"
 #include "DisplayModeText.h"
-#include "FourCC.h"
 #include "ProductLine.h"
 #include "SimulatorSession.h"
 #include "TestCodes.h"
 #include "VisibleMarlix.h"
 
-#include <QPointer>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -39,6 +37,12 @@ const QMap<QString, LevelOperation> kLevelOperations = {
     {"input Cr", {&VisibleMarlix::setAnalogVideoInputCrLevel, &VisibleMarlix::getAnalogVideoInputCrLevel}},
 };
 
+// written: the items a setter writes, read: the one item a getter reads (blank-separated, empty for none).
+void levelRow(const char* name, const char* operation, uint connection, const char* written, const char* read)
+{
+    QTest::newRow(name) << QString(operation) << connection << QByteArray(written) << QByteArray(read);
+}
+
 // An adapter that reports another model number, for the rules that depend on it.
 class ModelOverride : public VisibleMarlix
 {
@@ -68,10 +72,8 @@ private slots:
 
     void neutralValuesWhenInitialisationFails_data();
     void neutralValuesWhenInitialisationFails();
-    void analogLevelSettersWriteTheirItems_data();
-    void analogLevelSettersWriteTheirItems();
-    void analogLevelGettersReadOneItem_data();
-    void analogLevelGettersReadOneItem();
+    void analogLevels_data();
+    void analogLevels();
     void analogAudioScaleChannels_data();
     void analogAudioScaleChannels();
     void audioInputChannelsFollowTheSelectedInput_data();
@@ -133,34 +135,24 @@ void TestVisibleMarlix::neutralValuesWhenInitialisationFails_data()
 void TestVisibleMarlix::neutralValuesWhenInitialisationFails()
 {
     QFETCH(QString, fault);
+    const bool initialised = fault.isEmpty();
     QString message;
-    if (!fault.isEmpty())
+    if (!initialised)
         QVERIFY2(SimulatorSession::control(QStringLiteral("fail analog %1 1").arg(fault), &message),
                  qPrintable(message));
+    int created = 0;
     int connectedSignals = 0;
-    VisibleMarlix* device = nullptr;
-    const QVector<VisibleMarlix*> all = SimulatorSession::connectedDevices([&](IMarlix* marlix) {
-        auto* adapter = new VisibleMarlix(marlix);
-        connect(adapter, &VisibleMarlix::connectionChangedSignal, this, [&] { ++connectedSignals; });
-        return adapter;
-    });
-    for (VisibleMarlix* candidate : all) {
-        const bool isAnalog = fault.isEmpty() ? candidate->deviceName() == QLatin1String("Analog Studio")
-                                              : !candidate->isInitialised();
-        if (isAnalog) {
-            QVERIFY2(!device, "more than one adapter matched");
-            device = candidate;
-        }
-    }
+    // The failed adapter is the one without a name.
+    const std::unique_ptr<VisibleMarlix> device(SimulatorSession::takeDevice(
+        initialised ? QStringLiteral("Analog Studio") : QString(), [&](IMarlix* marlix) {
+            auto* adapter = new VisibleMarlix(marlix);
+            ++created;
+            connect(adapter, &VisibleMarlix::connectionChangedSignal, this, [&] { ++connectedSignals; });
+            return adapter;
+        }));
     QVERIFY(device);
-    const std::unique_ptr<VisibleMarlix> owner(device);
-    for (VisibleMarlix* other : all) {
-        if (other != device)
-            delete other;
-    }
 
-    const bool initialised = fault.isEmpty();
-    QCOMPARE(connectedSignals, all.size() - (initialised ? 0 : 1));
+    QCOMPARE(connectedSignals, created - (initialised ? 0 : 1));
     QCOMPARE(device->isInitialised(), initialised);
     QCOMPARE(device->isConnected(), initialised);
     QCOMPARE(device->modelName().isEmpty(), !initialised);
@@ -175,7 +167,7 @@ void TestVisibleMarlix::neutralValuesWhenInitialisationFails()
     uint32_t mode = 0;
     uint32_t flags = 0;
     QCOMPARE(device->getVideoOutputDisplayMode(mode, flags), initialised);
-    QCOMPARE(getVideoOutputDisplayMode(device, 0) == kNoDisplayMode, !initialised);
+    QCOMPARE(getVideoOutputDisplayMode(device.get(), 0) == kNoDisplayMode, !initialised);
     if (!initialised) {
         QVERIFY(device->modelImage().isNull());
         QVERIFY(device->hasDedicatedDownconvertedOutput());
@@ -185,73 +177,56 @@ void TestVisibleMarlix::neutralValuesWhenInitialisationFails()
     }
 }
 
-void TestVisibleMarlix::analogLevelSettersWriteTheirItems_data()
+void TestVisibleMarlix::analogLevels_data()
 {
     QTest::addColumn<QString>("operation");
     QTest::addColumn<uint>("connection");
-    QTest::addColumn<QList<QByteArray>>("written");
-    QTest::newRow("output gain on component and composite") << "output gain" << 24u << QList<QByteArray>{"oclg", "oilg"};
-    QTest::newRow("output gain on no connector") << "output gain" << 0u << QList<QByteArray>{};
-    QTest::newRow("output gain ignores digital bits") << "output gain" << 3u << QList<QByteArray>{};
-    QTest::newRow("output chroma on component sets Cb and Cr")
-        << "output chroma" << 8u << QList<QByteArray>{"occb", "occr"};
-    QTest::newRow("output chroma on composite and S-Video")
-        << "output chroma" << 48u << QList<QByteArray>{"oicg", "oscg"};
-    QTest::newRow("output Cb within a mask") << "output Cb" << 24u << QList<QByteArray>{"occb"};
-    QTest::newRow("output Cb without component") << "output Cb" << 16u << QList<QByteArray>{};
-    QTest::newRow("output Cr") << "output Cr" << 8u << QList<QByteArray>{"occr"};
-    QTest::newRow("input gain on composite") << "input gain" << 16u << QList<QByteArray>{"iilg"};
-    QTest::newRow("input chroma on component sets Cb and Cr")
-        << "input chroma" << 8u << QList<QByteArray>{"iccb", "iccr"};
-    QTest::newRow("input chroma on S-Video") << "input chroma" << 32u << QList<QByteArray>{"iscg"};
-    QTest::newRow("input Cb") << "input Cb" << 8u << QList<QByteArray>{"iccb"};
-    QTest::newRow("input Cr within a mask") << "input Cr" << 24u << QList<QByteArray>{"iccr"};
+    QTest::addColumn<QByteArray>("written");
+    QTest::addColumn<QByteArray>("read");
+    levelRow("output gain on component and composite", "output gain", 24, "oclg oilg", "oclg");
+    levelRow("output gain on composite and S-Video", "output gain", 48, "oilg oslg", "oilg");
+    levelRow("output gain on no connector", "output gain", 0, "", "");
+    levelRow("output gain ignores digital bits", "output gain", 3, "", "");
+    levelRow("output gain above the analog bits", "output gain", 64, "", "");
+    levelRow("output chroma on component is Cb and Cr", "output chroma", 8, "occb occr", "occb");
+    levelRow("output chroma on composite and S-Video", "output chroma", 48, "oicg oscg", "oicg");
+    levelRow("output Cb is written within a mask, read for component alone", "output Cb", 24, "occb", "");
+    levelRow("output Cb without component", "output Cb", 16, "", "");
+    levelRow("output Cr", "output Cr", 8, "occr", "occr");
+    levelRow("input gain on composite", "input gain", 16, "iilg", "iilg");
+    levelRow("input gain on component and S-Video", "input gain", 40, "iclg islg", "iclg");
+    levelRow("input chroma on component is Cb and Cr", "input chroma", 8, "iccb iccr", "iccb");
+    levelRow("input chroma on S-Video", "input chroma", 32, "iscg", "iscg");
+    levelRow("input chroma on composite and S-Video", "input chroma", 48, "iicg iscg", "iicg");
+    levelRow("input Cb", "input Cb", 8, "iccb", "iccb");
+    levelRow("input Cb of composite", "input Cb", 16, "", "");
+    levelRow("input Cr within a mask", "input Cr", 24, "iccr", "");
+    levelRow("input Cr of component", "input Cr", 8, "iccr", "iccr");
 }
 
-void TestVisibleMarlix::analogLevelSettersWriteTheirItems()
+// A getter reads one item of the mask; a setter writes every item the mask names
+// and leaves the others alone.
+void TestVisibleMarlix::analogLevels()
 {
     QFETCH(QString, operation);
     QFETCH(uint, connection);
-    QFETCH(QList<QByteArray>, written);
-    (analog()->*kLevelOperations[operation].set)(connection, 0.25);
+    QFETCH(QByteArray, written);
+    QFETCH(QByteArray, read);
+    QMap<QByteArray, double> before;
+    double value = 0.0;
     for (const QByteArray& item : kAnalogLevelItems) {
-        const double expected = written.contains(item) ? 0.25 : 0.0;
+        analog()->setConfigurationFloat(codeOf(item), value += 0.0625);
+        before.insert(item, analog()->getConfigurationFloat(codeOf(item)));
+        QVERIFY2(before[item] > 0.0, item.constData());
+    }
+    const LevelOperation level = kLevelOperations.value(operation);
+    QCOMPARE((analog()->*level.get)(connection), read.isEmpty() ? 0.0 : before[read]);
+    (analog()->*level.set)(connection, -0.25);
+    for (const QByteArray& item : kAnalogLevelItems) {
+        const double expected = written.split(' ').contains(item) ? -0.25 : before[item];
         QVERIFY2(analog()->getConfigurationFloat(codeOf(item)) == expected, item.constData());
     }
 }
-
-void TestVisibleMarlix::analogLevelGettersReadOneItem_data()
-{
-    QTest::addColumn<QString>("operation");
-    QTest::addColumn<uint>("connection");
-    QTest::addColumn<QByteArray>("read");
-    QTest::newRow("output gain of component and composite reads component") << "output gain" << 24u << QByteArray("oclg");
-    QTest::newRow("output gain of composite and S-Video reads composite") << "output gain" << 48u << QByteArray("oilg");
-    QTest::newRow("output gain of nothing") << "output gain" << 0u << QByteArray();
-    QTest::newRow("output gain above the analog bits") << "output gain" << 64u << QByteArray();
-    QTest::newRow("output chroma of component reads Cb") << "output chroma" << 8u << QByteArray("occb");
-    QTest::newRow("output Cb only for component alone") << "output Cb" << 24u << QByteArray();
-    QTest::newRow("output Cr of component") << "output Cr" << 8u << QByteArray("occr");
-    QTest::newRow("input gain of component and S-Video") << "input gain" << 40u << QByteArray("iclg");
-    QTest::newRow("input chroma of composite and S-Video") << "input chroma" << 48u << QByteArray("iicg");
-    QTest::newRow("input Cr of component") << "input Cr" << 8u << QByteArray("iccr");
-    QTest::newRow("input Cb of composite") << "input Cb" << 16u << QByteArray();
-}
-
-void TestVisibleMarlix::analogLevelGettersReadOneItem()
-{
-    QFETCH(QString, operation);
-    QFETCH(uint, connection);
-    QFETCH(QByteArray, read);
-    double value = 0.0;
-    for (const QByteArray& item : kAnalogLevelItems)
-        analog()->setConfigurationFloat(codeOf(item), value += 0.0625);
-    const double expected = read.isEmpty() ? 0.0 : analog()->getConfigurationFloat(codeOf(read));
-    QVERIFY(read.isEmpty() || expected != 0.0);
-    QCOMPARE((analog()->*kLevelOperations[operation].get)(connection), expected);
-}
-
-
 
 void TestVisibleMarlix::analogAudioScaleChannels_data()
 {
@@ -317,32 +292,23 @@ void TestVisibleMarlix::audioInputChannelsFollowTheSelectedInput()
 
 void TestVisibleMarlix::modelRules_data()
 {
-    QTest::addColumn<int>("model");
-    QTest::addColumn<bool>("psf");
-    QTest::addColumn<bool>("analogInputGain");
-    QTest::addColumn<bool>("hifi");
-    for (const ProductLineModel& model : ProductLine::models()) {
-        QTest::addRow("%d %s", model.id, qPrintable(model.name))
-            << model.id << !model.hasNote(QStringLiteral("no PsF"))
-            << !model.hasNote(QStringLiteral("no analog input gain")) << model.hasNote(QStringLiteral("\"HIFI\""));
-    }
+    ProductLine::addModelRows();
 }
 
 // The rules that hang on the model number, for every model of the product line.
 void TestVisibleMarlix::modelRules()
 {
-    QFETCH(int, model);
-    QFETCH(bool, psf);
-    QFETCH(bool, analogInputGain);
-    QFETCH(bool, hifi);
+    QFETCH(ProductLineModel, model);
+    const bool psf = !model.hasNote(QStringLiteral("no PsF"));
     const std::unique_ptr<VisibleMarlix> device(SimulatorSession::takeDevice(
-        QStringLiteral("Analog Studio"), [model](IMarlix* marlix) { return new ModelOverride(marlix, model); }));
+        QStringLiteral("Analog Studio"), [&model](IMarlix* marlix) { return new ModelOverride(marlix, model.id); }));
     QVERIFY(device);
     QCOMPARE(device->supportsOutputPsF(), psf);
     QCOMPARE(device->supportsCapturePsF(), psf);
-    QCOMPARE(device->supportsAnalogVideoInputGain(kVideoConnectionComponent), analogInputGain);
+    QCOMPARE(device->supportsAnalogVideoInputGain(kVideoConnectionComponent),
+             !model.hasNote(QStringLiteral("no analog input gain")));
     QCOMPARE(device->getAudioInputConnectionTranslated(QStringLiteral("RCA")),
-             hifi ? QStringLiteral("HIFI") : QStringLiteral("RCA"));
+             model.hasNote(QStringLiteral("\"HIFI\"")) ? QStringLiteral("HIFI") : QStringLiteral("RCA"));
     QCOMPARE(device->getAudioInputConnectionTranslated(QStringLiteral("XLR")), QStringLiteral("XLR"));
 
     device->setOutput1080pAsPsF(true);
@@ -432,7 +398,6 @@ void TestVisibleMarlix::deviceWithoutCaptureReportsNoInputMode()
 {
     const std::unique_ptr<VisibleMarlix> device(SimulatorSession::takeDevice(QStringLiteral("Playout")));
     QVERIFY(device);
-    QVERIFY(device->supportsPlayback());
     QVERIFY(!device->supportsCapture());
     QVERIFY(device->getVideoInputDisplayModes().isEmpty());
     QCOMPARE(device->getVideoOutputDisplayModes().size(), 3);

@@ -13,14 +13,9 @@ bool simControl(const QString& command, QString* output)
     InitMarlixAPI();
     const auto control = reinterpret_cast<MarlixSimulatorControlFunction>(
         dlsym(RTLD_DEFAULT, MARLIX_SIMULATOR_CONTROL_ENTRY));
-    if (!control) {
-        if (output)
-            *output = QStringLiteral("no control entry point");
-        return false;
-    }
     char* text = nullptr;
-    const int result = control(command.toUtf8().constData(), &text);
-    const QString reply = takeString(text);
+    const int result = control ? control(command.toUtf8().constData(), &text) : -1;
+    const QString reply = control ? takeString(text) : QStringLiteral("no control entry point");
     if (output)
         *output = reply;
     return result == 0;
@@ -47,18 +42,9 @@ Held<IMarlix> findDevice(const QString& displayName)
     return Held<IMarlix>();
 }
 
-MarlixResult NotificationRecorder::QueryInterface(MarlixIID, void** out)
-{
-    *out = nullptr;
-    return kMarlixNoInterface;
-}
-
 MarlixResult NotificationRecorder::Notify(MarlixCode topic, uint64_t, uint64_t)
 {
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_threads.insert(std::this_thread::get_id());
-    }
+    noteThread();
     if (hook)
         hook();
     if (topic == MarlixItem::kTopicPreferences)
@@ -73,40 +59,27 @@ int NotificationRecorder::count(MarlixCode topic) const
     return topic == MarlixItem::kTopicPreferences ? m_preferences.load() : m_status.load();
 }
 
-bool NotificationRecorder::calledOnThread(std::thread::id thread) const
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    return m_threads.count(thread) != 0;
-}
-
 DiscoveryRecorder::~DiscoveryRecorder()
 {
-    for (IMarlix* device : m_arrived)
-        device->Release();
-}
-
-MarlixResult DiscoveryRecorder::QueryInterface(MarlixIID, void** out)
-{
-    *out = nullptr;
-    return kMarlixNoInterface;
+    for (const auto& arrival : m_arrived)
+        arrival.first->Release();
 }
 
 MarlixResult DiscoveryRecorder::MarlixDeviceArrived(IMarlix* device)
 {
+    noteThread();
     device->AddRef();
     char* name = nullptr;
     device->GetDisplayName(&name);
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_threads.insert(std::this_thread::get_id());
-    m_arrived.push_back(device);
-    m_names << takeString(name);
+    m_arrived.emplace_back(device, takeString(name));
     return kMarlixOk;
 }
 
 MarlixResult DiscoveryRecorder::MarlixDeviceRemoved(IMarlix* device)
 {
+    noteThread();
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_threads.insert(std::this_thread::get_id());
     m_removed.push_back(device);
     return kMarlixOk;
 }
@@ -126,24 +99,23 @@ int DiscoveryRecorder::removals() const
 QStringList DiscoveryRecorder::arrivedNames() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    return m_names;
+    QStringList names;
+    for (const auto& arrival : m_arrived)
+        names << arrival.second;
+    return names;
 }
 
+// The latest arrival of that name: a device plugged in again arrives as a new object.
 IMarlix* DiscoveryRecorder::arrived(const QString& displayName) const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    const int at = m_names.lastIndexOf(displayName);
-    return at < 0 ? nullptr : m_arrived[static_cast<size_t>(at)];
+    const auto at = std::find_if(m_arrived.rbegin(), m_arrived.rend(),
+                                 [&](const auto& arrival) { return arrival.second == displayName; });
+    return at == m_arrived.rend() ? nullptr : at->first;
 }
 
 bool DiscoveryRecorder::removed(IMarlix* device) const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     return std::find(m_removed.begin(), m_removed.end(), device) != m_removed.end();
-}
-
-bool DiscoveryRecorder::calledOnThread(std::thread::id thread) const
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    return m_threads.count(thread) != 0;
 }

@@ -8,12 +8,12 @@
 #include <QStringList>
 
 #include <atomic>
-#include <condition_variable>
 #include <functional>
 #include <memory>
 #include <mutex>
 #include <set>
 #include <thread>
+#include <utility>
 #include <vector>
 
 struct MarlixReleaser
@@ -45,18 +45,44 @@ Held<Interface> query(IMarlixUnknown* object, const MarlixIID& iid)
 
 QString takeString(char* text);
 
-// Counts "pref" and "stat" deliveries and the threads they came on. An optional hook
-// runs inside Notify, on the driver's thread.
-class NotificationRecorder : public IMarlixNotificationCallback
+// A callback the test owns, remembering the threads the driver called it on.
+template <typename Callback>
+class CallbackRecorder : public Callback
 {
 public:
-    MarlixResult QueryInterface(MarlixIID, void** out) override;
+    MarlixResult QueryInterface(MarlixIID, void** out) override
+    {
+        *out = nullptr;
+        return kMarlixNoInterface;
+    }
+    bool calledOnThread(std::thread::id thread) const
+    {
+        std::lock_guard<std::mutex> lock(m_threadMutex);
+        return m_threads.count(thread) != 0;
+    }
+
+protected:
+    void noteThread()
+    {
+        std::lock_guard<std::mutex> lock(m_threadMutex);
+        m_threads.insert(std::this_thread::get_id());
+    }
+
+private:
+    mutable std::mutex m_threadMutex;
+    std::set<std::thread::id> m_threads;
+};
+
+// Counts "pref" and "stat" deliveries. An optional hook runs inside Notify, on the
+// driver's thread.
+class NotificationRecorder : public CallbackRecorder<IMarlixNotificationCallback>
+{
+public:
     uint32_t AddRef() override { return ++m_references; }
-    uint32_t Release() override { return --m_references; }  // owned by the test
+    uint32_t Release() override { return --m_references; }
     MarlixResult Notify(MarlixCode topic, uint64_t, uint64_t) override;
 
     int count(MarlixCode topic) const;
-    bool calledOnThread(std::thread::id thread) const;
     uint32_t references() const { return m_references; }
     std::function<void()> hook;
 
@@ -64,16 +90,13 @@ private:
     std::atomic<uint32_t> m_references{1};
     std::atomic<int> m_preferences{0};
     std::atomic<int> m_status{0};
-    mutable std::mutex m_mutex;
-    std::set<std::thread::id> m_threads;
 };
 
 // Records arrivals (keeping a reference, as the program does) and removals.
-class DiscoveryRecorder : public IMarlixDeviceNotificationCallback
+class DiscoveryRecorder : public CallbackRecorder<IMarlixDeviceNotificationCallback>
 {
 public:
     ~DiscoveryRecorder();
-    MarlixResult QueryInterface(MarlixIID, void** out) override;
     uint32_t AddRef() override { return 1; }
     uint32_t Release() override { return 1; }
     MarlixResult MarlixDeviceArrived(IMarlix* device) override;
@@ -84,12 +107,9 @@ public:
     QStringList arrivedNames() const;
     IMarlix* arrived(const QString& displayName) const;
     bool removed(IMarlix* device) const;
-    bool calledOnThread(std::thread::id thread) const;
 
 private:
     mutable std::mutex m_mutex;
-    std::vector<IMarlix*> m_arrived;
-    QStringList m_names;
+    std::vector<std::pair<IMarlix*, QString>> m_arrived;
     std::vector<IMarlix*> m_removed;
-    std::set<std::thread::id> m_threads;
 };

@@ -9,7 +9,7 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <functional>
 #include <string>
 
 namespace {
@@ -28,15 +28,19 @@ std::string take(char* text)
     return result;
 }
 
-IMarlix* find(const char* displayName)
+std::string displayName(IMarlix* device)
+{
+    char* name = nullptr;
+    device->GetDisplayName(&name);
+    return take(name);
+}
+
+// Walks the plugged devices until visit answers true; that device is kept for the caller.
+IMarlix* walk(const std::function<bool(IMarlix*)>& visit)
 {
     IMarlixIterator* iterator = CreateMarlixIteratorInstance();
     IMarlix* device = nullptr;
-    while (iterator && iterator->Next(&device) == kMarlixOk) {
-        char* name = nullptr;
-        device->GetDisplayName(&name);
-        if (take(name) == displayName)
-            break;
+    while (iterator && iterator->Next(&device) == kMarlixOk && !visit(device)) {
         device->Release();
         device = nullptr;
     }
@@ -45,24 +49,22 @@ IMarlix* find(const char* displayName)
     return device;
 }
 
+IMarlix* find(const char* name)
+{
+    return walk([name](IMarlix* device) { return displayName(device) == name; });
+}
+
 int list()
 {
-    IMarlixIterator* iterator = CreateMarlixIteratorInstance();
-    IMarlix* device = nullptr;
-    while (iterator && iterator->Next(&device) == kMarlixOk) {
-        char* name = nullptr;
-        device->GetDisplayName(&name);
-        IMarlixAttributes* attributes = query<IMarlixAttributes>(device, IID_IMarlixAttributes);
+    walk([](IMarlix* device) {
         int64_t model = -1;
-        if (attributes) {
+        if (IMarlixAttributes* attributes = query<IMarlixAttributes>(device, IID_IMarlixAttributes)) {
             attributes->GetInt(MarlixItem::kAttrModelId, &model);
             attributes->Release();
         }
-        printf("%s\t%lld\n", take(name).c_str(), static_cast<long long>(model));
-        device->Release();
-    }
-    if (iterator)
-        iterator->Release();
+        printf("%s\t%lld\n", displayName(device).c_str(), static_cast<long long>(model));
+        return false;
+    });
     return 0;
 }
 

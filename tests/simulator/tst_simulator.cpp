@@ -12,6 +12,7 @@
 #include <sys/stat.h>
 
 #include <chrono>
+#include <condition_variable>
 #include <thread>
 
 using namespace MarlixItem;
@@ -22,63 +23,101 @@ namespace {
 const QString kStudioPro = QStringLiteral("Lumaris Studio Pro");
 const QString kStudio4K = QStringLiteral("Lumaris Studio 4K 2");
 const QString kShuttle = QStringLiteral("Lumaris Shuttle HD 2");
+const QString kCoreQuad = QStringLiteral("Lumaris Core Quad (1)");
 
-enum class Kind { AttrFlag, AttrInt, AttrFloat, ConfFlag, ConfInt, ConfFloat, ConfString, StatFlag, StatInt };
+// Conversion reads the probe item with the conversion as its input.
+enum class Kind { AttrFlag, AttrInt, Conversion, ConfFlag, ConfInt, ConfFloat, ConfString, StatFlag, StatInt };
 
-// One read through the interface a kind names; the result code only.
-MarlixResult readItem(IMarlix* device, Kind kind, MarlixCode id)
+// One read through the interface a kind names; the value in the kind's own type.
+MarlixResult readItem(IMarlixUnknown* object, Kind kind, MarlixCode id, QVariant* value = nullptr)
 {
+    const auto attributes = [object] { return query<IMarlixAttributes>(object, IID_IMarlixAttributes); };
+    const auto configuration = [object] { return query<IMarlixConfiguration>(object, IID_IMarlixConfiguration); };
+    const auto status = [object] { return query<IMarlixStatus>(object, IID_IMarlixStatus); };
     bool flag = false;
-    int64_t integer = 0;
+    int64_t integer = kind == Kind::Conversion ? int64_t(id) : 0;
     double real = 0;
     char* text = nullptr;
     MarlixResult result = kMarlixFail;
-    if (kind == Kind::AttrFlag || kind == Kind::AttrInt || kind == Kind::AttrFloat) {
-        const auto attributes = query<IMarlixAttributes>(device, IID_IMarlixAttributes);
-        result = kind == Kind::AttrFlag  ? attributes->GetFlag(id, &flag)
-                 : kind == Kind::AttrInt ? attributes->GetInt(id, &integer)
-                                         : attributes->GetFloat(id, &real);
-    } else if (kind == Kind::StatFlag || kind == Kind::StatInt) {
-        const auto status = query<IMarlixStatus>(device, IID_IMarlixStatus);
-        result = kind == Kind::StatFlag ? status->GetFlag(id, &flag) : status->GetInt(id, &integer);
-    } else {
-        const auto configuration = query<IMarlixConfiguration>(device, IID_IMarlixConfiguration);
-        result = kind == Kind::ConfFlag    ? configuration->GetFlag(id, &flag)
-                 : kind == Kind::ConfInt   ? configuration->GetInt(id, &integer)
-                 : kind == Kind::ConfFloat ? configuration->GetFloat(id, &real)
-                                           : configuration->GetString(id, &text);
-        free(text);
+    switch (kind) {
+    case Kind::AttrFlag: result = attributes()->GetFlag(id, &flag); break;
+    case Kind::AttrInt: result = attributes()->GetInt(id, &integer); break;
+    case Kind::Conversion: result = attributes()->GetInt(kAttrSupportedOutputConversion, &integer); break;
+    case Kind::ConfFlag: result = configuration()->GetFlag(id, &flag); break;
+    case Kind::ConfInt: result = configuration()->GetInt(id, &integer); break;
+    case Kind::ConfFloat: result = configuration()->GetFloat(id, &real); break;
+    case Kind::ConfString: result = configuration()->GetString(id, &text); break;
+    case Kind::StatFlag: result = status()->GetFlag(id, &flag); break;
+    case Kind::StatInt: result = status()->GetInt(id, &integer); break;
+    }
+    const QString string = takeString(text);
+    if (value) {
+        const bool isFlag = kind == Kind::AttrFlag || kind == Kind::ConfFlag || kind == Kind::StatFlag;
+        *value = isFlag ? QVariant(flag)
+                 : kind == Kind::ConfFloat  ? QVariant(real)
+                 : kind == Kind::ConfString ? QVariant(string)
+                                            : QVariant(qlonglong(integer));
     }
     return result;
 }
 
+MarlixResult writeItem(IMarlixConfiguration* configuration, Kind kind, MarlixCode id, const QVariant& value)
+{
+    switch (kind) {
+    case Kind::ConfFlag: return configuration->SetFlag(id, value.toBool());
+    case Kind::ConfInt: return configuration->SetInt(id, value.toLongLong());
+    case Kind::ConfFloat: return configuration->SetFloat(id, value.toDouble());
+    default: return configuration->SetString(id, value.toString().toUtf8().constData());
+    }
+}
+
+// The value read, or an invalid one when the read is refused.
+QVariant valueOf(IMarlixUnknown* object, Kind kind, MarlixCode id)
+{
+    QVariant value;
+    return readItem(object, kind, id, &value) == kMarlixOk ? value : QVariant();
+}
+
+// Straight through an interface already held, as the program reads after a fault.
 int64_t configInt(IMarlixConfiguration* configuration, MarlixCode id)
 {
     int64_t value = -1;
     return configuration->GetInt(id, &value) == kMarlixOk ? value : -1;
 }
 
-int64_t statusInt(IMarlix* device, MarlixCode id)
+// A device, its configuration, and a recorder subscribed to one topic until the end.
+struct Watched
 {
-    int64_t value = -1;
-    const auto status = query<IMarlixStatus>(device, IID_IMarlixStatus);
-    return status && status->GetInt(id, &value) == kMarlixOk ? value : -1;
-}
+    explicit Watched(const QString& name)
+        : device(findDevice(name))
+        , configuration(query<IMarlixConfiguration>(device.get(), IID_IMarlixConfiguration))
+        , notification(query<IMarlixNotification>(device.get(), IID_IMarlixNotification))
+    {
+    }
+    ~Watched()
+    {
+        if (topic)
+            notification->Unsubscribe(topic, &recorder);
+    }
+    MarlixResult subscribe(MarlixCode to)
+    {
+        topic = to;
+        return notification->Subscribe(to, &recorder);
+    }
 
-QString configString(IMarlix* device, MarlixCode id)
-{
-    char* text = nullptr;
-    const auto configuration = query<IMarlixConfiguration>(device, IID_IMarlixConfiguration);
-    configuration->GetString(id, &text);
-    return takeString(text);
-}
+    Held<IMarlix> device;
+    Held<IMarlixConfiguration> configuration;
+    Held<IMarlixNotification> notification;
+    NotificationRecorder recorder;
+    MarlixCode topic = 0;
+};
 
-QProcessEnvironment probeEnvironment(const QString& stateDir)
+// The process environment of this test (control socket and state directory) for
+// another process, which must not open a control socket of its own.
+QProcessEnvironment probeEnvironment()
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("MARLIX_SIM_STATE_DIR"), stateDir);
     env.insert(QStringLiteral("MARLIX_SIM_CONTROL"), QStringLiteral("none"));
-    env.remove(QStringLiteral("MARLIX_SIM_PROFILE"));
     return env;
 }
 
@@ -89,7 +128,8 @@ struct ProbeRun
     QString err;
 };
 
-ProbeRun runProbe(const QString& program, const QStringList& arguments, const QProcessEnvironment& env)
+ProbeRun runProbe(const QString& program, const QStringList& arguments,
+                  const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
     process.setProcessEnvironment(env);
@@ -101,6 +141,19 @@ ProbeRun runProbe(const QString& program, const QStringList& arguments, const QP
     run.out = QString::fromUtf8(process.readAllStandardOutput());
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
+}
+
+// The one settings file in the state directory, or nothing when there is not exactly one.
+QString storedFile(const QTemporaryDir& state)
+{
+    const QStringList files = QDir(state.path()).entryList({QStringLiteral("*.json")});
+    return files.size() == 1 ? state.filePath(files.first()) : QString();
+}
+
+mode_t permissions(const QString& path)
+{
+    struct stat info = {};
+    return stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode : 0;
 }
 
 } // namespace
@@ -117,7 +170,7 @@ private slots:
     void defaultFleetArrivesInProfileOrder();
     void modelsAnswerOnlyTheirItems_data();
     void modelsAnswerOnlyTheirItems();
-    void everyInterfaceAnswers();
+    void queryInterfaceRules();
     void settersValidate_data();
     void settersValidate();
     void settingNotifiesOnDriverThread();
@@ -127,8 +180,6 @@ private slots:
     void releaseWithUnsavedWritesReverts();
     void storedSettingsSurviveAFreshProcess();
     void edidSizeQueryThenFill();
-    void conversionProbeTakesAnInput_data();
-    void conversionProbeTakesAnInput();
     void displayModesHaveRealGeometry_data();
     void displayModesHaveRealGeometry();
     void unsubscribeWaitsForRunningCallback();
@@ -183,6 +234,7 @@ void TestSimulator::writeFile(const QString& path, const QByteArray& text)
     file.write(text);
 }
 
+// Which model each entry is, is proven against the product table by the capability tests.
 void TestSimulator::defaultFleetArrivesInProfileOrder()
 {
     DiscoveryRecorder recorder;
@@ -196,22 +248,6 @@ void TestSimulator::defaultFleetArrivesInProfileOrder()
     QCOMPARE(recorder.arrivedNames(), expected);
     QVERIFY2(!recorder.calledOnThread(std::this_thread::get_id()), "an arrival ran inside the caller's call");
     QCOMPARE(discovery->UninstallDeviceNotifications(), kMarlixOk);
-
-    // The model attribute and the product name follow the product line.
-    const std::vector<std::pair<QString, int64_t>> models = {
-        {"Lumaris Core Quad (1)", 28}, {"Lumaris Core Duo (2)", 9}, {"Lumaris Home HDMI 2", 77},
-        {"Lumaris Studio Pro", 5}, {"Lumaris Shuttle HD 2", 66}, {"Lumaris Bolt HD 2", 67},
-        {"Lumaris Studio 4K 2", 84}, {"Lumaris Home HDMI Classic", 53}};
-    for (const auto& model : models) {
-        const auto device = findDevice(model.first);
-        QVERIFY2(device, qPrintable(model.first));
-        int64_t id = 0;
-        QCOMPARE(query<IMarlixAttributes>(device.get(), IID_IMarlixAttributes)->GetInt(kAttrModelId, &id), kMarlixOk);
-        QCOMPARE(id, model.second);
-        char* name = nullptr;
-        QCOMPARE(device->GetModelName(&name), kMarlixOk);
-        QVERIFY(model.first.startsWith(takeString(name)));
-    }
 }
 
 void TestSimulator::modelsAnswerOnlyTheirItems_data()
@@ -225,7 +261,7 @@ void TestSimulator::modelsAnswerOnlyTheirItems_data()
         QTest::newRow(name) << device << static_cast<int>(kind) << item << answered;
     };
     row("studio pro has a reference input", kStudioPro, Kind::StatFlag, kStatusReferenceLocked, true);
-    row("core quad has no reference input", "Lumaris Core Quad (1)", Kind::StatFlag, kStatusReferenceLocked, false);
+    row("core quad has no reference input", kCoreQuad, Kind::StatFlag, kStatusReferenceLocked, false);
     row("studio pro has analog output gain", kStudioPro, Kind::ConfFloat, kConfigVideoOutputComponentLumaGain, true);
     row("studio 4k has no analog output gain", kStudio4K, Kind::ConfFloat, kConfigVideoOutputComponentLumaGain, false);
     row("studio 4k links quad SDI", kStudio4K, Kind::AttrFlag, kAttrSDIQuadLink, true);
@@ -244,6 +280,11 @@ void TestSimulator::modelsAnswerOnlyTheirItems_data()
     row("flag read as int is refused", kStudioPro, Kind::AttrInt, kAttrReferenceInput, false);
     row("int read as flag is refused", kStudioPro, Kind::ConfFlag, kConfigDefaultVideoOutputMode, false);
     row("unknown item is refused", kStudioPro, Kind::AttrInt, MarlixFourCC("zzzz"), false);
+    row("hardware letterbox on studio pro", kStudioPro, Kind::Conversion, kConversionHWLetterbox, true);
+    row("no software letterbox on studio pro", kStudioPro, Kind::Conversion, kConversionLetterbox, false);
+    row("uhd to hd on studio 4k", kStudio4K, Kind::Conversion, kConversionUHDtoHD, true);
+    row("software letterbox on shuttle", kShuttle, Kind::Conversion, kConversionLetterbox, true);
+    row("no conversions at all on core quad", kCoreQuad, Kind::Conversion, kConversionNone, false);
 }
 
 void TestSimulator::modelsAnswerOnlyTheirItems()
@@ -260,7 +301,8 @@ void TestSimulator::modelsAnswerOnlyTheirItems()
         QVERIFY(result < 0);
 }
 
-void TestSimulator::everyInterfaceAnswers()
+// Every interface of the device leads to the others; an unknown one clears the out pointer.
+void TestSimulator::queryInterfaceRules()
 {
     const auto device = findDevice(kStudioPro);
     QVERIFY(device);
@@ -268,19 +310,12 @@ void TestSimulator::everyInterfaceAnswers()
                                  IID_IMarlixStatus, IID_IMarlixInput, IID_IMarlixOutput}) {
         const auto object = query<IMarlixUnknown>(device.get(), iid);
         QVERIFY(object);
-        // Every interface of the device leads to the others.
         QVERIFY(query<IMarlixUnknown>(object.get(), IID_IMarlixStatus));
     }
     const MarlixIID unknown = {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}};
     void* out = &out;
     QCOMPARE(device->QueryInterface(unknown, &out), kMarlixNoInterface);
     QVERIFY(out == nullptr);
-
-    Held<IMarlixAPIInformation> information(CreateMarlixAPIInformationInstance());
-    char* version = nullptr;
-    QCOMPARE(information->GetString(kInfoVersion, &version), kMarlixOk);
-    QVERIFY(!takeString(version).isEmpty());
-    QVERIFY(Held<IMarlixVideoConversion>(CreateVideoConversionInstance()));
 }
 
 void TestSimulator::settersValidate_data()
@@ -328,68 +363,36 @@ void TestSimulator::settersValidate()
     QFETCH(MarlixCode, item);
     QFETCH(QVariant, value);
     QFETCH(bool, accepted);
-    const auto held = findDevice(device);
-    const auto configuration = query<IMarlixConfiguration>(held.get(), IID_IMarlixConfiguration);
+    const Watched watched(device);
+    IMarlixConfiguration* configuration = watched.configuration.get();
     QVERIFY(configuration);
-
-    int64_t integerBefore = 0, integerAfter = 0;
-    bool flagBefore = false, flagAfter = false;
-    double realBefore = 0, realAfter = 0;
-    char* textBefore = nullptr;
-    char* textAfter = nullptr;
-    MarlixResult result = kMarlixFail;
-    switch (static_cast<Kind>(kind)) {
-    case Kind::ConfInt:
-        configuration->GetInt(item, &integerBefore);
-        result = configuration->SetInt(item, value.toLongLong());
-        configuration->GetInt(item, &integerAfter);
-        QCOMPARE(integerAfter, accepted ? int64_t(value.toLongLong()) : integerBefore);
-        break;
-    case Kind::ConfFlag:
-        configuration->GetFlag(item, &flagBefore);
-        result = configuration->SetFlag(item, value.toBool());
-        configuration->GetFlag(item, &flagAfter);
-        QCOMPARE(flagAfter, accepted ? value.toBool() : flagBefore);
-        break;
-    case Kind::ConfFloat:
-        configuration->GetFloat(item, &realBefore);
-        result = configuration->SetFloat(item, value.toDouble());
-        configuration->GetFloat(item, &realAfter);
-        QCOMPARE(realAfter, accepted ? value.toDouble() : realBefore);
-        break;
-    default: {
-        configuration->GetString(item, &textBefore);
-        result = configuration->SetString(item, value.toString().toUtf8().constData());
-        configuration->GetString(item, &textAfter);
-        const QString before = takeString(textBefore);
-        QCOMPARE(takeString(textAfter), accepted ? value.toString() : before);
-        break;
-    }
-    }
+    QVariant before, after;
+    readItem(configuration, static_cast<Kind>(kind), item, &before);
+    const MarlixResult result = writeItem(configuration, static_cast<Kind>(kind), item, value);
+    readItem(configuration, static_cast<Kind>(kind), item, &after);
+    QCOMPARE(after, accepted ? value : before);
     QVERIFY2((result == kMarlixOk) == accepted && (accepted || result < 0),
              qPrintable(QString::number(result, 16)));
 }
 
 void TestSimulator::settingNotifiesOnDriverThread()
 {
-    const auto device = findDevice(kStudioPro);
-    const auto notification = query<IMarlixNotification>(device.get(), IID_IMarlixNotification);
-    const auto configuration = query<IMarlixConfiguration>(device.get(), IID_IMarlixConfiguration);
-    NotificationRecorder recorder;
-    QCOMPARE(notification->Subscribe(kTopicPreferences, &recorder), kMarlixOk);
+    Watched watched(kStudioPro);
+    NotificationRecorder& recorder = watched.recorder;
+    QCOMPARE(watched.subscribe(kTopicPreferences), kMarlixOk);
     QCOMPARE(recorder.references(), 2u);
-    QCOMPARE(configuration->SetInt(kConfigReferenceInputSamples, 42), kMarlixOk);
+    QCOMPARE(watched.configuration->SetInt(kConfigReferenceInputSamples, 42), kMarlixOk);
     QTRY_COMPARE(recorder.count(kTopicPreferences), 1);
     QVERIFY(!recorder.calledOnThread(std::this_thread::get_id()));
 
     // A refused value changes nothing and tells nobody.
-    QVERIFY(configuration->SetInt(kConfigReferenceInputSamples, 9999) < 0);
+    QVERIFY(watched.configuration->SetInt(kConfigReferenceInputSamples, 9999) < 0);
     QVERIFY(simControl(QStringLiteral("wait")));
     QCOMPARE(recorder.count(kTopicPreferences), 1);
 
-    QCOMPARE(notification->Unsubscribe(kTopicPreferences, &recorder), kMarlixOk);
+    QCOMPARE(watched.notification->Unsubscribe(kTopicPreferences, &recorder), kMarlixOk);
     QCOMPARE(recorder.references(), 1u);
-    QVERIFY(notification->Unsubscribe(kTopicPreferences, &recorder) < 0);
+    QVERIFY(watched.notification->Unsubscribe(kTopicPreferences, &recorder) < 0);
 }
 
 void TestSimulator::statusFollowsSettings_data()
@@ -409,84 +412,76 @@ void TestSimulator::statusFollowsSettings()
     QFETCH(MarlixCode, mode);
     QFETCH(bool, psf);
     QFETCH(qlonglong, flags);
-    const auto device = findDevice(kStudioPro);
-    const auto notification = query<IMarlixNotification>(device.get(), IID_IMarlixNotification);
-    const auto configuration = query<IMarlixConfiguration>(device.get(), IID_IMarlixConfiguration);
-    NotificationRecorder recorder;
+    Watched watched(kStudioPro);
+    IMarlixConfiguration* configuration = watched.configuration.get();
     QCOMPARE(configuration->SetInt(kConfigDefaultVideoOutputMode, kModeNTSC), kMarlixOk);
-    QCOMPARE(notification->Subscribe(kTopicStatus, &recorder), kMarlixOk);
+    QCOMPARE(watched.subscribe(kTopicStatus), kMarlixOk);
     QCOMPARE(configuration->SetFlag(kConfigOutput1080pAsPsF, psf), kMarlixOk);
     QCOMPARE(configuration->SetInt(kConfigDefaultVideoOutputMode, mode), kMarlixOk);
-    QCOMPARE(statusInt(device.get(), kStatusCurrentVideoOutputMode), int64_t(mode));
-    QCOMPARE(statusInt(device.get(), kStatusCurrentVideoOutputFlags), int64_t(flags));
-    QTRY_VERIFY(recorder.count(kTopicStatus) >= 1);
-    QCOMPARE(notification->Unsubscribe(kTopicStatus, &recorder), kMarlixOk);
+    QCOMPARE(valueOf(watched.device.get(), Kind::StatInt, kStatusCurrentVideoOutputMode), QVariant(qlonglong(mode)));
+    QCOMPARE(valueOf(watched.device.get(), Kind::StatInt, kStatusCurrentVideoOutputFlags), QVariant(flags));
+    QTRY_VERIFY(watched.recorder.count(kTopicStatus) >= 1);
 }
 
 void TestSimulator::pairedSubDeviceFollowsDuplex()
 {
-    const auto owner = findDevice(QStringLiteral("Lumaris Core Duo (1)"));
-    const auto partner = findDevice(QStringLiteral("Lumaris Core Duo (2)"));
-    const auto notification = query<IMarlixNotification>(partner.get(), IID_IMarlixNotification);
-    NotificationRecorder recorder;
-    QCOMPARE(notification->Subscribe(kTopicStatus, &recorder), kMarlixOk);
-    QCOMPARE(statusInt(partner.get(), kStatusDuplexMode), int64_t(kDuplexHalf));
+    const Watched owner(QStringLiteral("Lumaris Core Duo (1)"));
+    Watched partner(QStringLiteral("Lumaris Core Duo (2)"));
+    QCOMPARE(partner.subscribe(kTopicStatus), kMarlixOk);
+    QCOMPARE(valueOf(partner.device.get(), Kind::StatInt, kStatusDuplexMode), QVariant(qlonglong(kDuplexHalf)));
 
-    const auto configuration = query<IMarlixConfiguration>(owner.get(), IID_IMarlixConfiguration);
-    QCOMPARE(configuration->SetInt(kConfigDuplexMode, kDuplexFull), kMarlixOk);
-    QCOMPARE(statusInt(owner.get(), kStatusDuplexMode), int64_t(kDuplexFull));
-    QVERIFY(statusInt(partner.get(), kStatusDuplexMode) != int64_t(kDuplexHalf));
-    QTRY_COMPARE(recorder.count(kTopicStatus), 1);
-    QCOMPARE(notification->Unsubscribe(kTopicStatus, &recorder), kMarlixOk);
+    QCOMPARE(owner.configuration->SetInt(kConfigDuplexMode, kDuplexFull), kMarlixOk);
+    QCOMPARE(valueOf(owner.device.get(), Kind::StatInt, kStatusDuplexMode), QVariant(qlonglong(kDuplexFull)));
+    const QVariant partnerDuplex = valueOf(partner.device.get(), Kind::StatInt, kStatusDuplexMode);
+    QVERIFY(partnerDuplex.isValid() && partnerDuplex != QVariant(qlonglong(kDuplexHalf)));
+    QTRY_COMPARE(partner.recorder.count(kTopicStatus), 1);
 }
 
+// The configuration interface is queried anew in each block: releasing it is the point.
 void TestSimulator::releaseWithUnsavedWritesReverts()
 {
     const auto device = findDevice(kShuttle);
-    const auto notification = query<IMarlixNotification>(device.get(), IID_IMarlixNotification);
+    const auto configure = [&device] { return query<IMarlixConfiguration>(device.get(), IID_IMarlixConfiguration); };
+    const auto label = [&device] { return valueOf(device.get(), Kind::ConfString, kConfigDeviceLabel); };
     NotificationRecorder recorder;
+    const auto notification = query<IMarlixNotification>(device.get(), IID_IMarlixNotification);
     QCOMPARE(notification->Subscribe(kTopicPreferences, &recorder), kMarlixOk);
     {
-        const auto configuration = query<IMarlixConfiguration>(device.get(), IID_IMarlixConfiguration);
+        const auto configuration = configure();
         QCOMPARE(configuration->SetString(kConfigDeviceLabel, "Saved"), kMarlixOk);
         QCOMPARE(configuration->WriteToPreferences(), kMarlixOk);
         QCOMPARE(configuration->SetString(kConfigDeviceLabel, "Unsaved"), kMarlixOk);
-        QCOMPARE(configString(device.get(), kConfigDeviceLabel), QStringLiteral("Unsaved"));
+        QCOMPARE(label(), QVariant(QStringLiteral("Unsaved")));
     }
-    QCOMPARE(configString(device.get(), kConfigDeviceLabel), QStringLiteral("Saved"));
+    QCOMPARE(label(), QVariant(QStringLiteral("Saved")));
     // Two writes and the revert.
     QTRY_COMPARE(recorder.count(kTopicPreferences), 3);
     QCOMPARE(notification->Unsubscribe(kTopicPreferences, &recorder), kMarlixOk);
 
     // Saved values stay when the interface goes.
     {
-        const auto configuration = query<IMarlixConfiguration>(device.get(), IID_IMarlixConfiguration);
+        const auto configuration = configure();
         QCOMPARE(configuration->SetInt(kConfigVideoOutputIdleOperation, kIdleLastFrame), kMarlixOk);
         QCOMPARE(configuration->WriteToPreferences(), kMarlixOk);
     }
-    const auto configuration = query<IMarlixConfiguration>(device.get(), IID_IMarlixConfiguration);
-    QCOMPARE(configInt(configuration.get(), kConfigVideoOutputIdleOperation), int64_t(kIdleLastFrame));
+    QCOMPARE(configInt(configure().get(), kConfigVideoOutputIdleOperation), int64_t(kIdleLastFrame));
 }
 
 void TestSimulator::storedSettingsSurviveAFreshProcess()
 {
     {
-        const auto device = findDevice(kStudio4K);
-        const auto configuration = query<IMarlixConfiguration>(device.get(), IID_IMarlixConfiguration);
-        QCOMPARE(configuration->SetString(kConfigDeviceLabel, "Grading \u2013 A"), kMarlixOk);
-        QCOMPARE(configuration->WriteToPreferences(), kMarlixOk);
-        QCOMPARE(configuration->SetString(kConfigDeviceLabel, "never stored"), kMarlixOk);
+        const Watched watched(kStudio4K);
+        QCOMPARE(watched.configuration->SetString(kConfigDeviceLabel, "Grading \u2013 A"), kMarlixOk);
+        QCOMPARE(watched.configuration->WriteToPreferences(), kMarlixOk);
+        QCOMPARE(watched.configuration->SetString(kConfigDeviceLabel, "never stored"), kMarlixOk);
     }
-    const ProbeRun run = runProbe(SIM_PROBE, {QStringLiteral("label"), kStudio4K}, probeEnvironment(m_state->path()));
+    const ProbeRun run = runProbe(SIM_PROBE, {QStringLiteral("label"), kStudio4K}, probeEnvironment());
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out.trimmed(), QStringLiteral("Grading \u2013 A"));
     QCOMPARE(run.err, QString());
-
-    struct stat info = {};
-    const QStringList files = QDir(m_state->path()).entryList({QStringLiteral("*.json")});
-    QCOMPARE(files.size(), 1);
-    QCOMPARE(stat(QFile::encodeName(m_state->filePath(files.first())).constData(), &info), 0);
-    QCOMPARE(info.st_mode & 0777, mode_t(0600));
+    const QString stored = storedFile(*m_state);
+    QVERIFY(!stored.isEmpty());
+    QCOMPARE(permissions(stored) & 0777, mode_t(0600));
 }
 
 void TestSimulator::edidSizeQueryThenFill()
@@ -509,32 +504,8 @@ void TestSimulator::edidSizeQueryThenFill()
     }
     QVERIFY(edid.contains("Lumaris"));
 
-    const auto sdiOnly = findDevice(QStringLiteral("Lumaris Core Quad (1)"));
+    const auto sdiOnly = findDevice(kCoreQuad);
     QVERIFY(query<IMarlixStatus>(sdiOnly.get(), IID_IMarlixStatus)->GetBytes(kStatusReceivedEDID, nullptr, &size) < 0);
-}
-
-void TestSimulator::conversionProbeTakesAnInput_data()
-{
-    QTest::addColumn<QString>("device");
-    QTest::addColumn<MarlixCode>("mode");
-    QTest::addColumn<bool>("supported");
-
-    QTest::newRow("hardware letterbox on studio pro") << kStudioPro << kConversionHWLetterbox << true;
-    QTest::newRow("no software letterbox on studio pro") << kStudioPro << kConversionLetterbox << false;
-    QTest::newRow("uhd to hd on studio 4k") << kStudio4K << kConversionUHDtoHD << true;
-    QTest::newRow("software letterbox on shuttle") << kShuttle << kConversionLetterbox << true;
-    QTest::newRow("no conversions at all on core quad") << "Lumaris Core Quad (1)" << kConversionNone << false;
-}
-
-void TestSimulator::conversionProbeTakesAnInput()
-{
-    QFETCH(QString, device);
-    QFETCH(MarlixCode, mode);
-    QFETCH(bool, supported);
-    const auto held = findDevice(device);
-    const auto attributes = query<IMarlixAttributes>(held.get(), IID_IMarlixAttributes);
-    int64_t value = mode;
-    QCOMPARE(attributes->GetInt(kAttrSupportedOutputConversion, &value) >= 0, supported);
 }
 
 void TestSimulator::displayModesHaveRealGeometry_data()
@@ -595,9 +566,8 @@ void TestSimulator::displayModesHaveRealGeometry()
 // Unsubscribe returns only once the running callback has returned, and nothing follows.
 void TestSimulator::unsubscribeWaitsForRunningCallback()
 {
-    const auto device = findDevice(kStudioPro);
-    const auto notification = query<IMarlixNotification>(device.get(), IID_IMarlixNotification);
-    NotificationRecorder recorder;
+    Watched watched(kStudioPro);
+    NotificationRecorder& recorder = watched.recorder;
     std::mutex mutex;
     std::condition_variable changed;
     bool entered = false;
@@ -614,7 +584,7 @@ void TestSimulator::unsubscribeWaitsForRunningCallback()
         // A correct Unsubscribe cannot finish while this callback still runs.
         returnedEarly = changed.wait_for(lock, std::chrono::milliseconds(200), [&] { return unsubscribed; });
     };
-    QCOMPARE(notification->Subscribe(kTopicStatus, &recorder), kMarlixOk);
+    QCOMPARE(watched.subscribe(kTopicStatus), kMarlixOk);
     QVERIFY(simControl(QStringLiteral("storm studio-pro stat 5")));
     {
         std::unique_lock<std::mutex> lock(mutex);
@@ -626,7 +596,7 @@ void TestSimulator::unsubscribeWaitsForRunningCallback()
             unsubscribing = true;
         }
         changed.notify_all();
-        notification->Unsubscribe(kTopicStatus, &recorder);
+        watched.notification->Unsubscribe(kTopicStatus, &recorder);
         std::lock_guard<std::mutex> lock(mutex);
         unsubscribed = true;
         changed.notify_all();
@@ -642,38 +612,26 @@ void TestSimulator::unsubscribeWaitsForRunningCallback()
 
 void TestSimulator::hotPlugThroughControlSocket()
 {
-    struct stat info = {};
-    QCOMPARE(stat(QFile::encodeName(m_socket).constData(), &info), 0);
-    QVERIFY(S_ISSOCK(info.st_mode));
-    QCOMPARE(info.st_mode & 0777, mode_t(0600));
-
+    QVERIFY(S_ISSOCK(permissions(m_socket)));
+    QCOMPARE(permissions(m_socket) & 0777, mode_t(0600));
     DiscoveryRecorder recorder;
     Held<IMarlixDiscovery> discovery(CreateMarlixDiscoveryInstance());
     QCOMPARE(discovery->InstallDeviceNotifications(&recorder), kMarlixOk);
     QTRY_COMPARE(recorder.arrivals(), 12);
     IMarlix* before = recorder.arrived(kStudioPro);
 
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("MARLIX_SIM_CONTROL"), m_socket);
-    ProbeRun run = runProbe(SIM_CTL, {QStringLiteral("unplug"), QStringLiteral("studio-pro")}, env);
-    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(runProbe(SIM_CTL, {QStringLiteral("unplug"), QStringLiteral("studio-pro")}).exitCode, 0);
     QTRY_VERIFY(recorder.removed(before));
     QVERIFY(!findDevice(kStudioPro));
     char* name = nullptr;
     QCOMPARE(before->GetModelName(&name), kMarlixDisconnected);
 
-    run = runProbe(SIM_CTL, {QStringLiteral("plug"), QStringLiteral("studio-pro")}, env);
-    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(runProbe(SIM_CTL, {QStringLiteral("plug"), QStringLiteral("studio-pro")}).exitCode, 0);
     QTRY_COMPARE(recorder.arrivals(), 13);
     QVERIFY(recorder.arrived(kStudioPro) != before);
     QVERIFY(!recorder.calledOnThread(std::this_thread::get_id()));
 
-    run = runProbe(SIM_CTL, {QStringLiteral("signal"), QStringLiteral("studio-pro"), QStringLiteral("Hi50")}, env);
-    QCOMPARE(run.exitCode, 0);
-    const auto device = findDevice(kStudioPro);
-    QCOMPARE(statusInt(device.get(), kStatusDetectedVideoInputMode), int64_t(kModeHD1080i50));
-    run = runProbe(SIM_CTL, {QStringLiteral("list")}, env);
-    QCOMPARE(run.out.count('\n'), 12);
+    QCOMPARE(runProbe(SIM_CTL, {QStringLiteral("list")}).out.count('\n'), 12);
 
     // After uninstalling, nothing more arrives.
     QCOMPARE(discovery->UninstallDeviceNotifications(), kMarlixOk);
@@ -707,9 +665,7 @@ void TestSimulator::controlRejectsBadCommands()
     QFETCH(QString, fault);
     QString listBefore, listAfter;
     QVERIFY(simControl(QStringLiteral("list"), &listBefore));
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("MARLIX_SIM_CONTROL"), m_socket);
-    const ProbeRun run = runProbe(SIM_CTL, arguments, env);
+    const ProbeRun run = runProbe(SIM_CTL, arguments);
     QCOMPARE(run.exitCode, 1);
     QCOMPARE(run.out, QString());
     QCOMPARE(run.err.count('\n'), 1);
@@ -739,7 +695,6 @@ void TestSimulator::faults()
     Held<IMarlixDiscovery> discovery(CreateMarlixDiscoveryInstance());
     QCOMPARE(discovery->InstallDeviceNotifications(&recorder), kMarlixOk);
     QTRY_COMPARE(recorder.arrivals(), 12);
-
     const auto device = findDevice(kStudioPro);
     const auto configuration = query<IMarlixConfiguration>(device.get(), IID_IMarlixConfiguration);
     QString error;
@@ -811,7 +766,7 @@ void TestSimulator::malformedProfileAtStartGivesOneLine()
 {
     const QString path = m_root.filePath(QStringLiteral("start-profile.json"));
     writeFile(path, R"({"devices": [{"id": "x"}]})");
-    QProcessEnvironment env = probeEnvironment(m_state->path());
+    QProcessEnvironment env = probeEnvironment();
     env.insert(QStringLiteral("MARLIX_SIM_PROFILE"), path);
     const ProbeRun run = runProbe(SIM_PROBE, {QStringLiteral("list")}, env);
     QCOMPARE(run.exitCode, 0);
@@ -830,7 +785,7 @@ void TestSimulator::malformedProfileAtStartGivesOneLine()
 // preview library, which the simulator does not provide, adds its own line when asked.
 void TestSimulator::missingLibraryGivesOneLine()
 {
-    const ProbeRun missing = runProbe(SIM_PROBE_NOLIB, {QStringLiteral("factories")}, probeEnvironment(m_state->path()));
+    const ProbeRun missing = runProbe(SIM_PROBE_NOLIB, {QStringLiteral("factories")}, probeEnvironment());
     QCOMPARE(missing.exitCode, 0);
     QCOMPARE(missing.out, QStringLiteral("present 0 iterator 0 discovery 0 preview 0\n"));
     const QStringList lines = missing.err.split('\n', Qt::SkipEmptyParts);
@@ -838,7 +793,7 @@ void TestSimulator::missingLibraryGivesOneLine()
     QVERIFY2(lines[0].contains("libMarlixAPI.so"), qPrintable(missing.err));
     QVERIFY2(lines[1].contains("libMarlixPreviewAPI.so"), qPrintable(missing.err));
 
-    const ProbeRun present = runProbe(SIM_PROBE, {QStringLiteral("factories")}, probeEnvironment(m_state->path()));
+    const ProbeRun present = runProbe(SIM_PROBE, {QStringLiteral("factories")}, probeEnvironment());
     QCOMPARE(present.out, QStringLiteral("present 1 iterator 1 discovery 1 preview 0\n"));
     QCOMPARE(present.err.split('\n', Qt::SkipEmptyParts).size(), 1);
 }
@@ -846,7 +801,7 @@ void TestSimulator::missingLibraryGivesOneLine()
 // Killed at any point of storing, the device's file holds the old or the new state.
 void TestSimulator::killedWhileStoringLeavesAParsableFile()
 {
-    const QProcessEnvironment env = probeEnvironment(m_state->path());
+    const QProcessEnvironment env = probeEnvironment();
     QString lastLabel;
     for (int round = 0; round < 20; ++round) {
         QProcess hammer;
@@ -862,9 +817,7 @@ void TestSimulator::killedWhileStoringLeavesAParsableFile()
         hammer.kill();
         QVERIFY(hammer.waitForFinished(10000));
 
-        const QStringList files = QDir(m_state->path()).entryList({QStringLiteral("*.json")});
-        QCOMPARE(files.size(), 1);
-        QFile file(m_state->filePath(files.first()));
+        QFile file(storedFile(*m_state));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QJsonParseError parseError;
         const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);

@@ -36,7 +36,6 @@ void TestCommonGui::toHtmlQString_data()
     QTest::newRow("accent") << ColourPalette::kAccentColour << -1 << "#22a794";
     QTest::newRow("single digits are zero-filled") << QColor(10, 0, 5) << -1 << "#0a0005";
     QTest::newRow("hex in lower case") << QColor(171, 205, 239) << -1 << "#abcdef";
-    QTest::newRow("alert red") << ColourPalette::kAlertRed << -1 << "#e13232";
     QTest::newRow("accent with alpha") << ColourPalette::kAccentColour << 180 << "rgba(34, 167, 148, 180)";
     QTest::newRow("disabled alpha") << ColourPalette::kRaincloudGray << ColourPalette::kDisabledAlpha
                                     << "rgba(94, 94, 94, 100)";

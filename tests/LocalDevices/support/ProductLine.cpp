@@ -2,36 +2,27 @@
 
 #include <QFile>
 #include <QRegularExpression>
-#include <QTextStream>
+#include <QtTest>
 
 namespace {
 
-QStringList documentLines()
+// The cells of the rows of the table under the heading that starts with the
+// given text, header row included.
+QList<QStringList> tableRows(const QString& heading)
 {
     QFile file(QStringLiteral(LUMARIS_PRODUCT_LINE));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return QStringList();
-    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
-}
-
-// The table rows below the heading that starts with the given text.
-QList<QStringList> tableRows(const QString& heading)
-{
+        return {};
     QList<QStringList> rows;
     bool inSection = false;
-    for (const QString& line : documentLines()) {
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
         if (line.startsWith(QLatin1String("## ")))
             inSection = line.startsWith(heading);
         if (!inSection || !line.startsWith(QLatin1Char('|')) || line.startsWith(QLatin1String("|---")))
             continue;
-        QStringList cells = line.split(QLatin1Char('|'));
-        cells = cells.mid(1, cells.size() - 2);
-        for (QString& cell : cells)
-            cell = cell.trimmed();
-        rows.append(cells);
+        const QStringList cells = line.trimmed().split(QRegularExpression(QStringLiteral("\\s*\\|\\s*")));
+        rows.append(cells.mid(1, cells.size() - 2));
     }
-    if (!rows.isEmpty())
-        rows.removeFirst();  // the header row
     return rows;
 }
 
@@ -48,7 +39,7 @@ namespace ProductLine {
 QList<ProductLineModel> models()
 {
     QList<ProductLineModel> result;
-    for (const QStringList& cells : tableRows(QStringLiteral("## Models"))) {
+    for (const QStringList& cells : tableRows(QStringLiteral("## Models")).mid(1)) {
         if (cells.size() < 4)
             continue;
         ProductLineModel model;
@@ -61,13 +52,18 @@ QList<ProductLineModel> models()
     return result;
 }
 
+void addModelRows()
+{
+    QTest::addColumn<ProductLineModel>("model");
+    for (const ProductLineModel& model : models())
+        QTest::addRow("%d %s", model.id, qPrintable(model.name)) << model;
+}
+
 QList<int> defaultFleet()
 {
     QList<int> ids;
-    for (const QStringList& cells : tableRows(QStringLiteral("## The simulator's default fleet"))) {
-        if (cells.size() >= 2)
-            ids.append(cells[1].toInt());
-    }
+    for (const QStringList& cells : tableRows(QStringLiteral("## The simulator's default fleet")).mid(1))
+        ids.append(cells.value(1).toInt());
     return ids;
 }
 

@@ -1,10 +1,11 @@
 #pragma once
 
 #include <QList>
+#include <QMetaType>
 #include <QString>
 
-// The product line as docs/product-line.md writes it down: the tables of the
-// program and the simulator's fleet are checked against it.
+// The product line as docs/product-line.md writes it down: the program's tables
+// and the simulator's default fleet are checked against it.
 struct ProductLineModel
 {
     int id = -1;
@@ -16,10 +17,13 @@ struct ProductLineModel
     // A name given in the notes as ' LABEL "NAME"', or empty.
     QString quotedNote(const QString& label) const;
 };
+Q_DECLARE_METATYPE(ProductLineModel)
 
 namespace ProductLine {
 
 QList<ProductLineModel> models();
+// Adds a column "model" with one row per model, named by its number and name.
+void addModelRows();
 // The model ids of the simulator's default fleet.
 QList<int> defaultFleet();
 

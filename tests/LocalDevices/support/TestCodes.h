@@ -7,9 +7,10 @@
 // The four-character code of a short text, padded with blanks ("pal" is "pal ").
 inline uint32_t codeOf(const QByteArray& text)
 {
-    const QByteArray padded = text.leftJustified(4, ' ');
-    return (uint32_t(uint8_t(padded[0])) << 24) | (uint32_t(uint8_t(padded[1])) << 16)
-        | (uint32_t(uint8_t(padded[2])) << 8) | uint32_t(uint8_t(padded[3]));
+    uint32_t code = 0;
+    for (const char c : text.leftJustified(4, ' ', true))
+        code = (code << 8) | uint8_t(c);
+    return code;
 }
 
 // The text of a four-character code, for row names and messages.
