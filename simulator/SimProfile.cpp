@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include <fstream>
+#include <functional>
 #include <set>
 #include <sstream>
 
@@ -66,6 +67,7 @@ private:
     bool readIdentity(const json& merged, SimDeviceDescription& description);
     bool readValues(const json& merged, const char* section, std::map<MarlixCode, SimValue>& out);
     bool readValue(const std::string& key, const json& node, SimValue& value);
+    bool readStrings(const json& merged, const char* section, const std::function<bool(const std::string&)>& take);
     bool readModes(const json& merged, const char* section, std::vector<MarlixCode>& out);
     bool readCodes(const json& merged, const char* section, std::vector<MarlixCode>& out);
     bool readRules(const json& merged, SimDeviceDescription& description);
@@ -176,7 +178,9 @@ bool Builder::readValues(const json& merged, const char* section, std::map<Marli
     return true;
 }
 
-bool Builder::readModes(const json& merged, const char* section, std::vector<MarlixCode>& out)
+// Walks the array of strings under a section, handing each entry to take().
+bool Builder::readStrings(const json& merged, const char* section,
+                          const std::function<bool(const std::string&)>& take)
 {
     const auto node = merged.find(section);
     if (node == merged.end())
@@ -186,31 +190,34 @@ bool Builder::readModes(const json& merged, const char* section, std::vector<Mar
     for (const json& entry : *node) {
         if (!entry.is_string())
             return fail(std::string("'") + section + "' holds a value that is not a string");
-        const std::string name = entry.get<std::string>();
-        MarlixCode mode = 0;
-        if (SimCatalogue::group(name, out))
-            continue;
-        if (!SimValue::parseFourCC(name, mode) || !SimCatalogue::find(mode))
-            return fail(std::string("'") + section + "': unknown display mode or group '" + name + "'");
-        out.push_back(mode);
+        if (!take(entry.get<std::string>()))
+            return false;
     }
     return true;
 }
 
+bool Builder::readModes(const json& merged, const char* section, std::vector<MarlixCode>& out)
+{
+    return readStrings(merged, section, [&](const std::string& name) {
+        MarlixCode mode = 0;
+        if (SimCatalogue::group(name, out))
+            return true;
+        if (!SimValue::parseFourCC(name, mode) || !SimCatalogue::find(mode))
+            return fail(std::string("'") + section + "': unknown display mode or group '" + name + "'");
+        out.push_back(mode);
+        return true;
+    });
+}
+
 bool Builder::readCodes(const json& merged, const char* section, std::vector<MarlixCode>& out)
 {
-    const auto node = merged.find(section);
-    if (node == merged.end())
-        return true;
-    if (!node->is_array())
-        return fail(std::string("'") + section + "' must be an array");
-    for (const json& entry : *node) {
+    return readStrings(merged, section, [&](const std::string& text) {
         MarlixCode value = 0;
-        if (!entry.is_string() || !code(entry.get<std::string>(), section, value))
-            return entry.is_string() ? false : fail(std::string("'") + section + "' must hold codes");
+        if (!code(text, section, value))
+            return false;
         out.push_back(value);
-    }
-    return true;
+        return true;
+    });
 }
 
 bool Builder::readKind(const std::string& key, const json& node, SimConfigRule& rule)
