@@ -1,5 +1,13 @@
 #include "FamilyFedList.h"
 
+QStringList deviceNames(const DeviceList& list)
+{
+    QStringList names;
+    for (int i = 0; i < list.numberOfDevice(); ++i)
+        names << list.deviceAt(i)->deviceName();
+    return names;
+}
+
 FamilyFedList::FamilyFedList(DeviceList::SortOrder order)
     : family(QStringLiteral("Fake"))
 {

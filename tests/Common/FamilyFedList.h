@@ -3,6 +3,9 @@
 #include "DeviceList.h"
 #include "FakeFamily.h"
 
+// The names on a device list, in its order.
+QStringList deviceNames(const DeviceList& list);
+
 // A device list fed by one fake family, connected as the window connects them.
 class FamilyFedList
 {

@@ -4,30 +4,6 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-namespace
-{
-// "name" or "name:usb"
-struct Arrival
-{
-    QString name;
-    bool usb;
-};
-
-Arrival parse(const QString& entry)
-{
-    const QStringList parts = entry.split(QLatin1Char(':'));
-    return {parts.first(), parts.value(1) == QLatin1String("usb")};
-}
-
-QStringList namesInList(const DeviceList& list)
-{
-    QStringList names;
-    for (int i = 0; i < list.numberOfDevice(); ++i)
-        names << list.deviceAt(i)->deviceName();
-    return names;
-}
-}
-
 class TestDeviceList : public QObject
 {
     Q_OBJECT
@@ -37,16 +13,14 @@ private slots:
     void insertionOrder();
     void equalNamesKeepArrivalOrder();
     void firstDeviceBecomesCurrentSilently();
-    void removal_data();
-    void removal();
-    void stepping_data();
-    void stepping();
+    void selection_data();
+    void selection();
     void familyIsTheAnnouncer();
     void announcementsFromNonFamiliesAreIgnored();
     void infoChangesAndStrayRemovalsAreForwarded();
-
 };
 
+// Each arrival is "name" or "name:usb".
 void TestDeviceList::insertionOrder_data()
 {
     QTest::addColumn<DeviceList::SortOrder>("order");
@@ -75,13 +49,10 @@ void TestDeviceList::insertionOrder()
     QFETCH(QStringList, arrivals);
     QFETCH(QStringList, expected);
 
-    FamilyFedList fixture;
-    fixture.list.setSortOrder(order);
-    for (const QString& entry : arrivals) {
-        const Arrival arrival = parse(entry);
-        fixture.family.announce(arrival.name, arrival.usb);
-    }
-    QCOMPARE(namesInList(fixture.list), expected);
+    FamilyFedList fixture(order);
+    for (const QString& entry : arrivals)
+        fixture.family.announce(entry.section(QLatin1Char(':'), 0, 0), entry.endsWith(QLatin1String(":usb")));
+    QCOMPARE(deviceNames(fixture.list), expected);
 }
 
 void TestDeviceList::equalNamesKeepArrivalOrder()
@@ -113,81 +84,59 @@ void TestDeviceList::firstDeviceBecomesCurrentSilently()
     QCOMPARE(fixture.list.getCurrentDeviceIndex(), 1);
 }
 
-void TestDeviceList::removal_data()
-{
-    QTest::addColumn<int>("count");
-    QTest::addColumn<int>("current");
-    QTest::addColumn<int>("removed");
-    QTest::addColumn<QString>("expectedCurrent");
-
-    QTest::newRow("current moves to first, not neighbour") << 4 << 2 << 2 << "Device 0";
-    QTest::newRow("first current moves to new first") << 3 << 0 << 0 << "Device 1";
-    QTest::newRow("other device keeps current") << 3 << 2 << 0 << "Device 2";
-    QTest::newRow("last device leaves none") << 1 << 0 << 0 << "";
-}
-
-void TestDeviceList::removal()
-{
-    QFETCH(int, count);
-    QFETCH(int, current);
-    QFETCH(int, removed);
-    QFETCH(QString, expectedCurrent);
-
-    FamilyFedList fixture;
-    fixture.announce(count);
-    fixture.list.setCurrentDevice(current);
-    QSignalSpy selected(&fixture.list, &DeviceList::deviceListSelected);
-    QSignalSpy removedSpy(&fixture.list, &DeviceList::deviceListRemoved);
-
-    fixture.remove(removed);
-
-    QCOMPARE(fixture.list.numberOfDevice(), count - 1);
-    VisibleDevice* now = fixture.list.getCurrentDevice();
-    QCOMPARE(now ? now->deviceName() : QString(), expectedCurrent);
-    QCOMPARE(selected.count(), 0);
-    QCOMPARE(removedSpy.count(), 1);
-}
-
-void TestDeviceList::stepping_data()
+// Stepping and removal, from "Device <start>" selected among "Device 0" .. "Device <count - 1>".
+void TestDeviceList::selection_data()
 {
     QTest::addColumn<int>("count");
     QTest::addColumn<int>("start");
-    QTest::addColumn<bool>("forward");
-    QTest::addColumn<int>("expected");
-    QTest::addColumn<int>("emissions");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("selections");
 
-    QTest::newRow("next moves on") << 3 << 0 << true << 1 << 1;
-    QTest::newRow("next on last does nothing") << 3 << 2 << true << 2 << 0;
-    QTest::newRow("previous moves back") << 3 << 2 << false << 1 << 1;
-    QTest::newRow("previous on first does nothing") << 3 << 0 << false << 0 << 0;
-    QTest::newRow("next on empty list does nothing") << 0 << -1 << true << -1 << 0;
-    QTest::newRow("previous on empty list does nothing") << 0 << -1 << false << -1 << 0;
-    QTest::newRow("single device stays") << 1 << 0 << true << 0 << 0;
+    QTest::newRow("next moves on") << 3 << 0 << "next" << "Device 1" << 1;
+    QTest::newRow("next on last does nothing") << 3 << 2 << "next" << "Device 2" << 0;
+    QTest::newRow("previous moves back") << 3 << 2 << "previous" << "Device 1" << 1;
+    QTest::newRow("previous on first does nothing") << 3 << 0 << "previous" << "Device 0" << 0;
+    QTest::newRow("next on empty list does nothing") << 0 << -1 << "next" << "" << 0;
+    QTest::newRow("previous on empty list does nothing") << 0 << -1 << "previous" << "" << 0;
+    QTest::newRow("single device stays") << 1 << 0 << "next" << "Device 0" << 0;
+    QTest::newRow("removed current moves to first, not neighbour") << 4 << 2 << "remove 2" << "Device 0" << 0;
+    QTest::newRow("removed first current moves to new first") << 3 << 0 << "remove 0" << "Device 1" << 0;
+    QTest::newRow("removed other device keeps current") << 3 << 2 << "remove 0" << "Device 2" << 0;
+    QTest::newRow("removed last device leaves none") << 1 << 0 << "remove 0" << "" << 0;
 }
 
-void TestDeviceList::stepping()
+void TestDeviceList::selection()
 {
     QFETCH(int, count);
     QFETCH(int, start);
-    QFETCH(bool, forward);
-    QFETCH(int, expected);
-    QFETCH(int, emissions);
+    QFETCH(QString, action);
+    QFETCH(QString, expected);
+    QFETCH(int, selections);
 
     FamilyFedList fixture;
     fixture.announce(count);
     if (start >= 0)
         fixture.list.setCurrentDevice(start);
     QSignalSpy selected(&fixture.list, &DeviceList::deviceListSelected);
+    QSignalSpy removed(&fixture.list, &DeviceList::deviceListRemoved);
 
-    if (forward)
+    const bool removal = action.startsWith(QLatin1String("remove "));
+    if (removal)
+        fixture.remove(action.section(QLatin1Char(' '), 1).toInt());
+    else if (action == QLatin1String("next"))
         fixture.list.selectNextDevice();
     else
         fixture.list.selectPreviousDevice();
 
-    QCOMPARE(fixture.list.getCurrentDeviceIndex(), expected);
-    QCOMPARE(selected.count(), emissions);
-    if (emissions)
-        QCOMPARE(selected.first().first().value<VisibleDevice*>(), fixture.list.getCurrentDevice());
+    VisibleDevice* current = fixture.list.getCurrentDevice();
+    QCOMPARE(current ? current->deviceName() : QString(), expected);
+    QCOMPARE(fixture.list.getCurrentDeviceIndex(), deviceNames(fixture.list).indexOf(expected));
+    QCOMPARE(fixture.list.numberOfDevice(), count - int(removal));
+    QCOMPARE(removed.count(), int(removal));
+    QCOMPARE(selected.count(), selections);
+    if (selections)
+        QCOMPARE(selected.first().first().value<VisibleDevice*>(), current);
 }
 
 void TestDeviceList::familyIsTheAnnouncer()
@@ -231,10 +180,10 @@ void TestDeviceList::infoChangesAndStrayRemovalsAreForwarded()
     fixture.family.announce(QStringLiteral("B"));
     QSignalSpy changed(&fixture.list, &DeviceList::deviceListChanged);
 
-    a->setDeviceName(QStringLiteral("Z"));
+    a->rename(QStringLiteral("Z"));
     QCOMPARE(changed.count(), 1);
     QCOMPARE(changed.first().first().value<VisibleDevice*>(), static_cast<VisibleDevice*>(a));
-    QCOMPARE(namesInList(fixture.list), (QStringList{"Z", "B"}));
+    QCOMPARE(deviceNames(fixture.list), (QStringList{"Z", "B"}));
 
     FakeDevice unlisted(QStringLiteral("Unlisted"));
     QSignalSpy removed(&fixture.list, &DeviceList::deviceListRemoved);

@@ -33,7 +33,6 @@ private slots:
     void cleanup();
     void arrowsFollowTheList_data();
     void arrowsFollowTheList();
-    void arrowsStepThroughTheList();
     void modelNameRoom_data();
     void modelNameRoom();
     void updateOnlyDevice_data();
@@ -69,43 +68,37 @@ void TestGallery::cleanup()
     m_devices.reset();
 }
 
+// The arrows are clicked in the order given ('R' right, 'L' left) from the first device.
 void TestGallery::arrowsFollowTheList_data()
 {
     QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("clicks");
     QTest::addColumn<int>("current");
     QTest::addColumn<bool>("left");
     QTest::addColumn<bool>("right");
 
-    QTest::newRow("one device, no arrows") << 1 << 0 << false << false;
-    QTest::newRow("first of three") << 3 << 0 << false << true;
-    QTest::newRow("middle of three") << 3 << 1 << true << true;
-    QTest::newRow("last of three") << 3 << 2 << true << false;
+    QTest::newRow("one device, no arrows") << 1 << "" << 0 << false << false;
+    QTest::newRow("first of three") << 3 << "" << 0 << false << true;
+    QTest::newRow("back to the middle of three") << 3 << "RRL" << 1 << true << true;
+    QTest::newRow("last of three") << 3 << "RR" << 2 << true << false;
 }
 
 void TestGallery::arrowsFollowTheList()
 {
     QFETCH(int, count);
+    QFETCH(QString, clicks);
     QFETCH(int, current);
     QFETCH(bool, left);
     QFETCH(bool, right);
 
     m_devices->announce(count);
-    m_devices->list.setCurrentDevice(current);
+    for (const QChar click : clicks)
+        QTest::mouseClick(child<FlatImageButton>(click == QLatin1Char('R') ? "rightArrow" : "leftArrow"), Qt::LeftButton);
+    QCOMPARE(m_devices->list.getCurrentDeviceIndex(), current);
     QCOMPARE(!child<FlatImageButton>("leftArrow")->isHidden(), left);
     QCOMPARE(!child<FlatImageButton>("rightArrow")->isHidden(), right);
     QCOMPARE(child<QLabel>("deviceName")->text(), QStringLiteral("Device %1").arg(current));
     QCOMPARE(m_gallery->currentPage(), int(VisibleDevicesWidget::DevicePage));
-}
-
-void TestGallery::arrowsStepThroughTheList()
-{
-    m_devices->announce(3);
-    QTest::mouseClick(child<FlatImageButton>("rightArrow"), Qt::LeftButton);
-    QTest::mouseClick(child<FlatImageButton>("rightArrow"), Qt::LeftButton);
-    QCOMPARE(m_devices->list.getCurrentDeviceIndex(), 2);
-    QCOMPARE(child<QLabel>("deviceName")->text(), QStringLiteral("Device 2"));
-    QTest::mouseClick(child<FlatImageButton>("leftArrow"), Qt::LeftButton);
-    QCOMPARE(m_devices->list.getCurrentDeviceIndex(), 1);
 }
 
 void TestGallery::modelNameRoom_data()
@@ -128,9 +121,9 @@ void TestGallery::modelNameRoom()
     QFETCH(bool, elided);
 
     FakeDevice* device = m_devices->family.announce(QStringLiteral("Device"));
-    device->setModelName(model);
+    device->model = model;
     if (iconWidth)
-        device->setConnectionIcon(solid(iconWidth, 16));
+        device->connectionIcon = solid(iconWidth, 16);
     m_devices->list.updateDeviceInfo(device);
 
     auto* label = child<QLabel>("modelName");
@@ -157,7 +150,9 @@ void TestGallery::updateOnlyDevice()
     QFETCH(QString, status);
 
     FakeDevice* device = m_devices->family.announce(QStringLiteral("Device"));
-    device->setUpdateOnly(QStringLiteral("1.0"), available);
+    device->updateOnly = true;
+    device->currentFirmware = QStringLiteral("1.0");
+    device->availableFirmware = available;
     m_devices->list.updateDeviceInfo(device);
 
     QCOMPARE(m_gallery->currentPage(), int(VisibleDevicesWidget::UpdatePage));
@@ -188,8 +183,8 @@ void TestGallery::setupOffer()
     QFETCH(bool, showSetup);
 
     FakeDevice* device = m_devices->family.announce(QStringLiteral("Device"));
-    device->setImage(solid(120, 80));
-    device->setShowSetup(showSetup);
+    device->image = solid(120, 80);
+    device->showSetup = showSetup;
     m_devices->list.updateDeviceInfo(device);
     QSignalSpy requested(m_gallery.get(), &VisibleDevicesWidget::requestShowDevice);
 
@@ -204,7 +199,7 @@ void TestGallery::controlAppButton()
 {
     FakeDevice* plain = m_devices->family.announce(QStringLiteral("Plain"));
     FakeDevice* withApp = m_devices->family.announce(QStringLiteral("With app"));
-    withApp->setControlAppIcon(solid(24, 24));
+    withApp->appIcon = solid(24, 24);
     auto* button = child<FlatImageButton>("controlAppButton");
     QSignalSpy requested(m_gallery.get(), &VisibleDevicesWidget::requestShowControlApp);
 
@@ -227,7 +222,7 @@ void TestGallery::summaryWidgetIsBorrowed()
     FakeDevice* first = m_devices->family.announce(QStringLiteral("First"));
     FakeDevice* second = m_devices->family.announce(QStringLiteral("Second"));
     auto summary = std::make_unique<QLabel>(QStringLiteral("summary"));
-    first->setSummaryWidget(summary.get());
+    first->summary = summary.get();
     m_devices->list.updateDeviceInfo(first);
 
     QCOMPARE(summary->parentWidget(), static_cast<QWidget*>(m_gallery.get()));

@@ -4,11 +4,9 @@
 #include "PluginTree.h"
 #include "ProductFamily.h"
 
-#include <QCoreApplication>
 #include <QPluginLoader>
 #include <QSettings>
 #include <QtTest>
-
 
 namespace
 {
@@ -36,10 +34,7 @@ private slots:
     void initTestCase();
     void startupScan_data();
     void startupScan();
-    void pluginDirectoriesFollowTheLocalFamily();
-    void rejectedLibrariesAreUnloadedAcceptedStay();
-    void loadPluginsAnnouncesEachPlugin();
-    void pluginDirectoryQueries();
+    void loadPluginsAnnouncesEachPluginAndUnloadsRefusals();
 
 private:
     QTemporaryDir m_settings;
@@ -74,6 +69,9 @@ void TestPluginScanner::startupScan_data()
     QTest::newRow("file with a library name that is no library")
         << QStringList{"one|libjunk.so|junk", "one|libfake.so|[plugin]/families=Kept"} << false
         << QStringList{"Kept"};
+    QTest::newRow("every plug-in directory is searched")
+        << QStringList{"one|libfake.so|[plugin]/families=Kept", "two|libfake.so|[plugin]/families=Kept"} << false
+        << QStringList{"Kept", "Kept"};
     QTest::newRow("plug-in without a library name is ignored")
         << QStringList{"one|fake.plugin|[plugin]/families=Hidden"} << false << QStringList{};
     QTest::newRow("versioned library name is loaded")
@@ -105,40 +103,7 @@ void TestPluginScanner::startupScan()
     QCOMPARE(count, expected.size());
 }
 
-void TestPluginScanner::pluginDirectoriesFollowTheLocalFamily()
-{
-    PluginTree tree;
-    tree.addPlugin(QStringLiteral("first"), QStringLiteral("libfake.so"), QStringLiteral("[plugin]\nfamilies=A1,A2"));
-    tree.addPlugin(QStringLiteral("second"), QStringLiteral("libfake.so"), QStringLiteral("[plugin]\nfamilies=B1"));
-
-    AdminUtilityWindow window;
-    FakeFamily local(QStringLiteral("Local"));
-    window.addFamily(&local);
-    PluginScanner::registerFamilies(tree.applicationDir(), &window);
-
-    // The directories come in the order the file system lists them.
-    QStringList expected{QStringLiteral("Local")};
-    const QStringList directories = QDir(tree.pluginRoot()).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted);
-    for (const QString& directory : directories)
-        expected << (directory == QLatin1String("first") ? QStringList{"A1", "A2"} : QStringList{"B1"});
-    QCOMPARE(familyNames(window), expected);
-}
-
-void TestPluginScanner::rejectedLibrariesAreUnloadedAcceptedStay()
-{
-    PluginTree tree;
-    const QString rejected = tree.addPlugin(QStringLiteral("one"), QStringLiteral("libreject.so"),
-                                            QStringLiteral("[plugin]\naccept=false"));
-    const QString accepted = tree.addPlugin(QStringLiteral("one"), QStringLiteral("libaccept.so"));
-
-    AdminUtilityWindow window;
-    PluginScanner::registerFamilies(tree.applicationDir(), &window);
-
-    QVERIFY2(!QPluginLoader(rejected).isLoaded(), "a refused plug-in must be unloaded");
-    QVERIFY2(QPluginLoader(accepted).isLoaded(), "an accepted plug-in must stay loaded");
-}
-
-void TestPluginScanner::loadPluginsAnnouncesEachPlugin()
+void TestPluginScanner::loadPluginsAnnouncesEachPluginAndUnloadsRefusals()
 {
     PluginTree tree;
     const QString accepted = tree.addPlugin(QStringLiteral("one"), QStringLiteral("libaccept.so"),
@@ -163,19 +128,8 @@ void TestPluginScanner::loadPluginsAnnouncesEachPlugin()
     QStringList expected{QStringLiteral("(\"%1\", \"%2\")").arg(directories.at(0), directories.at(1)),
                          announcement.arg(accepted), announcement.arg(rejected)};
     QCOMPARE(s_messages, expected);
-}
-
-void TestPluginScanner::pluginDirectoryQueries()
-{
-    PluginTree tree;
-    tree.addPlugin(QStringLiteral("one"), QStringLiteral("libfake.so"));
-    tree.addPlugin(QStringLiteral("two"), QStringLiteral("libfake.so"));
-    tree.addJunk(QString(), QStringLiteral("libloose.so"));
-
-    QStringList installed = AdminUtilityWindow::installedPluginDir(tree.pluginRoot().toStdString());
-    installed.sort();
-    QCOMPARE(installed, (QStringList{tree.pluginRoot() + "/one", tree.pluginRoot() + "/two"}));
-    QCOMPARE(AdminUtilityWindow::standalonePluginDir(), QStringList{QCoreApplication::applicationDirPath()});
+    QVERIFY2(!QPluginLoader(rejected).isLoaded(), "a refused plug-in must be unloaded");
+    QVERIFY2(QPluginLoader(accepted).isLoaded(), "an accepted plug-in must stay loaded");
 }
 
 QTEST_MAIN(TestPluginScanner)

@@ -1,13 +1,12 @@
 #include "AdminUtilityApplication.h"
 #include "CustomNoFocusRectStyle.h"
-#include "FakeFamily.h"
+#include "FamilyFedList.h"
 #include "MainWindowAnimator.h"
 #include "MarlixAdminUtilityWindow.h"
 #include "PluginScanner.h"
 #include "PluginTree.h"
 #include "RolloverIcon.h"
 #include "RolloverIconCallout.h"
-#include "VisibleDevice.h"
 
 #include <QPainter>
 #include <QSettings>
@@ -15,7 +14,6 @@
 #include <QStackedWidget>
 #include <QStyleOption>
 #include <QtTest>
-
 
 namespace
 {
@@ -181,11 +179,7 @@ void TestShell::devicesStayInArrivalOrder()
     PluginScanner::registerFamilies(tree.applicationDir(), &window);
     window.show();
 
-    QTRY_COMPARE(window.deviceList().numberOfDevice(), 3);
-    QStringList names;
-    for (int i = 0; i < 3; ++i)
-        names << window.deviceList().deviceAt(i)->deviceName();
-    QCOMPARE(names, (QStringList{"Zed", "Alpha", "Mid"}));
+    QTRY_COMPARE(deviceNames(window.deviceList()), (QStringList{"Zed", "Alpha", "Mid"}));
 }
 
 void TestShell::windowWidensToItsContent_data()

@@ -4,59 +4,49 @@
 
 #include <QObject>
 
-// A device that exists only in tests: every answer is set by the test.
+// A device that exists only in tests: every answer is a field the test sets.
 class FakeDevice : public QObject, public VisibleDevice
 {
     Q_OBJECT
 
 public:
-    explicit FakeDevice(const QString& name, QObject* parent = nullptr);
+    explicit FakeDevice(const QString& deviceName, QObject* parent = nullptr)
+        : QObject(parent), name(deviceName), model(deviceName)
+    {
+    }
 
-    QString familyName() const override { return m_familyName; }
-    QString modelName() const override { return m_modelName; }
+    QString familyName() const override { return family; }
+    QString modelName() const override { return model; }
     QString ipAddress() const override { return QString(); }
-    QPixmap modelImage() const override { return m_image; }
-    QPixmap modelThumb() const override { return m_image; }
-    QString deviceName() const override { return m_name; }
-    QPixmap launcherConnectionIcon() const override { return m_connectionIcon; }
-    QPixmap cardConnectionIcon() const override { return m_connectionIcon; }
-    bool isUsbDevice() const override { return m_usb; }
-    bool firmwareUpdateOnly() const override { return m_updateOnly; }
-    QString currentFirmwareString() const override { return m_currentFirmware; }
-    bool firmwareUpdateAvailable() const override { return !m_availableFirmware.isEmpty(); }
-    QString availableFirmwareString() const override { return m_availableFirmware; }
+    QPixmap modelImage() const override { return image; }
+    QPixmap modelThumb() const override { return image; }
+    QString deviceName() const override { return name; }
+    QPixmap launcherConnectionIcon() const override { return connectionIcon; }
+    QPixmap cardConnectionIcon() const override { return connectionIcon; }
+    bool isUsbDevice() const override { return usb; }
+    bool firmwareUpdateOnly() const override { return updateOnly; }
+    QString currentFirmwareString() const override { return currentFirmware; }
+    bool firmwareUpdateAvailable() const override { return !availableFirmware.isEmpty(); }
+    QString availableFirmwareString() const override { return availableFirmware; }
     DeviceFirmwareUpdater* getFirmwareUpdater() override { return nullptr; }
-    QWidget* summaryWidget() const override { return m_summary; }
-    bool shouldShowSetup() const override { return m_showSetup; }
-    bool hasControlApp() const override { return !m_controlAppIcon.isNull(); }
-    QPixmap controlAppIcon() const override { return m_controlAppIcon; }
-    QPixmap controlAppIconHover() const override { return m_controlAppIcon; }
+    QWidget* summaryWidget() const override { return summary; }
+    bool shouldShowSetup() const override { return showSetup; }
+    bool hasControlApp() const override { return !appIcon.isNull(); }
+    QPixmap controlAppIcon() const override { return appIcon; }
+    QPixmap controlAppIconHover() const override { return appIcon; }
 
-    void setFamilyName(const QString& name) { m_familyName = name; }
-    void setModelName(const QString& name) { m_modelName = name; }
-    void setDeviceName(const QString& name);
-    void setImage(const QPixmap& image) { m_image = image; }
-    void setConnectionIcon(const QPixmap& icon) { m_connectionIcon = icon; }
-    void setUsb(bool usb) { m_usb = usb; }
-    void setShowSetup(bool show) { m_showSetup = show; }
-    void setUpdateOnly(const QString& current, const QString& available);
-    void setControlAppIcon(const QPixmap& icon) { m_controlAppIcon = icon; }
-    void setSummaryWidget(QWidget* widget) { m_summary = widget; }
+    // A new name is news that the family passes on.
+    void rename(const QString& newName)
+    {
+        name = newName;
+        emit displayInfoChanged(this);
+    }
+
+    QString name, family, model, currentFirmware, availableFirmware;
+    QPixmap image, connectionIcon, appIcon;
+    QWidget* summary = nullptr;
+    bool usb = false, showSetup = true, updateOnly = false;
 
 signals:
     void displayInfoChanged(VisibleDevice* device);
-
-private:
-    QString m_name;
-    QString m_familyName;
-    QString m_modelName;
-    QPixmap m_image;
-    QPixmap m_connectionIcon;
-    QPixmap m_controlAppIcon;
-    QString m_currentFirmware;
-    QString m_availableFirmware;
-    QWidget* m_summary = nullptr;
-    bool m_usb = false;
-    bool m_showSetup = true;
-    bool m_updateOnly = false;
 };

@@ -2,97 +2,29 @@
 
 #include "FakeDevice.h"
 
-#include <QCoreApplication>
-#include <QPixmap>
-#include <QVariant>
-
-namespace
-{
-const char* const kLogProperty = "fakeFamilyLog";
-}
-
-FakeFamily::FakeFamily(const QString& name, QObject* parent)
-    : ProductFamilyBase(parent)
-    , m_name(name)
-{
-}
-
-QStringList FakeFamily::log()
-{
-    return qApp->property(kLogProperty).toStringList();
-}
-
-void FakeFamily::clearLog()
-{
-    qApp->setProperty(kLogProperty, QStringList());
-}
-
-void FakeFamily::setInitialDevices(const QStringList& names, const QStringList& usbNames)
-{
-    m_initialDevices = names;
-    m_usbDevices = usbNames;
-}
-
-void FakeFamily::setInitialLooks(const QStringList& models, const QStringList& pictures)
-{
-    m_models = models;
-    m_pictures = pictures;
-}
-
-QString FakeFamily::getName() const
-{
-    return m_name;
-}
-
 qint32 FakeFamily::init()
 {
     record(QStringLiteral("init"));
-    for (int i = 0; i < m_initialDevices.size(); ++i) {
-        const QString& name = m_initialDevices.at(i);
-        FakeDevice* device = announce(name, m_usbDevices.contains(name));
-        device->setModelName(m_models.value(i, name));
-        device->setImage(QPixmap(m_pictures.value(i)));
+    for (int i = 0; i < initialDevices.size(); ++i) {
+        FakeDevice* device = announce(initialDevices.at(i), usbDevices.contains(initialDevices.at(i)));
+        device->model = models.value(i, device->name);
+        device->image = QPixmap(pictures.value(i));
         emit deviceInfoChanged(device);
     }
     return 0;
 }
 
-void FakeFamily::destroy()
-{
-    record(QStringLiteral("destroy"));
-}
-
 bool FakeFamily::okToClose() const
 {
     record(QStringLiteral("okToClose"));
-    return !m_vetoClose;
-}
-
-void FakeFamily::showDevice(VisibleDevice* device, AdminUtilityWindow*)
-{
-    recordRequest("showDevice", device);
-}
-
-void FakeFamily::showControlApp(VisibleDevice* device, AdminUtilityWindow*)
-{
-    recordRequest("showControlApp", device);
-}
-
-void FakeFamily::updateDevice(VisibleDevice* device, AdminUtilityWindow*)
-{
-    recordRequest("updateDevice", device);
-}
-
-QString FakeFamily::getBuildInfo() const
-{
-    return m_buildInfo;
+    return !vetoClose;
 }
 
 FakeDevice* FakeFamily::announce(const QString& name, bool usb)
 {
     auto* device = new FakeDevice(name, this);
-    device->setFamilyName(m_name);
-    device->setUsb(usb);
+    device->family = m_name;
+    device->usb = usb;
     connect(device, &FakeDevice::displayInfoChanged, this, &FakeFamily::deviceInfoChanged);
     m_devices.append(device);
     emit deviceArrived(device);
@@ -113,7 +45,7 @@ void FakeFamily::remove(const QString& name)
 FakeDevice* FakeFamily::device(const QString& name) const
 {
     for (FakeDevice* candidate : m_devices) {
-        if (candidate->deviceName() == name)
+        if (candidate->name == name)
             return candidate;
     }
     return nullptr;
@@ -124,7 +56,7 @@ void FakeFamily::record(const QString& entry) const
     qApp->setProperty(kLogProperty, log() << QStringLiteral("%1:%2").arg(m_name, entry));
 }
 
-void FakeFamily::recordRequest(const char* request, VisibleDevice* device) const
+void FakeFamily::record(const char* request, VisibleDevice* device) const
 {
     record(QStringLiteral("%1:%2").arg(QLatin1String(request), device->deviceName()));
 }

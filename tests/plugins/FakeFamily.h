@@ -2,54 +2,52 @@
 
 #include "ProductFamilyBase.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QStringList>
+#include <QVariant>
 
 class FakeDevice;
 
-// A product family for tests. It announces its devices from init(), and
+// A product family for tests. It announces its initial devices from init(), and
 // records every call the shell makes into a log shared by all fake families
-// of the process (the application object's "fakeFamilyLog" property), so
-// that a test can check order across families and across plug-in copies.
+// of the process (a property of the application object), so that a test can
+// check order across families and across plug-in copies.
 class FakeFamily : public ProductFamilyBase
 {
     Q_OBJECT
 
 public:
-    explicit FakeFamily(const QString& name, QObject* parent = nullptr);
+    explicit FakeFamily(const QString& name, QObject* parent = nullptr) : ProductFamilyBase(parent), m_name(name) {}
 
-    static QStringList log();
-    static void clearLog();
+    static QStringList log() { return qApp->property(kLogProperty).toStringList(); }
+    static void clearLog() { qApp->setProperty(kLogProperty, QStringList()); }
 
-    void setInitialDevices(const QStringList& names, const QStringList& usbNames);
-    // Model names and picture resources of the initial devices, by position.
-    void setInitialLooks(const QStringList& models, const QStringList& pictures);
-    void setVetoClose(bool veto) { m_vetoClose = veto; }
-    void setBuildInfo(const QString& info) { m_buildInfo = info; }
-
-    QString getName() const override;
+    QString getName() const override { return m_name; }
     qint32 init() override;
-    void destroy() override;
+    void destroy() override { record(QStringLiteral("destroy")); }
     bool okToClose() const override;
-    void showDevice(VisibleDevice* device, AdminUtilityWindow* window) override;
-    void showControlApp(VisibleDevice* device, AdminUtilityWindow* window) override;
-    void updateDevice(VisibleDevice* device, AdminUtilityWindow* window) override;
-    QString getBuildInfo() const override;
+    void showDevice(VisibleDevice* device, AdminUtilityWindow*) override { record("showDevice", device); }
+    void showControlApp(VisibleDevice* device, AdminUtilityWindow*) override { record("showControlApp", device); }
+    void updateDevice(VisibleDevice* device, AdminUtilityWindow*) override { record("updateDevice", device); }
+    QString getBuildInfo() const override { return buildInfo; }
 
-    Q_INVOKABLE FakeDevice* announce(const QString& name, bool usb = false);
-    Q_INVOKABLE void remove(const QString& name);
+    FakeDevice* announce(const QString& name, bool usb = false);
+    void remove(const QString& name);
     FakeDevice* device(const QString& name) const;
 
+    // What init() announces: the names, which of them are USB devices, and
+    // by position their model names and picture resources.
+    QStringList initialDevices, usbDevices, models, pictures;
+    QString buildInfo;
+    bool vetoClose = false;
+
 private:
+    static constexpr const char* kLogProperty = "fakeFamilyLog";
+
     void record(const QString& entry) const;
-    void recordRequest(const char* request, VisibleDevice* device) const;
+    void record(const char* request, VisibleDevice* device) const;
 
     QString m_name;
-    QStringList m_initialDevices;
-    QStringList m_usbDevices;
-    QStringList m_models;
-    QStringList m_pictures;
     QList<FakeDevice*> m_devices;
-    QString m_buildInfo;
-    bool m_vetoClose = false;
 };

@@ -7,28 +7,21 @@
 
 #include <dlfcn.h>
 
-namespace
-{
-QStringList listValue(const QSettings& settings, const QString& key, const QStringList& fallback = {})
-{
-    return settings.value(key, fallback).toStringList();
-}
-}
-
 bool FakePlugin::initialise(QDir pluginDirectory, AdminUtilityWindow*)
 {
     const QSettings config(configPath(pluginDirectory), QSettings::IniFormat);
     if (!config.value(QStringLiteral("plugin/accept"), true).toBool())
         return false;
 
-    for (const QString& name : listValue(config, QStringLiteral("plugin/families"), {QStringLiteral("Fake")})) {
+    for (const QString& name : config.value(QStringLiteral("plugin/families"), QStringList{"Fake"}).toStringList()) {
+        const auto value = [&](const char* key) { return config.value(name + QLatin1Char('/') + QLatin1String(key)); };
         auto* family = new FakeFamily(name, this);
-        family->setInitialDevices(listValue(config, name + QStringLiteral("/devices")),
-                                  listValue(config, name + QStringLiteral("/usb")));
-        family->setInitialLooks(listValue(config, name + QStringLiteral("/models")),
-                                listValue(config, name + QStringLiteral("/pictures")));
-        family->setVetoClose(config.value(name + QStringLiteral("/vetoClose"), false).toBool());
-        family->setBuildInfo(config.value(name + QStringLiteral("/buildInfo")).toString());
+        family->initialDevices = value("devices").toStringList();
+        family->usbDevices = value("usb").toStringList();
+        family->models = value("models").toStringList();
+        family->pictures = value("pictures").toStringList();
+        family->vetoClose = value("vetoClose").toBool();
+        family->buildInfo = value("buildInfo").toString();
         m_families.append(family);
     }
     return true;
