@@ -130,8 +130,11 @@ void TestLiveViews::defaultFleetInBothViews()
     }
     QCOMPARE(strings(shown.value("list").toObject().value("headers").toArray()),
              (QStringList{"PRODUCT", "LABEL", "VIDEO IN", "OUTPUT FORMAT", "GENLOCK", ""}));
-    QCOMPARE(cell(shown, "Lumaris Studio Pro", "videoIn"), QString("SDI"));
-    QCOMPARE(cell(shown, "Lumaris Studio Pro", "genlock"), QString("-"));
+    // The fleet starts with live signals on some inputs and the Studio Pro's reference locked.
+    QCOMPARE(cell(shown, "Lumaris Studio Pro", "videoIn"), QString("SDI: PAL"));
+    QCOMPARE(cell(shown, "Lumaris Studio Pro", "genlock"), QString("1080i59.94"));
+    QCOMPARE(cell(shown, "Lumaris Core Quad (4)", "videoIn"), QString("SDI"));
+    QCOMPARE(cell(shown, "Lumaris Core Quad (4)", "genlock"), QString("-"));
 
     QVERIFY(strings(shown.value("gallery").toObject().value("texts").toArray()).contains(kDefaultFleet.first()));
     QCOMPARE(strings(summary(shown).value("titles").toArray()), (QStringList{"VIDEO INPUT", "VIDEO OUTPUT"}));
