@@ -1,6 +1,7 @@
 #include "VisibleMarlix.h"
 
 #include "CapabilityTables.h"
+#include "CommonGui.h"
 #include "DisplayModeText.h"
 #include "MarlixAPI.h"
 #include "MarlixAPILoader.h"
@@ -213,17 +214,24 @@ int64_t VisibleMarlix::modelId() const
 
 QPixmap VisibleMarlix::modelImage() const
 {
-    return m_modelImage;
+    return picture(m_modelImageName, m_modelImage);
 }
 
 QPixmap VisibleMarlix::modelThumb() const
 {
-    return m_modelThumb;
+    return picture(m_modelThumbName, m_modelThumb);
 }
 
 QPixmap VisibleMarlix::modelListThumb() const
 {
-    return m_modelListThumb;
+    return picture(m_modelListThumbName, m_modelListThumb);
+}
+
+QPixmap VisibleMarlix::picture(const QString& name, QPixmap& decoded)
+{
+    if (decoded.isNull() && !name.isEmpty())
+        decoded = CommonGui::pixmap(name);
+    return decoded;
 }
 
 DeviceFirmwareUpdater* VisibleMarlix::getFirmwareUpdater()
@@ -377,9 +385,9 @@ void VisibleMarlix::loadModelPictures()
     const auto icons = kModelImages.constFind(uint64_t(modelId()));
     if (icons == kModelImages.constEnd())
         return;
-    m_modelImage = QPixmap(icons->image);
-    m_modelThumb = QPixmap(icons->thumb);
-    m_modelListThumb = QPixmap(icons->listThumb);
+    m_modelImageName = icons->image;
+    m_modelThumbName = icons->thumb;
+    m_modelListThumbName = icons->listThumb;
 }
 
 // The display-mode maps stay filled: views may still name what was shown.

@@ -322,6 +322,7 @@ private:
     void unsubscribeNotifications();
     bool queryDisplayModeInterfaces();
     void loadModelPictures();
+    static QPixmap picture(const QString& name, QPixmap& decoded);
     void deleteSubDevices();
     void releaseDevice();
     int64_t videoIOSupport() const;
@@ -345,9 +346,14 @@ private:
     IMarlixInput* m_input = nullptr;
     IMarlixOutput* m_output = nullptr;
     IMarlixStatus* m_status = nullptr;
-    QPixmap m_modelImage;
-    QPixmap m_modelThumb;
-    QPixmap m_modelListThumb;
+    // Named when the device connects, decoded when first asked for: a fleet of
+    // cards needs one gallery picture at start-up, not one for every card.
+    QString m_modelImageName;
+    QString m_modelThumbName;
+    QString m_modelListThumbName;
+    mutable QPixmap m_modelImage;
+    mutable QPixmap m_modelThumb;
+    mutable QPixmap m_modelListThumb;
     DisplayModeMap m_inputModes;
     DisplayModeMap m_outputModes;
     bool m_initialised = false;
