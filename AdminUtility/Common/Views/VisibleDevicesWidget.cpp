@@ -103,8 +103,16 @@ void VisibleDevicesWidget::onRightClicked()
     m_deviceList.selectNextDevice();
 }
 
-void VisibleDevicesWidget::onDeviceListChanged(VisibleDevice*)
+void VisibleDevicesWidget::onDeviceListChanged(VisibleDevice* device)
 {
+    // Another device coming, going or changing leaves the one on show as it is:
+    // only the arrows follow the list. Re-showing would re-seat the summary widget
+    // once for every device of a card that is plugged in.
+    VisibleDevice* current = m_deviceList.getCurrentDevice();
+    if (current && current == m_shownDevice && device != current) {
+        showArrows(m_deviceList.getCurrentDeviceIndex(), m_deviceList.numberOfDevice());
+        return;
+    }
     updateDeviceDisplay();
 }
 
@@ -265,6 +273,7 @@ void VisibleDevicesWidget::updateDeviceDisplay()
 {
     detachSummaryWidget();
     VisibleDevice* device = m_deviceList.getCurrentDevice();
+    m_shownDevice = device;
     if (!device) {
         showNoDevice();
         return;

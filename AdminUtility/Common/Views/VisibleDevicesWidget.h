@@ -87,6 +87,8 @@ private:
     FlatImageButton* m_rightArrow = nullptr;
     QVBoxLayout* m_summaryLayout = nullptr;
     QPointer<QWidget> m_summaryWidget;
+    // The device whose page is on show; compared, never dereferenced.
+    VisibleDevice* m_shownDevice = nullptr;
     QLabel* m_currentVersion = nullptr;
     QLabel* m_updateStatus = nullptr;
     QLabel* m_availableVersion = nullptr;
