@@ -22,10 +22,7 @@ AboutBox::AboutBox(QWidget* parent)
     , m_rights(addLabel(CommonGui::kFontSmall))
 {
     setFixedSize(kSize);
-    QPalette background = palette();
-    background.setColor(QPalette::Window, ColourPalette::kMilkGray);
-    setPalette(background);
-    setAutoFillBackground(true);
+    CommonGui::fillBackground(this, ColourPalette::kMilkGray);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);

@@ -1,6 +1,7 @@
 #include "WindowFooter.h"
 
 #include "ColourPalette.h"
+#include "CommonGui.h"
 #include "DeviceList.h"
 #include "DotsWidget.h"
 #include "FooterLeftRegion.h"
@@ -55,10 +56,7 @@ void WindowFooter::onDeviceListChanged(VisibleDevice*)
 
 void WindowFooter::fillBackground()
 {
-    QPalette background = palette();
-    background.setColor(QPalette::Window, ColourPalette::kThunderstormGray);
-    setPalette(background);
-    setAutoFillBackground(true);
+    CommonGui::fillBackground(this, ColourPalette::kThunderstormGray);
 }
 
 void WindowFooter::createLayout(bool hasListView)

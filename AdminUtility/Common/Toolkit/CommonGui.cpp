@@ -130,6 +130,14 @@ QString elide(const QString& text, const QFont& font, int width, Qt::TextElideMo
     return QFontMetrics(font).elidedText(text, mode, width);
 }
 
+void fillBackground(QWidget* widget, const QColor& colour)
+{
+    QPalette colours = widget->palette();
+    colours.setColor(QPalette::Window, colour);
+    widget->setPalette(colours);
+    widget->setAutoFillBackground(true);
+}
+
 QPixmap pixmap(const QString& resourceName)
 {
     if (qGuiApp && qGuiApp->devicePixelRatio() > 1.0)

@@ -39,6 +39,9 @@ QLabel* label(const QString& text, int style, QWidget* parent = nullptr, const Q
 // The text shortened with an ellipsis so that it fits width pixels in font.
 QString elide(const QString& text, const QFont& font, int width, Qt::TextElideMode mode = Qt::ElideRight);
 
+// Paints the widget's background in one colour.
+void fillBackground(QWidget* widget, const QColor& colour);
+
 // A picture from the resources, the double-resolution variant on a high-density screen.
 QPixmap pixmap(const QString& resourceName);
 

@@ -1,6 +1,7 @@
 #include "TabbedWidgets.h"
 
 #include "ColourPalette.h"
+#include "CommonGui.h"
 #include "TabButton.h"
 
 #include <QButtonGroup>
@@ -25,10 +26,7 @@ TabbedWidgets::TabbedWidgets(const QColor& background, QWidget* parent)
 
 void TabbedWidgets::setBackground(const QColor& background)
 {
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, background);
-    setPalette(colours);
-    setAutoFillBackground(true);
+    CommonGui::fillBackground(this, background);
 }
 
 void TabbedWidgets::createTabStrip(QVBoxLayout* layout)
@@ -47,10 +45,7 @@ void TabbedWidgets::createSeparator(QVBoxLayout* layout)
 {
     auto* line = new QFrame(this);
     line->setFixedHeight(1);
-    QPalette colours = line->palette();
-    colours.setColor(QPalette::Window, ColourPalette::kBonesGray);
-    line->setPalette(colours);
-    line->setAutoFillBackground(true);
+    CommonGui::fillBackground(line, ColourPalette::kBonesGray);
     layout->addWidget(line);
 }
 

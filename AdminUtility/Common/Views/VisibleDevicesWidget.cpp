@@ -118,10 +118,7 @@ void VisibleDevicesWidget::onDeviceListChanged(VisibleDevice* device)
 
 void VisibleDevicesWidget::fillBackground()
 {
-    QPalette background = palette();
-    background.setBrush(QPalette::Window, ColourPalette::kThunderstormGray);
-    setPalette(background);
-    setAutoFillBackground(true);
+    CommonGui::fillBackground(this, ColourPalette::kThunderstormGray);
 }
 
 QHBoxLayout* VisibleDevicesWidget::createScrollerRow()

@@ -117,10 +117,7 @@ MarlixVisibleDevicesListViewWidget::MarlixVisibleDevicesListViewWidget(DeviceLis
 
 void MarlixVisibleDevicesListViewWidget::setBackground()
 {
-    setAutoFillBackground(true);
-    QPalette background = palette();
-    background.setColor(QPalette::Window, ColourPalette::kThunderstormGray);
-    setPalette(background);
+    CommonGui::fillBackground(this, ColourPalette::kThunderstormGray);
 }
 
 void MarlixVisibleDevicesListViewWidget::createTable()

@@ -29,14 +29,6 @@ constexpr int kReferenceColumnExtra = 43;
 // A reference input is a BNC socket, as is SDI.
 const char* const kReferenceImage = ":/InputSDISmall";
 
-void fillBackground(QWidget* widget, const QColor& colour)
-{
-    widget->setAutoFillBackground(true);
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-}
-
 // Order of the output row: by connection, each link's variants right after it.
 uint64_t displayOrder(uint32_t key)
 {
@@ -54,7 +46,7 @@ VisibleMarlixSummaryWidget::VisibleMarlixSummaryWidget(VisibleMarlix& device, QW
     , m_device(device)
 {
     setObjectName(QStringLiteral("VisibleMarlixSummaryWidget"));
-    fillBackground(this, ColourPalette::kThunderstormGray);
+    CommonGui::fillBackground(this, ColourPalette::kThunderstormGray);
     createLayout();
     createColumns();
     connectSignals();
@@ -126,7 +118,7 @@ void VisibleMarlixSummaryWidget::addSeparatorColumn()
     const int column = m_columnCount++;
     auto* line = new QFrame(this);
     line->setFixedSize(1, kSeparatorHeight);
-    fillBackground(line, ColourPalette::kOwlGray);
+    CommonGui::fillBackground(line, ColourPalette::kOwlGray);
     m_grid->addWidget(line, 0, column, -1, 1, Qt::AlignCenter);
     m_grid->setColumnMinimumWidth(column, kSeparatorColumnWidth);
 }
