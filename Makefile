@@ -4,9 +4,10 @@
 JOBS      ?= $(shell nproc)
 BUILD     ?= build
 ASAN      ?= build-asan
+FUZZ      ?= build-fuzz
 CMAKE_GEN := -G Ninja
 
-.PHONY: deps build run test test-release test-asan bench screenshots clean
+.PHONY: deps build run test test-release test-asan bench screenshots fuzz clean
 
 deps:
 	@scripts/install-deps
@@ -37,8 +38,16 @@ bench: deps
 	cmake --build $(BUILD) -j $(JOBS)
 	@scripts/run-bench $(BUILD)
 
+# libFuzzer over every parser of outside bytes, from its kept corpus (FUZZ_RUNS each).
+fuzz:
+	@scripts/install-deps fuzz
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DLUMARIS_FUZZ=ON -DLUMARIS_SANITIZE=ON -DLUMARIS_WERROR=OFF
+	cmake --build $(FUZZ) -j $(JOBS) --target fuzzers
+	@scripts/run-fuzz $(FUZZ)
+
 screenshots: build
 	@scripts/screenshots $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(ASAN)
+	rm -rf $(BUILD) $(ASAN) $(FUZZ)
