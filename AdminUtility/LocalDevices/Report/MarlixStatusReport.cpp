@@ -14,7 +14,7 @@ namespace {
 
 const QString kFileNamePrefix = QStringLiteral("Orvanta_Lumaris_Status_Report_");
 constexpr int kEDIDLineLength = 36;
-// Memory is given in millions of bytes, as the makers of memory count.
+// Millions of bytes, as reports have always counted, so that figures stay comparable.
 constexpr uint64_t kBytesPerMiB = 1000000;
 
 QString pixelFormatName(bool known, int64_t format)
