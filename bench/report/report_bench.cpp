@@ -1,7 +1,8 @@
 // Figures of the status report: the page rendered and written for one device of the
 // default fleet, first with the host commands answered at once (what the report
-// itself costs), then with the real commands. The floor is writing a page of the
-// same size atomically, which every report pays.
+// itself costs), then with the real commands. The floor of the first is writing a
+// page of the same size atomically, which every report pays; the floor of the
+// second adds running the four host commands, each with a bare QProcess.
 #include "BenchFigures.h"
 #include "CapabilityTables.h"
 #include "MarlixStatusReport.h"
@@ -10,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QSaveFile>
 #include <QTemporaryDir>
 
@@ -22,8 +24,8 @@ constexpr int kRuns = 41;
 constexpr int kRunsWithCommands = 9;
 // Rendering and the driver's answers on top of the write itself.
 constexpr double kExcludedRatioLimit = 5.0;
-// Hostname, lsb_release, uname and nproc, one after the other.
-constexpr double kIncludedLimitMs = 1000.0;
+// The commands themselves dominate: little may be added to them.
+constexpr double kIncludedRatioLimit = 1.5;
 // The richest device of the default fleet: capture, playback, reference, EDID, PCIe.
 const QString kDevice = QStringLiteral("Lumaris Studio Pro");
 
@@ -51,6 +53,18 @@ bool writeAtomically(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
+bool runHostCommands()
+{
+    const QList<QStringList> commands = {{"hostname"}, {"lsb_release", "-sd"}, {"uname", "-r"}, {"nproc"}};
+    for (const QStringList& command : commands) {
+        QProcess process;
+        process.start(command.first(), command.mid(1));
+        if (!process.waitForFinished() || process.exitCode() != 0)
+            return false;
+    }
+    return true;
 }
 
 CommandRunner instantHost()
@@ -81,10 +95,11 @@ int main(int argc, char** argv)
 
     const auto floor = [&] { return writeAtomically(path, page); };
     const auto write = [&] { return report.writeTo(path); };
+    const auto floorWithCommands = [&] { return runHostCommands() && floor(); };
     double excluded = 0, floorExcluded = 0, included = 0, floorIncluded = 0;
     bool written = medianMs(kRuns, write, floor, excluded, floorExcluded);
     report.setCommandRunner(shellCommandRunner());
-    written = written && medianMs(kRunsWithCommands, write, floor, included, floorIncluded);
+    written = written && medianMs(kRunsWithCommands, write, floorWithCommands, included, floorIncluded);
     if (!written) {
         fprintf(stderr, "bench-report: the report could not be written to %s\n", qPrintable(path));
         return 1;
@@ -95,8 +110,9 @@ int main(int argc, char** argv)
                              QStringLiteral("ms"));
     BenchFigures::printAgainstFloor(QStringLiteral("report written, host commands excluded"), excluded,
                                     QStringLiteral("ms"), floorExcluded, kExcludedRatioLimit);
-    // Four child processes dominate; the floor is only there to show the proportion.
-    BenchFigures::printAgainstLimit(QStringLiteral("report written, host commands included"), included,
-                                    QStringLiteral("ms"), floorIncluded, kIncludedLimitMs);
+    BenchFigures::printFloor(QStringLiteral("host commands run, then the page written atomically"), floorIncluded,
+                             QStringLiteral("ms"));
+    BenchFigures::printAgainstFloor(QStringLiteral("report written, host commands included"), included,
+                                    QStringLiteral("ms"), floorIncluded, kIncludedRatioLimit);
     return BenchFigures::allWithinLimits() ? 0 : 1;
 }
