@@ -7,7 +7,7 @@ ASAN      ?= build-asan
 FUZZ      ?= build-fuzz
 CMAKE_GEN := -G Ninja
 
-.PHONY: deps build run test test-release test-asan bench screenshots fuzz clean
+.PHONY: deps build run test test-release test-asan bench screenshots fuzz package clean
 
 deps:
 	@scripts/install-deps
@@ -45,6 +45,12 @@ fuzz:
 	  -DLUMARIS_FUZZ=ON -DLUMARIS_SANITIZE=ON -DLUMARIS_WERROR=OFF
 	cmake --build $(FUZZ) -j $(JOBS) --target fuzzers
 	@scripts/run-fuzz $(FUZZ)
+
+# The Debian packages of the release build, checked by lintian (an error fails).
+package: build
+	rm -rf $(BUILD)/packages
+	@scripts/make-debs $(BUILD) $(BUILD)/packages
+	lintian --fail-on error $(BUILD)/packages/*.deb
 
 screenshots: build
 	@scripts/install-deps screenshots

@@ -56,13 +56,19 @@ bool SvgPicture::readSize(QString* errorString)
 
 QImage SvgPicture::render(int scale) const
 {
-    QImage image(m_size * scale, QImage::Format_ARGB32_Premultiplied);
+    QImage image = renderAt(m_size * scale);
+    image.setDevicePixelRatio(scale);
+    return image;
+}
+
+QImage SvgPicture::renderAt(const QSize& pixels) const
+{
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QSvgRenderer renderer(m_data);
     QPainter painter(&image);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
     renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(image.size())));
     painter.end();
-    image.setDevicePixelRatio(scale);
     return image;
 }

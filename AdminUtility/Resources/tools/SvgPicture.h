@@ -14,6 +14,8 @@ public:
 
     QSize size() const { return m_size; }
     QImage render(int scale) const;
+    // The whole picture stretched to the given pixels, at no device-pixel ratio.
+    QImage renderAt(const QSize& pixels) const;
 
 private:
     bool readSize(QString* errorString);

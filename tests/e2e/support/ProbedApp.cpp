@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QLocalSocket>
 #include <QThread>
@@ -24,9 +25,10 @@ bool linkOrCopy(const QString& from, const QString& to)
 
 } // namespace
 
-ProbedApp::ProbedApp(const QString& binDir, const QString& probeLibrary)
+ProbedApp::ProbedApp(const QString& binDir, const QString& probeLibrary, Layout layout)
     : m_binDir(binDir)
     , m_probeLibrary(probeLibrary)
+    , m_layout(layout)
     , m_programDir(binDir + QStringLiteral("/../e2e-XXXXXX"))
     , m_runtimeDir(QDir::tempPath() + QStringLiteral("/lumaris-XXXXXX"))
 {
@@ -61,23 +63,40 @@ QString ProbedApp::platform()
     return qEnvironmentVariableIsEmpty("DISPLAY") ? QStringLiteral("offscreen") : QStringLiteral("xcb");
 }
 
-// The program finds plug-ins below its own directory, so the probe goes beside a copy of it.
-bool ProbedApp::layOutProgram(QString* error)
+QString ProbedApp::programPath() const
 {
-    const QString root = m_programDir.path();
-    const QString pluginDir = root + QStringLiteral("/AdminUtility/PlugIns/probe");
-    if (!m_programDir.isValid() || !m_runtimeDir.isValid() || !QDir().mkpath(pluginDir)) {
-        *error = QStringLiteral("cannot create temporary directories");
+    const QString dir = m_layout == Layout::Installed ? m_binDir : m_programDir.path();
+    return dir + QStringLiteral("/lumaris-setup");
+}
+
+bool ProbedApp::copyProgram(QString* error)
+{
+    if (!m_programDir.isValid()) {
+        *error = QStringLiteral("cannot create a temporary directory");
         return false;
     }
-    if (!QFile::exists(root + QStringLiteral("/lumaris-setup"))
-        && !linkOrCopy(m_binDir + QStringLiteral("/lumaris-setup"), root + QStringLiteral("/lumaris-setup"))) {
+    if (!QFile::exists(programPath())
+        && !linkOrCopy(m_binDir + QStringLiteral("/lumaris-setup"), programPath())) {
         *error = QStringLiteral("cannot copy %1/lumaris-setup").arg(m_binDir);
         return false;
     }
+    return true;
+}
+
+// The program finds plug-ins below the directory of its real file, so the probe goes there.
+bool ProbedApp::layOutProgram(QString* error)
+{
+    if (!m_runtimeDir.isValid()) {
+        *error = QStringLiteral("cannot create a temporary directory");
+        return false;
+    }
+    if (m_layout == Layout::Copy && !copyProgram(error))
+        return false;
+    const QString pluginDir =
+        QFileInfo(programPath()).canonicalPath() + QStringLiteral("/AdminUtility/PlugIns/probe");
     const QString probe = pluginDir + QStringLiteral("/liblumaris-view-probe.so");
-    if (!QFile::exists(probe) && !linkOrCopy(m_probeLibrary, probe)) {
-        *error = QStringLiteral("cannot copy %1").arg(m_probeLibrary);
+    if (!QDir().mkpath(pluginDir) || (!QFile::exists(probe) && !linkOrCopy(m_probeLibrary, probe))) {
+        *error = QStringLiteral("cannot lay %1 into %2").arg(m_probeLibrary, pluginDir);
         return false;
     }
     return true;
@@ -96,6 +115,9 @@ QProcessEnvironment ProbedApp::environment(const QString& profile) const
     env.insert(QStringLiteral("LUMARIS_PROBE_SOCKET"), runtime + QStringLiteral("/probe.sock"));
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), runtime + QStringLiteral("/config"));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform());
+    // An installed program finds its libraries on its own.
+    if (m_layout == Layout::Installed)
+        env.remove(QStringLiteral("LD_LIBRARY_PATH"));
     return env;
 }
 
@@ -111,7 +133,7 @@ bool ProbedApp::start(const QString& profile, QString* error)
     m_process.setProcessEnvironment(environment(profile));
     m_process.setProcessChannelMode(QProcess::SeparateChannels);
     m_startedAt = monotonicNow();
-    m_process.start(m_programDir.path() + QStringLiteral("/lumaris-setup"), QStringList());
+    m_process.start(programPath(), QStringList());
     if (!m_process.waitForStarted(kStartTimeoutMs)) {
         *error = QStringLiteral("the program did not start: %1").arg(m_process.errorString());
         return false;

@@ -13,8 +13,13 @@
 class ProbedApp
 {
 public:
+    // Copy: a copy of the built program runs with the probe beside it.
+    // Installed: the program runs from binDir as installed, its link resolved to
+    // the real file; the probe goes into the plug-in directory beside that file.
+    enum class Layout { Copy, Installed };
+
     // binDir holds lumaris-setup and marlix-simctl; probeLibrary is the built probe plug-in.
-    ProbedApp(const QString& binDir, const QString& probeLibrary);
+    ProbedApp(const QString& binDir, const QString& probeLibrary, Layout layout = Layout::Copy);
     ~ProbedApp();
 
     // Starts the program with the given simulator profile (empty: the built-in
@@ -45,12 +50,15 @@ public:
     static QString platform();
 
 private:
+    QString programPath() const;
+    bool copyProgram(QString* error);
     bool layOutProgram(QString* error);
     bool connectProbe(QString* error);
     QProcessEnvironment environment(const QString& profile) const;
 
     QString m_binDir;
     QString m_probeLibrary;
+    Layout m_layout;
     QTemporaryDir m_programDir;
     QTemporaryDir m_runtimeDir;
     QProcess m_process;
