@@ -5,6 +5,8 @@
 // The socket is --socket, else $MARLIX_SIM_CONTROL, else the one simulator found
 // running under $XDG_RUNTIME_DIR (or /tmp/marlix-sim-<uid>). With several running,
 // name one.
+#include "SimText.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -147,10 +149,12 @@ int main(int argc, char** argv)
         fprintf(stderr, "marlix-simctl: no answer from the simulator at %s\n", path.c_str());
         return 1;
     }
+    // Whatever answers on the socket, only text reaches the terminal.
     if (reply.rfind("error: ", 0) == 0) {
-        fprintf(stderr, "marlix-simctl: %s", reply.c_str() + 7);
+        const std::string message = reply.substr(7, reply.find('\n') - 7);
+        fprintf(stderr, "marlix-simctl: %s\n", SimText::printable(message).c_str());
         return 1;
     }
-    fputs(reply.c_str() + 3, stdout);
+    fputs(SimText::printable(reply.substr(3), true).c_str(), stdout);
     return 0;
 }
