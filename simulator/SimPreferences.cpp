@@ -66,7 +66,7 @@ json encode(const SimValue& value)
     return json();
 }
 
-bool decode(const json& node, SimValue& value)
+bool decodeValue(const json& node, SimValue& value)
 {
     if (!node.is_object() || node.size() != 1)
         return false;
@@ -149,30 +149,6 @@ bool setAside(const std::string& path, std::string& kept)
             return false;
     }
     return false;
-}
-
-// Every entry must be a setting we could have written; anything else is not our file.
-bool decodeDocument(const std::string& text, std::map<MarlixCode, SimValue>& values, std::string& why)
-{
-    json document;
-    if (!SimJson::parse(text, document, why))
-        return false;
-    const auto items = document.is_object() ? document.find("configuration") : document.end();
-    if (!document.is_object() || document.value("format", json()) != 1 || items == document.end()
-        || !items->is_object()) {
-        why = "not a stored configuration of format 1";
-        return false;
-    }
-    for (const auto& item : items->items()) {
-        MarlixCode id = 0;
-        SimValue value;
-        if (!SimValue::parseFourCC(item.key(), id) || !decode(item.value(), value)) {
-            why = SimText::printable("entry '" + item.key() + "' is not a stored setting");
-            return false;
-        }
-        values[id] = value;
-    }
-    return true;
 }
 
 bool directoryIsPrivate(const std::string& directory)
@@ -273,6 +249,30 @@ bool SimPreferences::save(const std::string& path, const std::string& device,
     return true;
 }
 
+// Every entry must be a setting we could have written; anything else is not our file.
+bool SimPreferences::decode(const std::string& text, std::map<MarlixCode, SimValue>& values, std::string& why)
+{
+    json document;
+    if (!SimJson::parse(text, document, why))
+        return false;
+    const auto items = document.is_object() ? document.find("configuration") : document.end();
+    if (!document.is_object() || document.value("format", json()) != 1 || items == document.end()
+        || !items->is_object()) {
+        why = "not a stored configuration of format 1";
+        return false;
+    }
+    for (const auto& item : items->items()) {
+        MarlixCode id = 0;
+        SimValue value;
+        if (!SimValue::parseFourCC(item.key(), id) || !decodeValue(item.value(), value)) {
+            why = SimText::printable("entry '" + item.key() + "' is not a stored setting");
+            return false;
+        }
+        values[id] = value;
+    }
+    return true;
+}
+
 SimPreferences::Loaded SimPreferences::load(const std::string& path, std::map<MarlixCode, SimValue>& values)
 {
     const std::string shown = SimText::printable(path);
@@ -283,7 +283,7 @@ SimPreferences::Loaded SimPreferences::load(const std::string& path, std::map<Ma
     case SimFile::Result::Missing:
         return Loaded::Nothing;
     case SimFile::Result::Read:
-        if (decodeDocument(text, values, why))
+        if (decode(text, values, why))
             return Loaded::Values;
         values.clear();
         break;

@@ -32,4 +32,6 @@ public:
     // the file was unreadable and is kept under another name. Blocked: unreadable and
     // could not be moved; saving over it must not happen.
     static Loaded load(const std::string& path, std::map<MarlixCode, SimValue>& values);
+    // The settings of a stored file's text; false with why when it is not one we wrote.
+    static bool decode(const std::string& text, std::map<MarlixCode, SimValue>& values, std::string& why);
 };

@@ -5,6 +5,7 @@
 // The socket is --socket, else $MARLIX_SIM_CONTROL, else the one simulator found
 // running under $XDG_RUNTIME_DIR (or /tmp/marlix-sim-<uid>). With several running,
 // name one.
+#include "SimFile.h"
 #include "SimText.h"
 
 #include <cerrno>
@@ -38,12 +39,13 @@ bool connectTo(const std::string& path, int& fd)
     return false;
 }
 
+// Only where the simulator itself would listen: a directory private to this user.
 std::string runtimeDirectory()
 {
     const char* runtime = getenv("XDG_RUNTIME_DIR");
-    if (runtime && *runtime == '/')
-        return runtime;
-    return "/tmp/marlix-sim-" + std::to_string(getuid());
+    const std::string dir = runtime && *runtime == '/' ? std::string(runtime) : "/tmp/marlix-sim-" + std::to_string(getuid());
+    std::string ignored;
+    return SimFile::isPrivateDirectory(dir, ignored) ? dir : std::string();
 }
 
 // Live simulators only: a socket file nobody answers on was left by a dead process.
@@ -51,7 +53,7 @@ std::vector<std::string> runningSimulators()
 {
     std::vector<std::string> found;
     const std::string dir = runtimeDirectory();
-    DIR* listing = opendir(dir.c_str());
+    DIR* listing = dir.empty() ? nullptr : opendir(dir.c_str());
     if (!listing)
         return found;
     while (const dirent* entry = readdir(listing)) {
