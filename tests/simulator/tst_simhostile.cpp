@@ -95,8 +95,6 @@ private slots:
     void init();
     void cleanup();
 
-    void profileMustBeARegularFile_data();
-    void profileMustBeARegularFile();
     void unreadableStoredStateIsKeptAside_data();
     void unreadableStoredStateIsKeptAside();
     void deviceIdsMakePlainFileNames();
@@ -160,35 +158,6 @@ QString TestSimulatorHostile::profile(const QString& name, const QByteArray& con
 {
     const QString path = m_root.filePath(name);
     return writeFile(path, content) ? path : QString();
-}
-
-void TestSimulatorHostile::profileMustBeARegularFile_data()
-{
-    QTest::addColumn<QString>("shape");
-    QTest::addColumn<QString>("fault");
-
-    QTest::newRow("a directory") << "directory" << "is a directory";
-    QTest::newRow("a FIFO nobody writes to") << "fifo" << "is not a regular file";
-    QTest::newRow("nothing at all") << "missing" << "no such file";
-}
-
-// At start, before the program's window could ever show: one line, and no devices.
-void TestSimulatorHostile::profileMustBeARegularFile()
-{
-    QFETCH(QString, shape);
-    QFETCH(QString, fault);
-    const QString path = m_root.filePath(QStringLiteral("profile-") + shape);
-    if (shape == QLatin1String("directory"))
-        QVERIFY(QDir().mkpath(path));
-    else if (shape == QLatin1String("fifo"))
-        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    QProcessEnvironment env = probeEnvironment();
-    env.insert(QStringLiteral("MARLIX_SIM_PROFILE"), path);
-    const ProbeRun run = runProbe(SIM_PROBE, {QStringLiteral("list")}, env, 10000);
-    QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.out, QString());
-    QCOMPARE(run.err.count('\n'), 1);
-    QVERIFY2(run.err.contains(path) && run.err.contains(fault), qPrintable(run.err));
 }
 
 void TestSimulatorHostile::unreadableStoredStateIsKeptAside_data()
