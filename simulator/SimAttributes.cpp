@@ -1,5 +1,6 @@
 #include "SimAttributes.h"
 
+#include "SimDriver.h"
 #include "SimMarlix.h"
 
 MarlixResult SimAttributes::QueryInterface(MarlixIID iid, void** out)
@@ -19,7 +20,10 @@ MarlixResult SimAttributes::GetInt(MarlixCode id, int64_t* value)
         const MarlixResult entered = m_session->enter("Attributes", "GetInt", id);
         if (entered != kMarlixOk)
             return entered;
-        return value ? m_session->device().probeOutputConversion(*value) : kMarlixInvalidArg;
+        if (!value)
+            return kMarlixInvalidArg;
+        const MarlixResult probed = m_session->device().probeOutputConversion(*value);
+        return probed == kMarlixOk ? SimDriver::successCode(SimSuccess::Probes) : probed;
     }
     return m_reader.readInt(id, value);
 }

@@ -2,8 +2,10 @@
 
 #include "SimDriver.h"
 #include "SimProfile.h"
+#include "SimText.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdlib>
 
 const SimControl::Command SimControl::kCommands[] = {
@@ -20,6 +22,7 @@ const SimControl::Command SimControl::kCommands[] = {
     {"clear", 0, 1, &SimControl::clear, "clear [DEVICE|*]"},
     {"storm", 3, 3, &SimControl::storm, "storm DEVICE pref|stat|both COUNT"},
     {"profile", 1, 1, &SimControl::profile, "profile FILE|default"},
+    {"success", 2, 2, &SimControl::success, "success getters|probes CODE"},
     {"wait", 0, 0, &SimControl::wait, "wait"},
 };
 
@@ -76,28 +79,47 @@ std::vector<std::string> SimControl::split(const std::string& line, std::string&
     return words;
 }
 
-bool SimControl::execute(const std::string& line, std::string& output)
+const SimControl::Command* SimControl::parse(const std::string& line, Args& args, std::string& error)
 {
-    output.clear();
-    const Args words = split(line, output);
-    if (!output.empty())
-        return false;
+    args.clear();
+    error.clear();
+    if (line.find('\0') != std::string::npos) {
+        error = "the command holds a NUL byte";
+        return nullptr;
+    }
+    if (line.size() > kMaxLine) {
+        error = "the command is longer than " + std::to_string(kMaxLine) + " bytes";
+        return nullptr;
+    }
+    Args words = split(line, error);
+    if (!error.empty())
+        return nullptr;
     if (words.empty()) {
-        output = "empty command (try help)";
-        return false;
+        error = "empty command (try help)";
+        return nullptr;
     }
     for (const Command& command : kCommands) {
         if (words[0] != command.name)
             continue;
-        const Args args(words.begin() + 1, words.end());
+        args.assign(words.begin() + 1, words.end());
         if (args.size() < command.minArgs || args.size() > command.maxArgs) {
-            output = std::string("usage: ") + command.usage;
-            return false;
+            error = std::string("usage: ") + command.usage;
+            return nullptr;
         }
-        return (this->*command.handler)(args, output);
+        return &command;
     }
-    output = "unknown command '" + words[0] + "' (try help)";
-    return false;
+    error = "unknown command '" + words[0] + "' (try help)";
+    return nullptr;
+}
+
+// Whatever the command echoes of its words, or of a profile, reaches a terminal as text.
+bool SimControl::execute(const std::string& line, std::string& output)
+{
+    Args args;
+    const Command* command = parse(line, args, output);
+    const bool ok = command && (this->*command->handler)(args, output);
+    output = SimText::printable(output, ok);
+    return ok;
 }
 
 bool SimControl::knownDevice(const std::string& key, std::string& error) const
@@ -117,11 +139,8 @@ bool SimControl::help(const Args&, std::string& out)
 
 bool SimControl::list(const Args&, std::string& out)
 {
-    for (const std::string& key : m_driver.keys()) {
-        const auto device = m_driver.device(key);
-        if (device)
-            out += key + (m_driver.isPlugged(key) ? " plugged " : " unplugged ") + device->describe() + "\n";
-    }
+    for (const SimDriver::Listed& entry : m_driver.listing())
+        out += entry.device->key() + (entry.plugged ? " plugged " : " unplugged ") + entry.device->describe() + "\n";
     return true;
 }
 
@@ -277,6 +296,24 @@ bool SimControl::profile(const Args& args, std::string& out)
         return false;
     }
     m_driver.replaceFleet(std::move(devices));
+    return true;
+}
+
+// A positive code is still success; the program must accept it where it accepts any
+// non-negative answer and refuse it where only 0 will do.
+bool SimControl::success(const Args& args, std::string& out)
+{
+    long long code = 0;
+    if (args[0] != "getters" && args[0] != "probes") {
+        out = "success codes apply to getters or probes";
+        return false;
+    }
+    if (!parseCount(args[1], INT32_MAX, code)) {
+        out = "the code must be 0 to " + std::to_string(INT32_MAX);
+        return false;
+    }
+    m_driver.setSuccessCode(args[0] == "getters" ? SimSuccess::Getters : SimSuccess::Probes,
+                            static_cast<MarlixResult>(code));
     return true;
 }
 

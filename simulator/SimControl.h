@@ -10,14 +10,6 @@ class SimDriver;
 class SimControl
 {
 public:
-    explicit SimControl(SimDriver& driver) : m_driver(driver) {}
-
-    // True on success with the command's output; false with one line naming the fault.
-    bool execute(const std::string& line, std::string& output);
-
-    static std::vector<std::string> split(const std::string& line, std::string& error);
-
-private:
     using Args = std::vector<std::string>;
     using Handler = bool (SimControl::*)(const Args&, std::string&);
     struct Command
@@ -28,6 +20,21 @@ private:
         Handler handler;
         const char* usage;
     };
+
+    explicit SimControl(SimDriver& driver) : m_driver(driver) {}
+
+    // Longest command line taken, newline excluded.
+    static constexpr size_t kMaxLine = 64 * 1024;
+
+    // True on success with the command's output; false with one line naming the fault.
+    // Either way the output holds no control characters but line ends, and only UTF-8.
+    bool execute(const std::string& line, std::string& output);
+
+    // The command a line names with its arguments, checked for count; null with the fault.
+    static const Command* parse(const std::string& line, Args& args, std::string& error);
+    static std::vector<std::string> split(const std::string& line, std::string& error);
+
+private:
     static const Command kCommands[];
 
     bool help(const Args&, std::string& out);
@@ -43,6 +50,7 @@ private:
     bool clear(const Args& args, std::string& out);
     bool storm(const Args& args, std::string& out);
     bool profile(const Args& args, std::string& out);
+    bool success(const Args& args, std::string& out);
     bool wait(const Args&, std::string& out);
 
     bool knownDevice(const std::string& key, std::string& error) const;

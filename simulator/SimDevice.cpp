@@ -2,6 +2,7 @@
 
 #include "SimCatalogue.h"
 #include "SimPreferences.h"
+#include "SimText.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -17,11 +18,18 @@ std::string preferencesPathFor(const SimDeviceDescription& description)
     const auto persistentId = static_cast<unsigned long long>(description.attributeInt(kAttrPersistentId));
     snprintf(name, sizeof name, "lumaris-%lld-%016llx.json",
              static_cast<long long>(description.attributeInt(kAttrModelId)), persistentId);
-    const std::string file = persistentId != 0 ? std::string(name) : description.key + ".json";
-    return SimPreferences::stateDirectory() + "/" + file;
+    const std::string file = persistentId != 0 ? std::string(name) : SimPreferences::fileNameFor(description.key);
+    const std::string directory = SimPreferences::stateDirectory();
+    return directory.empty() ? std::string() : directory + "/" + file;
 }
 
 constexpr MarlixCode kDuplexInactive = MarlixFourCC("inac");
+
+// Counting from one; a profile may give any index, the largest included.
+std::string countedFromOne(int64_t index)
+{
+    return index >= 0 ? std::to_string(static_cast<uint64_t>(index) + 1) : std::to_string(index + 1);
+}
 
 } // namespace
 
@@ -39,7 +47,7 @@ void SimDevice::loadStored()
     for (const auto& entry : m_description.configuration)
         m_stored[entry.first] = entry.second.initial;
     std::map<MarlixCode, SimValue> saved;
-    SimPreferences::load(m_path, saved);
+    m_storeBlocked = SimPreferences::load(m_path, saved) == SimPreferences::Loaded::Blocked;
     for (const auto& entry : saved) {
         if (m_description.validate(entry.first, entry.second) == kMarlixOk)
             m_stored[entry.first] = entry.second;
@@ -92,8 +100,13 @@ MarlixResult SimDevice::writePreferences()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     std::string error;
+    if (m_storeBlocked) {
+        fprintf(stderr, "marlix-sim: %s holds unreadable settings; not storing over them\n",
+                SimText::printable(m_path).c_str());
+        return kMarlixFail;
+    }
     if (!SimPreferences::save(m_path, m_description.key, m_live, error)) {
-        fprintf(stderr, "marlix-sim: %s\n", error.c_str());
+        fprintf(stderr, "marlix-sim: %s\n", SimText::printable(error).c_str());
         return kMarlixFail;
     }
     m_stored = m_live;
@@ -278,11 +291,11 @@ bool SimDevice::isSubscribed(const void* owner, MarlixCode topic, IMarlixNotific
 
 std::string SimDevice::describe() const
 {
-    char line[256];
-    snprintf(line, sizeof line, "model %lld \"%s\" sub-device %lld of %lld, persistent id 0x%llx",
-             static_cast<long long>(m_description.attributeInt(kAttrModelId)), m_description.modelName.c_str(),
-             static_cast<long long>(m_description.attributeInt(kAttrSubDeviceIndex) + 1),
+    char tail[128];
+    snprintf(tail, sizeof tail, " of %lld, persistent id 0x%llx",
              static_cast<long long>(m_description.attributeInt(kAttrSubDeviceCount, 1)),
              static_cast<unsigned long long>(m_description.attributeInt(kAttrPersistentId)));
-    return line;
+    return "model " + std::to_string(m_description.attributeInt(kAttrModelId)) + " \""
+           + SimText::printable(m_description.modelName) + "\" sub-device "
+           + countedFromOne(m_description.attributeInt(kAttrSubDeviceIndex)) + tail;
 }

@@ -63,4 +63,5 @@ private:
     std::map<MarlixCode, SimValue> m_stored;
     std::map<MarlixCode, SimValue> m_status;
     std::vector<std::shared_ptr<SimSubscription>> m_subscriptions;
+    bool m_storeBlocked = false;  // the stored file could not be read nor moved aside
 };

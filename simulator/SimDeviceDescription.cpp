@@ -1,5 +1,7 @@
 #include "SimDeviceDescription.h"
 
+#include "SimText.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -25,17 +27,11 @@ bool isSingleBit(int64_t value)
 // Strings cross the contract as UTF-8; anything else is a caller's fault.
 bool isUtf8(const std::string& text)
 {
-    size_t i = 0;
-    while (i < text.size()) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        const size_t extra = c < 0x80 ? 0 : (c >> 5) == 0x6 ? 1 : (c >> 4) == 0xe ? 2 : (c >> 3) == 0x1e ? 3 : 99;
-        if (extra == 99 || i + extra >= text.size() + (extra == 0 ? 1 : 0))
+    for (size_t at = 0; at < text.size();) {
+        const size_t length = SimText::utf8SequenceLength(text, at);
+        if (length == 0)
             return false;
-        for (size_t k = 1; k <= extra; ++k) {
-            if ((static_cast<unsigned char>(text[i + k]) >> 6) != 0x2)
-                return false;
-        }
-        i += extra + 1;
+        at += length;
     }
     return true;
 }

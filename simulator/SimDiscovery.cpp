@@ -5,7 +5,8 @@
 
 SimDiscovery::~SimDiscovery()
 {
-    UninstallDeviceNotifications();
+    if (UninstallDeviceNotifications() == kMarlixOk)
+        SimDriver::reportLeftBehind("a discovery interface was released with its device notifications installed");
 }
 
 // Devices already present are reported first, in profile order, then every change.

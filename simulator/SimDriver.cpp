@@ -2,7 +2,9 @@
 
 #include "SimControlServer.h"
 #include "SimMarlix.h"
+#include "SimPreferences.h"
 #include "SimProfile.h"
+#include "SimText.h"
 
 #include <atomic>
 #include <cstdio>
@@ -60,7 +62,9 @@ void SimDriver::loadInitialFleet()
     const bool loaded = external ? SimProfile::load(path, devices, error)
                                  : SimProfile::parse(SimProfile::builtInText(), devices, error);
     if (!loaded)
-        fprintf(stderr, "marlix-sim: profile %s: %s\n", external ? path : "(built-in)", error.c_str());
+        fprintf(stderr, "marlix-sim: profile %s: %s\n",
+                external ? SimText::printable(path).c_str() : "(built-in)", error.c_str());
+    SimPreferences::prepareDirectory();
     replaceFleet(std::move(devices));
     m_server->start();
 }
@@ -124,6 +128,16 @@ std::vector<std::string> SimDriver::keys() const
     std::vector<std::string> result;
     for (const Slot& slot : m_slots)
         result.push_back(slot.device->key());
+    return result;
+}
+
+std::vector<SimDriver::Listed> SimDriver::listing() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    std::vector<Listed> result;
+    result.reserve(m_slots.size());
+    for (const Slot& slot : m_slots)
+        result.push_back(Listed{slot.device, static_cast<bool>(slot.object)});
     return result;
 }
 
@@ -295,4 +309,25 @@ void SimDriver::drain()
 const std::string& SimDriver::controlPath() const
 {
     return m_server->path();
+}
+
+void SimDriver::setSuccessCode(SimSuccess which, MarlixResult code)
+{
+    (which == SimSuccess::Getters ? m_getterSuccess : m_probeSuccess) = code;
+}
+
+MarlixResult SimDriver::successCode(SimSuccess which)
+{
+    const SimDriver* driver = instance();
+    if (!driver)
+        return kMarlixOk;
+    return (which == SimSuccess::Getters ? driver->m_getterSuccess : driver->m_probeSuccess).load();
+}
+
+void SimDriver::reportLeftBehind(const std::string& what)
+{
+    fprintf(stderr, "marlix-sim: left behind: %s\n", SimText::printable(what).c_str());
+    const char* strict = getenv("MARLIX_SIM_STRICT");
+    if (strict && std::string(strict) == "1")
+        abort();
 }

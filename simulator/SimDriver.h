@@ -9,12 +9,16 @@
 #include "SimRef.h"
 #include "SimSession.h"
 
+#include <atomic>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
 
 class SimControlServer;
+
+// Which successful calls answer a code of the driver's choosing instead of 0.
+enum class SimSuccess { Getters, Probes };
 
 class SimDriver
 {
@@ -29,6 +33,13 @@ public:
     std::shared_ptr<SimDevice> device(const std::string& key) const;
     bool isPlugged(const std::string& key) const;
     std::vector<std::string> keys() const;
+    struct Listed
+    {
+        std::shared_ptr<SimDevice> device;
+        bool plugged;
+    };
+    // The whole fleet in order, taken at once.
+    std::vector<Listed> listing() const;
 
     bool plug(const std::string& key, std::string& error);
     bool unplug(const std::string& key, std::string& error);
@@ -47,6 +58,15 @@ public:
     void drain();
 
     const std::string& controlPath() const;
+
+    // Real drivers may answer a positive code for success; getters and probes can too.
+    void setSuccessCode(SimSuccess which, MarlixResult code);
+    // kMarlixOk once the driver is gone.
+    static MarlixResult successCode(SimSuccess which);
+
+    // A client released an object that still held subscriptions or a registration. With
+    // MARLIX_SIM_STRICT=1 (the test suites) the process aborts, so that the leak fails a test.
+    static void reportLeftBehind(const std::string& what);
 
 private:
     struct Slot
@@ -82,4 +102,6 @@ private:
     SimDispatcher m_arrivals;
     SimDispatcher m_callbacks;
     std::unique_ptr<SimControlServer> m_server;
+    std::atomic<MarlixResult> m_getterSuccess{kMarlixOk};
+    std::atomic<MarlixResult> m_probeSuccess{kMarlixOk};
 };

@@ -1,5 +1,7 @@
 #include "SimItemReader.h"
 
+#include "SimDriver.h"
+
 MarlixResult SimItemReader::fetch(const char* method, MarlixCode id, SimKind kind, const void* out,
                                   SimValue& value) const
 {
@@ -17,7 +19,7 @@ MarlixResult SimItemReader::readFlag(MarlixCode id, bool* value) const
     const MarlixResult result = fetch("GetFlag", id, SimKind::Flag, value, v);
     if (result == kMarlixOk)
         *value = v.flag;
-    return result;
+    return succeeded(result);
 }
 
 MarlixResult SimItemReader::readInt(MarlixCode id, int64_t* value) const
@@ -26,7 +28,7 @@ MarlixResult SimItemReader::readInt(MarlixCode id, int64_t* value) const
     const MarlixResult result = fetch("GetInt", id, SimKind::Int, value, v);
     if (result == kMarlixOk)
         *value = v.integer;
-    return result;
+    return succeeded(result);
 }
 
 MarlixResult SimItemReader::readFloat(MarlixCode id, double* value) const
@@ -35,12 +37,17 @@ MarlixResult SimItemReader::readFloat(MarlixCode id, double* value) const
     const MarlixResult result = fetch("GetFloat", id, SimKind::Float, value, v);
     if (result == kMarlixOk)
         *value = v.real;
-    return result;
+    return succeeded(result);
 }
 
 MarlixResult SimItemReader::readString(MarlixCode id, char** value) const
 {
     SimValue v;
     const MarlixResult result = fetch("GetString", id, SimKind::String, value, v);
-    return result == kMarlixOk ? SimValue::copyToCaller(v.text, value) : result;
+    return succeeded(result == kMarlixOk ? SimValue::copyToCaller(v.text, value) : result);
+}
+
+MarlixResult SimItemReader::succeeded(MarlixResult result)
+{
+    return result == kMarlixOk ? SimDriver::successCode(SimSuccess::Getters) : result;
 }

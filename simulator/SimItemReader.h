@@ -23,6 +23,8 @@ public:
     MarlixResult readString(MarlixCode id, char** value) const;
     // The raw item, for getters with a shape of their own.
     MarlixResult fetch(const char* method, MarlixCode id, SimKind kind, const void* out, SimValue& value) const;
+    // What a getter answers for a read that worked: 0, or the success code the driver was told to use.
+    static MarlixResult succeeded(MarlixResult result);
 
 private:
     std::shared_ptr<SimSession> m_session;

@@ -22,8 +22,16 @@ void finish(const std::shared_ptr<SimSubscription>& subscription)
 
 SimNotification::~SimNotification()
 {
-    for (const auto& subscription : m_session->device().removeSubscriptions(this))
+    const auto leftBehind = m_session->device().removeSubscriptions(this);
+    if (leftBehind.empty())
+        return;
+    std::string topics;
+    for (const auto& subscription : leftBehind)
+        topics += (topics.empty() ? "" : ", ") + SimValue::fourCCText(subscription->topic);
+    for (const auto& subscription : leftBehind)
         finish(subscription);
+    SimDriver::reportLeftBehind("the notification interface of device '" + m_session->device().key()
+                                + "' was released with subscriptions to " + topics);
 }
 
 MarlixResult SimNotification::QueryInterface(MarlixIID iid, void** out)

@@ -16,7 +16,7 @@ public:
     MarlixResult Unsubscribe(MarlixCode topic, IMarlixNotificationCallback* callback) override;
 
 protected:
-    // Subscriptions left behind end with the interface.
+    // Subscriptions left behind end with the interface, and are reported.
     ~SimNotification() override;
 
 private:

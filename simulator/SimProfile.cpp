@@ -2,13 +2,16 @@
 
 #include "SimCatalogue.h"
 #include "SimEdid.h"
+#include "SimFile.h"
+#include "SimJson.h"
+#include "SimText.h"
 
 #include <nlohmann/json.hpp>
 
-#include <fstream>
+#include <algorithm>
 #include <functional>
+#include <map>
 #include <set>
-#include <sstream>
 
 using nlohmann::json;
 
@@ -16,38 +19,23 @@ namespace {
 
 constexpr int kMaxTemplateDepth = 8;
 
-// Collects the parser's message; the DOM parser without exceptions only says "failed".
-struct ParseErrorCatcher : nlohmann::json_sax<json>
-{
-    std::string message;
-    bool null() override { return true; }
-    bool boolean(bool) override { return true; }
-    bool number_integer(number_integer_t) override { return true; }
-    bool number_unsigned(number_unsigned_t) override { return true; }
-    bool number_float(number_float_t, const string_t&) override { return true; }
-    bool string(string_t&) override { return true; }
-    bool binary(binary_t&) override { return true; }
-    bool start_object(std::size_t) override { return true; }
-    bool key(string_t&) override { return true; }
-    bool end_object() override { return true; }
-    bool start_array(std::size_t) override { return true; }
-    bool end_array() override { return true; }
-    bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception& ex) override
-    {
-        message = ex.what();
-        return false;
-    }
-};
+constexpr size_t kMaxIdLength = 64;
 
-std::string syntaxError(const std::string& text)
+bool isPlainId(const std::string& id)
 {
-    ParseErrorCatcher catcher;
-    json::sax_parse(text, &catcher, nlohmann::detail::input_format_t::json, true);
-    const std::string prefix = "[json.exception.parse_error.101] ";
-    std::string message = catcher.message.empty() ? "not valid JSON" : catcher.message;
-    if (message.compare(0, prefix.size(), prefix) == 0)
-        message = message.substr(prefix.size());
-    return message;
+    if (id.empty() || id.size() > kMaxIdLength)
+        return false;
+    return std::none_of(id.begin(), id.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte <= 0x20 || byte == 0x7f;
+    });
+}
+
+// The contract's integers are signed 64-bit; a larger number in a profile is a mistake
+// that would otherwise turn into a negative value.
+bool fitsInt64(const json& node)
+{
+    return !node.is_number_unsigned() || node.get<uint64_t>() <= uint64_t(INT64_MAX);
 }
 
 class Builder
@@ -60,7 +48,7 @@ public:
 private:
     bool fail(const std::string& what)
     {
-        m_error = m_context + what;
+        m_error = SimText::printable(m_context + what);
         return false;
     }
     bool resolve(const json& node, json& merged, int depth);
@@ -139,6 +127,8 @@ bool Builder::readIdentity(const json& merged, SimDeviceDescription& description
 bool Builder::readValue(const std::string& key, const json& node, SimValue& value)
 {
     MarlixCode fourCC = 0;
+    if (!fitsInt64(node))
+        return fail("'" + key + "': " + node.dump() + " is outside the signed 64-bit range");
     if (node.is_boolean())
         value = SimValue::makeFlag(node.get<bool>());
     else if (node.is_number_integer())
@@ -230,6 +220,8 @@ bool Builder::readKind(const std::string& key, const json& node, SimConfigRule& 
         return fail("setting '" + key + "': no 'default'");
     const std::string kind = type->get<std::string>();
     MarlixCode fourCC = 0;
+    if (!fitsInt64(*initial))
+        return fail("setting '" + key + "': the default is outside the signed 64-bit range");
     if (kind == "flag" && initial->is_boolean())
         rule.initial = SimValue::makeFlag(initial->get<bool>());
     else if (kind == "int" && initial->is_number_integer())
@@ -346,9 +338,9 @@ bool Builder::build(const json& device, SimDeviceDescription& description)
 {
     m_context.clear();
     const auto id = device.find("id");
-    if (!device.is_object() || id == device.end() || !id->is_string() || id->get<std::string>().empty()
-        || id->get<std::string>().find_first_of(" \t\r\n") != std::string::npos)
-        return fail("every device needs an 'id' without spaces");
+    if (!device.is_object() || id == device.end() || !id->is_string() || !isPlainId(id->get<std::string>()))
+        return fail("every device needs an 'id' of 1 to " + std::to_string(kMaxIdLength)
+                    + " characters without spaces or control characters");
     description.key = id->get<std::string>();
     m_context = "device '" + description.key + "': ";
     json merged;
@@ -361,14 +353,36 @@ bool Builder::build(const json& device, SimDeviceDescription& description)
 
 } // namespace
 
+// Two devices of one model with the same persistent id would share one stored state.
+bool SimProfile::checkIdentities(const std::vector<SimDeviceDescription>& devices, std::string& error)
+{
+    std::map<std::pair<int64_t, int64_t>, const SimDeviceDescription*> seen;
+    std::set<std::string> keys;
+    for (const SimDeviceDescription& description : devices) {
+        if (!keys.insert(description.key).second) {
+            error = SimText::printable("device id '" + description.key + "' is used twice");
+            return false;
+        }
+        const int64_t persistentId = description.attributeInt(MarlixItem::kAttrPersistentId);
+        if (persistentId == 0)
+            continue;
+        const auto identity = std::make_pair(description.attributeInt(MarlixItem::kAttrModelId), persistentId);
+        const auto inserted = seen.emplace(identity, &description);
+        if (!inserted.second) {
+            error = SimText::printable("devices '" + inserted.first->second->key + "' and '" + description.key
+                                       + "' have the same model and persistent id");
+            return false;
+        }
+    }
+    return true;
+}
+
 bool SimProfile::parse(const std::string& text, std::vector<SimDeviceDescription>& devices, std::string& error)
 {
     devices.clear();
-    const json root = json::parse(text, nullptr, false);
-    if (root.is_discarded()) {
-        error = syntaxError(text);
+    json root;
+    if (!SimJson::parse(text, root, error))
         return false;
-    }
     const auto list = root.is_object() ? root.find("devices") : root.end();
     if (!root.is_object() || list == root.end() || !list->is_array()) {
         error = "the profile must be an object with a \"devices\" array";
@@ -382,17 +396,14 @@ bool SimProfile::parse(const std::string& text, std::vector<SimDeviceDescription
     }
     Builder builder(templates != root.end() ? *templates : noTemplates, error);
     std::vector<SimDeviceDescription> result;
-    std::set<std::string> keys;
     for (const json& device : *list) {
         SimDeviceDescription description;
         if (!builder.build(device, description))
             return false;
-        if (!keys.insert(description.key).second) {
-            error = "device id '" + description.key + "' is used twice";
-            return false;
-        }
         result.push_back(std::move(description));
     }
+    if (!checkIdentities(result, error))
+        return false;
     devices = std::move(result);
     return true;
 }
@@ -400,16 +411,15 @@ bool SimProfile::parse(const std::string& text, std::vector<SimDeviceDescription
 bool SimProfile::load(const std::string& path, std::vector<SimDeviceDescription>& devices, std::string& error)
 {
     devices.clear();
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        error = "cannot be read";
+    std::string text;
+    switch (SimFile::read(path, text, error)) {
+    case SimFile::Result::Missing:
+        error = "no such file";
         return false;
-    }
-    std::ostringstream text;
-    text << file.rdbuf();
-    if (file.bad()) {
-        error = "cannot be read";
+    case SimFile::Result::Refused:
         return false;
+    case SimFile::Result::Read:
+        break;
     }
-    return parse(text.str(), devices, error);
+    return parse(text, devices, error);
 }

@@ -5,6 +5,10 @@
 // overrides items). A device description has "modelName", "displayName", "plugged",
 // "attributes", "configuration" (rules with "type", "default" and a domain), "status",
 // "inputModes", "outputModes" (codes or group names), "outputConversions" and "edid".
+//
+// Refused: nesting deeper than 64 levels, integers outside the signed 64-bit range, ids
+// that are empty, longer than 64 bytes or hold spaces, and two devices of one model with
+// the same persistent id (they would share one stored state).
 #pragma once
 
 #include "SimDeviceDescription.h"
@@ -20,4 +24,7 @@ public:
     static bool load(const std::string& path, std::vector<SimDeviceDescription>& devices, std::string& error);
     // The default fleet, compiled into the library.
     static const char* builtInText();
+
+private:
+    static bool checkIdentities(const std::vector<SimDeviceDescription>& devices, std::string& error);
 };

@@ -44,5 +44,5 @@ MarlixResult SimStatus::GetBytes(MarlixCode id, void* buffer, uint32_t* size)
     if (buffer && needed > 0)
         memcpy(buffer, v.bytes.data(), needed);
     *size = needed;
-    return kMarlixOk;
+    return SimItemReader::succeeded(kMarlixOk);
 }

@@ -5,6 +5,9 @@
 // The socket is --socket, else $MARLIX_SIM_CONTROL, else the one simulator found
 // running under $XDG_RUNTIME_DIR (or /tmp/marlix-sim-<uid>). With several running,
 // name one.
+#include "SimFile.h"
+#include "SimText.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -36,12 +39,13 @@ bool connectTo(const std::string& path, int& fd)
     return false;
 }
 
+// Only where the simulator itself would listen: a directory private to this user.
 std::string runtimeDirectory()
 {
     const char* runtime = getenv("XDG_RUNTIME_DIR");
-    if (runtime && *runtime == '/')
-        return runtime;
-    return "/tmp/marlix-sim-" + std::to_string(getuid());
+    const std::string dir = runtime && *runtime == '/' ? std::string(runtime) : "/tmp/marlix-sim-" + std::to_string(getuid());
+    std::string ignored;
+    return SimFile::isPrivateDirectory(dir, ignored) ? dir : std::string();
 }
 
 // Live simulators only: a socket file nobody answers on was left by a dead process.
@@ -49,7 +53,7 @@ std::vector<std::string> runningSimulators()
 {
     std::vector<std::string> found;
     const std::string dir = runtimeDirectory();
-    DIR* listing = opendir(dir.c_str());
+    DIR* listing = dir.empty() ? nullptr : opendir(dir.c_str());
     if (!listing)
         return found;
     while (const dirent* entry = readdir(listing)) {
@@ -147,10 +151,12 @@ int main(int argc, char** argv)
         fprintf(stderr, "marlix-simctl: no answer from the simulator at %s\n", path.c_str());
         return 1;
     }
+    // Whatever answers on the socket, only text reaches the terminal.
     if (reply.rfind("error: ", 0) == 0) {
-        fprintf(stderr, "marlix-simctl: %s", reply.c_str() + 7);
+        const std::string message = reply.substr(7, reply.find('\n') - 7);
+        fprintf(stderr, "marlix-simctl: %s\n", SimText::printable(message).c_str());
         return 1;
     }
-    fputs(reply.c_str() + 3, stdout);
+    fputs(SimText::printable(reply.substr(3), true).c_str(), stdout);
     return 0;
 }

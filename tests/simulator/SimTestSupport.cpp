@@ -3,6 +3,10 @@
 #include "MarlixAPILoader.h"
 #include "MarlixSimulatorControl.h"
 
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+
 #include <dlfcn.h>
 
 #include <algorithm>
@@ -19,6 +23,41 @@ bool simControl(const QString& command, QString* output)
     if (output)
         *output = reply;
     return result == 0;
+}
+
+ProbeRun runProbe(const QString& program, const QStringList& arguments, const QProcessEnvironment& env,
+                  int timeoutMs)
+{
+    QProcess process;
+    process.setProcessEnvironment(env);
+    QElapsedTimer clock;
+    clock.start();
+    process.start(program, arguments);
+    ProbeRun run;
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        run.err = QString::fromUtf8(process.readAllStandardError());
+        return run;
+    }
+    run.elapsedMs = clock.elapsed();
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+QProcessEnvironment probeEnvironment()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("MARLIX_SIM_CONTROL"), QStringLiteral("none"));
+    return env;
+}
+
+bool writeFile(const QString& path, const QByteArray& content)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
 }
 
 QString takeString(char* text)

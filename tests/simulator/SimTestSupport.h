@@ -4,6 +4,8 @@
 
 #include "MarlixAPI.h"
 
+#include <QByteArray>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -44,6 +46,25 @@ Held<Interface> query(IMarlixUnknown* object, const MarlixIID& iid)
 }
 
 QString takeString(char* text);
+
+// What a second process said and how it ended; exitCode -1 for a crash or a hang.
+struct ProbeRun
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+    qint64 elapsedMs = 0;
+};
+
+// Runs a program to its end, for at most timeoutMs.
+ProbeRun runProbe(const QString& program, const QStringList& arguments,
+                  const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment(), int timeoutMs = 30000);
+
+// The process environment of this test (control socket and state directory) for
+// another process, which must not open a control socket of its own.
+QProcessEnvironment probeEnvironment();
+
+bool writeFile(const QString& path, const QByteArray& content);
 
 // A callback the test owns, remembering the threads the driver called it on.
 template <typename Callback>

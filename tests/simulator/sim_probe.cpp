@@ -4,7 +4,10 @@
 //   sim_probe list                 display names and model ids, one device a line
 //   sim_probe label NAME           the stored label of the device called NAME
 //   sim_probe hammer NAME          stores label "value-N" over and over until killed
-//   sim_probe factories            which factories answered
+//   sim_probe factories            whether asking opened the library, which factories answered
+//   sim_probe setlabel NAME VALUE  stores a label for the device called NAME
+//   sim_probe serve                starts the driver, says "ready", runs until standard input closes
+//   sim_probe leave subscription|discovery   releases an interface without undoing what it set up
 #include "MarlixAPILoader.h"
 
 #include <cstdio>
@@ -101,6 +104,7 @@ int hammer(const char* displayName)
 
 int factories()
 {
+    printf("asked %d ", IsMarlixAPIPresent() ? 1 : 0);
     IMarlixIterator* iterator = CreateMarlixIteratorInstance();
     IMarlixDiscovery* discovery = CreateMarlixDiscoveryInstance();
     IMarlixGLScreenPreviewHelper* preview = CreateOpenGLScreenPreviewHelper();
@@ -111,6 +115,65 @@ int factories()
         if (object)
             object->Release();
     }
+    return 0;
+}
+
+int setLabel(const char* displayName, const char* value)
+{
+    IMarlix* device = find(displayName);
+    IMarlixConfiguration* configuration = device ? query<IMarlixConfiguration>(device, IID_IMarlixConfiguration) : nullptr;
+    const bool ok = configuration && configuration->SetString(MarlixItem::kConfigDeviceLabel, value) == kMarlixOk
+                    && configuration->WriteToPreferences() == kMarlixOk;
+    if (configuration)
+        configuration->Release();
+    if (device)
+        device->Release();
+    return ok ? 0 : 1;
+}
+
+int serve()
+{
+    if (IMarlixIterator* iterator = CreateMarlixIteratorInstance())
+        iterator->Release();
+    printf("ready\n");
+    fflush(stdout);
+    char buffer[256];
+    while (fread(buffer, 1, sizeof buffer, stdin) > 0) {
+    }
+    return 0;
+}
+
+// A callback that counts nothing, as the program's discovery callback does.
+struct SilentCallback : IMarlixNotificationCallback, IMarlixDeviceNotificationCallback
+{
+    MarlixResult QueryInterface(MarlixIID, void** out) override
+    {
+        *out = nullptr;
+        return kMarlixNoInterface;
+    }
+    uint32_t AddRef() override { return 1; }
+    uint32_t Release() override { return 1; }
+    MarlixResult Notify(MarlixCode, uint64_t, uint64_t) override { return kMarlixOk; }
+    MarlixResult MarlixDeviceArrived(IMarlix*) override { return kMarlixOk; }
+    MarlixResult MarlixDeviceRemoved(IMarlix*) override { return kMarlixOk; }
+};
+
+int leave(const std::string& what)
+{
+    static SilentCallback callback;
+    if (what == "discovery") {
+        IMarlixDiscovery* discovery = CreateMarlixDiscoveryInstance();
+        if (!discovery || discovery->InstallDeviceNotifications(&callback) != kMarlixOk)
+            return 1;
+        discovery->Release();
+        return 0;
+    }
+    IMarlix* device = walk([](IMarlix*) { return true; });
+    IMarlixNotification* notification = device ? query<IMarlixNotification>(device, IID_IMarlixNotification) : nullptr;
+    if (!notification || notification->Subscribe(MarlixItem::kTopicStatus, &callback) != kMarlixOk)
+        return 1;
+    notification->Release();
+    device->Release();
     return 0;
 }
 
@@ -127,6 +190,13 @@ int main(int argc, char** argv)
         return hammer(argv[2]);
     if (command == "factories")
         return factories();
-    fprintf(stderr, "usage: sim_probe list | label NAME | hammer NAME | factories\n");
+    if (command == "setlabel" && argc > 3)
+        return setLabel(argv[2], argv[3]);
+    if (command == "serve")
+        return serve();
+    if (command == "leave" && argc > 2)
+        return leave(argv[2]);
+    fprintf(stderr, "usage: sim_probe list | label NAME | hammer NAME | factories | setlabel NAME VALUE | serve"
+                    " | leave subscription|discovery\n");
     return 2;
 }

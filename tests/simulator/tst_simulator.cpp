@@ -112,37 +112,6 @@ struct Watched
     MarlixCode topic = 0;
 };
 
-// The process environment of this test (control socket and state directory) for
-// another process, which must not open a control socket of its own.
-QProcessEnvironment probeEnvironment()
-{
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("MARLIX_SIM_CONTROL"), QStringLiteral("none"));
-    return env;
-}
-
-struct ProbeRun
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-ProbeRun runProbe(const QString& program, const QStringList& arguments,
-                  const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment())
-{
-    QProcess process;
-    process.setProcessEnvironment(env);
-    process.start(program, arguments);
-    ProbeRun run;
-    if (!process.waitForFinished(30000))
-        return run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
-
 // The one settings file in the state directory, or nothing when there is not exactly one.
 QString storedFile(const QTemporaryDir& state)
 {
@@ -195,8 +164,6 @@ private slots:
     void killedWhileStoringLeavesAParsableFile();
 
 private:
-    void writeFile(const QString& path, const QByteArray& text);
-
     QTemporaryDir m_root;
     std::unique_ptr<QTemporaryDir> m_state;
     QString m_socket;
@@ -208,7 +175,8 @@ void TestSimulator::initTestCase()
     m_socket = m_root.filePath(QStringLiteral("control.sock"));
     qputenv("MARLIX_SIM_CONTROL", m_socket.toUtf8());
     qunsetenv("MARLIX_SIM_PROFILE");
-    QVERIFY2(IsMarlixAPIPresent(), "the driver library did not load");
+    QVERIFY2(simControl(QStringLiteral("help")), "the driver library did not load");
+    QVERIFY(IsMarlixAPIPresent());
 }
 
 // Each test starts from a fresh fleet with an empty state directory.
@@ -225,13 +193,6 @@ void TestSimulator::cleanup()
 {
     simControl(QStringLiteral("clear"));
     simControl(QStringLiteral("wait"));
-}
-
-void TestSimulator::writeFile(const QString& path, const QByteArray& text)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(text);
 }
 
 // Which model each entry is, is proven against the product table by the capability tests.
@@ -656,6 +617,8 @@ void TestSimulator::controlRejectsBadCommands_data()
     QTest::newRow("unknown operation") << QStringList{"fail", "studio-pro", "Configuration.Explode"} << "unknown operation";
     QTest::newRow("storm too large") << QStringList{"storm", "studio-pro", "pref", "99999999"} << "the count must be";
     QTest::newRow("already plugged") << QStringList{"plug", "studio-pro"} << "already plugged in";
+    QTest::newRow("raw bytes are not echoed") << QStringList{"unplug", "\x1b[2J\x07"} << "'\\x1b[2J\\x07'";
+    QTest::newRow("success code out of range") << QStringList{"success", "getters", "-1"} << "the code must be";
 }
 
 // One line naming the fault, a non-zero exit, and the fleet unchanged.
@@ -670,6 +633,7 @@ void TestSimulator::controlRejectsBadCommands()
     QCOMPARE(run.out, QString());
     QCOMPARE(run.err.count('\n'), 1);
     QVERIFY2(run.err.contains(fault), qPrintable(run.err));
+    QVERIFY2(!run.err.contains(QChar(0x1b)) && !run.err.contains(QChar(0x07)), qPrintable(run.err));
     QVERIFY(simControl(QStringLiteral("list"), &listAfter));
     QCOMPARE(listAfter, listBefore);
 }
@@ -745,6 +709,29 @@ void TestSimulator::malformedProfileIsRefused_data()
                                           << "unknown display mode or group '8k'";
     QTest::newRow("device id twice") << QByteArray(R"({"devices": [{)" + device + "}, {" + device + "}]}")
                                      << "used twice";
+    QTest::newRow("nested 10,000 deep") << QByteArray(R"({"devices": [)") + QByteArray(10000, '[')
+                                               + QByteArray(10000, ']') + "]}"
+                                        << "nests deeper than 64 levels";
+    QTest::newRow("template nested 5,000 deep")
+        << QByteArray(R"({"templates": {"t": )") + QByteArray(R"({"a": )").repeated(5000)
+               + "1" + QByteArray(5000, '}') + R"(}, "devices": [{)" + device + R"(, "template": "t"}]})"
+        << "nests deeper than 64 levels";
+    QTest::newRow("id of all ones beyond the signed range")
+        << QByteArray(R"({"devices": [{"id": "d", "modelName": "M", "attributes": {"rvid": 1, "peid": 18446744073709551615}}]})")
+        << "outside the signed 64-bit range";
+    QTest::newRow("same model and persistent id")
+        << QByteArray(R"({"devices": [{"id": "a", "modelName": "M", "attributes": {"rvid": 1, "peid": 7}},
+                                      {"id": "b", "modelName": "M", "attributes": {"rvid": 1, "peid": 7}}]})")
+        << "'a' and 'b' have the same model and persistent id";
+    QTest::newRow("id with a control character")
+        << QByteArray(R"({"devices": [{"id": "a\u0001b", "modelName": "M", "attributes": {"rvid": 1}}]})")
+        << "without spaces or control characters";
+    QTest::newRow("NUL byte followed by junk") << QByteArray("{\"devices\": []}\0{{junk", 22) << "a NUL byte at offset 15";
+    QTest::newRow("number beyond a double") << QByteArray(R"({"devices": [], "x": 1e999})") << "number overflow";
+    QTest::newRow("raw bytes in an item code")
+        << QByteArray(R"({"devices": [{)" + device + ", \"status\": {\"\x7f[2J\": 0}}]}")
+        << "'\\x7f[2J' is not a four-character code";
+    QTest::newRow("bytes that are not UTF-8") << QByteArray("{\"devices\": [\"\xff\xfe\"]}") << "ill-formed UTF-8";
 }
 
 void TestSimulator::malformedProfileIsRefused()
@@ -752,12 +739,15 @@ void TestSimulator::malformedProfileIsRefused()
     QFETCH(QByteArray, profile);
     QFETCH(QString, fault);
     const QString path = m_root.filePath(QStringLiteral("bad-profile.json"));
-    writeFile(path, profile);
+    QVERIFY(writeFile(path, profile));
     QString before, after, error;
     QVERIFY(simControl(QStringLiteral("list"), &before));
     QVERIFY(!simControl(QStringLiteral("profile ") + path, &error));
     QVERIFY2(error.contains(path) && error.contains(fault), qPrintable(error));
     QVERIFY(!error.contains('\n'));
+    for (const QChar raw : {QChar(0x1b), QChar(0x7f), QChar(QChar::ReplacementCharacter)})
+        QVERIFY2(!error.contains(raw), qPrintable(error));
+    QVERIFY2(!error.contains("json.exception"), qPrintable(error));
     QVERIFY(simControl(QStringLiteral("list"), &after));
     QCOMPARE(after, before);
 }
@@ -765,7 +755,7 @@ void TestSimulator::malformedProfileIsRefused()
 void TestSimulator::malformedProfileAtStartGivesOneLine()
 {
     const QString path = m_root.filePath(QStringLiteral("start-profile.json"));
-    writeFile(path, R"({"devices": [{"id": "x"}]})");
+    QVERIFY(writeFile(path, R"({"devices": [{"id": "x"}]})"));
     QProcessEnvironment env = probeEnvironment();
     env.insert(QStringLiteral("MARLIX_SIM_PROFILE"), path);
     const ProbeRun run = runProbe(SIM_PROBE, {QStringLiteral("list")}, env);
@@ -775,7 +765,7 @@ void TestSimulator::malformedProfileAtStartGivesOneLine()
     QVERIFY2(run.err.contains(path) && run.err.contains("modelName"), qPrintable(run.err));
 
     // A good profile of its own is used instead of the default fleet.
-    writeFile(path, R"({"devices": [{"id": "x", "modelName": "Lumaris Core SDI", "attributes": {"rvid": 1}}]})");
+    QVERIFY(writeFile(path, R"({"devices": [{"id": "x", "modelName": "Lumaris Core SDI", "attributes": {"rvid": 1}}]})"));
     const ProbeRun good = runProbe(SIM_PROBE, {QStringLiteral("list")}, env);
     QCOMPARE(good.out, QStringLiteral("Lumaris Core SDI\t1\n"));
     QCOMPARE(good.err, QString());
@@ -787,14 +777,14 @@ void TestSimulator::missingLibraryGivesOneLine()
 {
     const ProbeRun missing = runProbe(SIM_PROBE_NOLIB, {QStringLiteral("factories")}, probeEnvironment());
     QCOMPARE(missing.exitCode, 0);
-    QCOMPARE(missing.out, QStringLiteral("present 0 iterator 0 discovery 0 preview 0\n"));
+    QCOMPARE(missing.out, QStringLiteral("asked 0 present 0 iterator 0 discovery 0 preview 0\n"));
     const QStringList lines = missing.err.split('\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 2);
     QVERIFY2(lines[0].contains("libMarlixAPI.so"), qPrintable(missing.err));
     QVERIFY2(lines[1].contains("libMarlixPreviewAPI.so"), qPrintable(missing.err));
 
     const ProbeRun present = runProbe(SIM_PROBE, {QStringLiteral("factories")}, probeEnvironment());
-    QCOMPARE(present.out, QStringLiteral("present 1 iterator 1 discovery 1 preview 0\n"));
+    QCOMPARE(present.out, QStringLiteral("asked 0 present 1 iterator 1 discovery 1 preview 0\n"));
     QCOMPARE(present.err.split('\n', Qt::SkipEmptyParts).size(), 1);
 }
 

@@ -1235,20 +1235,38 @@ VisibleMarlix* VisibleMarlix::getSubDeviceByConnectorId(int64_t connectorId)
     return getSubDeviceByIndex(connectorId / 2);
 }
 
+namespace {
+
+// The driver may report any index: the arithmetic on it stops at the ends of the range.
+int64_t saturated(int64_t value, int64_t factor, int64_t offset)
+{
+    int64_t product = 0;
+    int64_t sum = 0;
+    if (__builtin_mul_overflow(value, factor, &product))
+        return value < 0 ? INT64_MIN : INT64_MAX;
+    if (__builtin_add_overflow(product, offset, &sum))
+        return product < 0 ? INT64_MIN : INT64_MAX;
+    return sum;
+}
+
+} // namespace
+
 void VisibleMarlix::getConnectorIds(int64_t& first, int64_t& second) const
 {
-    first = 2 * getSubDeviceIndex();
-    second = first + 1;
+    first = saturated(getSubDeviceIndex(), 2, 0);
+    second = saturated(first, 1, 1);
 }
 
 QString VisibleMarlix::subDeviceName() const
 {
-    return QStringLiteral("Card %1").arg(getSubDeviceIndex() + 1);
+    return QStringLiteral("Card %1").arg(subDeviceShortName());
 }
 
+// Counted from one; the largest index still has its number.
 QString VisibleMarlix::subDeviceShortName() const
 {
-    return QString::number(getSubDeviceIndex() + 1);
+    const int64_t index = getSubDeviceIndex();
+    return index >= 0 ? QString::number(quint64(index) + 1) : QString::number(index + 1);
 }
 
 // ---------------------------------------------------------------------------

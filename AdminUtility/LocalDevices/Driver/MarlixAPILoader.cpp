@@ -2,6 +2,8 @@
 
 #include <dlfcn.h>
 #include <pthread.h>
+
+#include <atomic>
 #include <cstdio>
 
 namespace {
@@ -9,7 +11,7 @@ namespace {
 // Written once under the guards below, read-only afterwards.
 pthread_once_t gMarlixOnce = PTHREAD_ONCE_INIT;
 pthread_once_t gPreviewOnce = PTHREAD_ONCE_INIT;
-bool gLoaded = false;
+std::atomic<bool> gLoaded{false};  // also read outside the guard
 MarlixIteratorFactory gIteratorFactory = nullptr;
 MarlixAPIInformationFactory gAPIInformationFactory = nullptr;
 MarlixVideoConversionFactory gVideoConversionFactory = nullptr;
@@ -77,9 +79,9 @@ void InitMarlixPreviewAPI()
     pthread_once(&gPreviewOnce, loadMarlixPreviewAPI);
 }
 
+// Whether a factory call has opened the library so far; asking never opens it.
 bool IsMarlixAPIPresent()
 {
-    InitMarlixAPI();
     return gLoaded;
 }
 

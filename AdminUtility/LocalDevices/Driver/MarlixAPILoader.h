@@ -7,6 +7,7 @@
 
 void InitMarlixAPI();
 void InitMarlixPreviewAPI();
+// True once the library has been opened by a factory call; it does not open it.
 bool IsMarlixAPIPresent();
 
 IMarlixIterator* CreateMarlixIteratorInstance();
