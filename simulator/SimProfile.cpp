@@ -361,7 +361,8 @@ bool Builder::build(const json& device, SimDeviceDescription& description)
 
 } // namespace
 
-bool SimProfile::parse(const std::string& text, std::vector<SimDeviceDescription>& devices, std::string& error)
+bool SimProfile::parse(const std::string& text, std::vector<SimDeviceDescription>& devices, std::string& error,
+                       SimProfileOptions* options)
 {
     devices.clear();
     const json root = json::parse(text, nullptr, false);
@@ -372,6 +373,11 @@ bool SimProfile::parse(const std::string& text, std::vector<SimDeviceDescription
     const auto list = root.is_object() ? root.find("devices") : root.end();
     if (!root.is_object() || list == root.end() || !list->is_array()) {
         error = "the profile must be an object with a \"devices\" array";
+        return false;
+    }
+    const auto waits = root.find("unsubscribeWaits");
+    if (waits != root.end() && !waits->is_boolean()) {
+        error = "\"unsubscribeWaits\" must be true or false";
         return false;
     }
     const auto templates = root.find("templates");
@@ -394,10 +400,13 @@ bool SimProfile::parse(const std::string& text, std::vector<SimDeviceDescription
         result.push_back(std::move(description));
     }
     devices = std::move(result);
+    if (options)
+        options->unsubscribeWaits = waits == root.end() || waits->get<bool>();
     return true;
 }
 
-bool SimProfile::load(const std::string& path, std::vector<SimDeviceDescription>& devices, std::string& error)
+bool SimProfile::load(const std::string& path, std::vector<SimDeviceDescription>& devices, std::string& error,
+                      SimProfileOptions* options)
 {
     devices.clear();
     std::ifstream file(path, std::ios::binary);
@@ -411,5 +420,5 @@ bool SimProfile::load(const std::string& path, std::vector<SimDeviceDescription>
         error = "cannot be read";
         return false;
     }
-    return parse(text.str(), devices, error);
+    return parse(text.str(), devices, error, options);
 }

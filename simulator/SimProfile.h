@@ -5,6 +5,8 @@
 // overrides items). A device description has "modelName", "displayName", "plugged",
 // "attributes", "configuration" (rules with "type", "default" and a domain), "status",
 // "inputModes", "outputModes" (codes or group names), "outputConversions" and "edid".
+// "unsubscribeWaits": false makes Unsubscribe and UninstallDeviceNotifications return
+// at once, even while one of the program's callbacks is running (the contract allows it).
 #pragma once
 
 #include "SimDeviceDescription.h"
@@ -12,12 +14,19 @@
 #include <string>
 #include <vector>
 
+struct SimProfileOptions
+{
+    bool unsubscribeWaits = true;
+};
+
 class SimProfile
 {
 public:
     // On failure devices is left empty and error holds one line naming the fault.
-    static bool parse(const std::string& text, std::vector<SimDeviceDescription>& devices, std::string& error);
-    static bool load(const std::string& path, std::vector<SimDeviceDescription>& devices, std::string& error);
+    static bool parse(const std::string& text, std::vector<SimDeviceDescription>& devices, std::string& error,
+                      SimProfileOptions* options = nullptr);
+    static bool load(const std::string& path, std::vector<SimDeviceDescription>& devices, std::string& error,
+                     SimProfileOptions* options = nullptr);
     // The default fleet, compiled into the library.
     static const char* builtInText();
 };

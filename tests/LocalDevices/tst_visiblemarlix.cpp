@@ -469,7 +469,7 @@ void TestVisibleMarlix::teardownUnderNotificationStorm()
         // Every other round waits for the storm to reach the adapters before they go.
         QDeadlineTimer deadline(5000);
         while (round % 2 == 0 && notifications.load() == 0 && !deadline.hasExpired())
-            QThread::yieldCurrentThread();
+            QCoreApplication::processEvents();
         qDeleteAll(adapters);
         QCoreApplication::processEvents();
     }

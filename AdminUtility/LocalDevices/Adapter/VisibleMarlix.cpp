@@ -404,8 +404,8 @@ void VisibleMarlix::uninitialise()
     releaseDevice();
 }
 
-// Detaching first means a notification that slips past a failed unsubscribe
-// finds no adapter; the driver promises that none is running once it returns.
+// The driver may return from Unsubscribe while a notification is still running:
+// the callback keeps itself alive for it and hands nothing over once detached.
 void VisibleMarlix::unsubscribeNotifications()
 {
     if (!m_notification) {
