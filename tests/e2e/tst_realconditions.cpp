@@ -50,6 +50,8 @@ private slots:
     void deviceTextsArePlainOneLine();
     void longLabelsKeepTheWindowOnScreen();
     void lastDeviceGoneShowsTheGallery();
+    void replugsLeaveNoGhosts_data();
+    void replugsLeaveNoGhosts();
     void outputsShowWhole();
 
 private:
@@ -175,6 +177,33 @@ void TestRealConditions::lastDeviceGoneShowsTheGallery()
     QVERIFY(sim(QStringLiteral("plug markup")));
     QTRY_VERIFY(snapshot().value("viewSwitchVisible").toBool());
     QTRY_COMPARE(gallery(snapshot()).value("name").toObject().value("text").toString(), kMarkupLabel);
+}
+
+void TestRealConditions::replugsLeaveNoGhosts_data()
+{
+    QTest::addColumn<bool>("waitEachTime");
+    QTest::newRow("each re-plug shown before the next") << true;
+    QTest::newRow("an unthrottled burst") << false;
+}
+
+// A sub-device of a two-channel card unplugged and plugged again comes back in
+// its place, however often and however fast; nothing is left behind.
+void TestRealConditions::replugsLeaveNoGhosts()
+{
+    QFETCH(bool, waitEachTime);
+    const QStringList fleet{"E2E Capture", "E2E Duo (1)", "E2E Duo (2)",
+                            "E2E Playout for master control, rack 4, slot 2"};
+    QVERIFY(start(QStringLiteral(LUMARIS_TEST_PROFILES "/views-e2e.json"), 4));
+    for (int cycle = 0; cycle < 60; ++cycle) {
+        QVERIFY(sim(QStringLiteral("unplug duo-1")));
+        QVERIFY(sim(QStringLiteral("plug duo-1")));
+        if (waitEachTime && cycle % 10 == 0)
+            QVERIFY(!m_app->command(QStringLiteral("wait-rows 4"), 20000).contains("error"));
+    }
+    QVERIFY(sim(QStringLiteral("wait")));
+    QVERIFY(!m_app->command(QStringLiteral("wait-rows 4"), 20000).contains("error"));
+    QCOMPARE(rowLabels(snapshot()), fleet);
+    QCOMPARE(snapshot().value("devices").toInt(), 4);
 }
 
 // The default fleet's analog-rich card offers five outputs; the first four show

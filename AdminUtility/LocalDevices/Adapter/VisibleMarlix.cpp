@@ -299,7 +299,23 @@ void VisibleMarlix::onConnected()
     if (!initialise())
         return;
     loadModelPictures();
+    readCardPosition();
     emit connectionChangedSignal(true);
+}
+
+// Two cards of one model differ in their group value; two models never share a key.
+void VisibleMarlix::readCardPosition()
+{
+    long groupValue = 0;
+    const bool grouped = getDeviceGroupId(&groupValue) || getParentPCIBridgeBusNumber(&groupValue);
+    m_cardKey = grouped && getSubDeviceCount() >= 2 ? (uint64_t(groupValue) << 32) | uint64_t(modelId()) : 0;
+    m_cardIndex = getSubDeviceIndex();
+}
+
+bool VisibleMarlix::listsBefore(const VisibleDevice* other) const
+{
+    const auto* sibling = dynamic_cast<const VisibleMarlix*>(other);
+    return sibling && m_cardKey != 0 && sibling->m_cardKey == m_cardKey && m_cardIndex < sibling->m_cardIndex;
 }
 
 void VisibleMarlix::onDisconnected()

@@ -61,7 +61,9 @@ void MarlixDiscovery::onMarlixDeviceArrived(IMarlix* device)
 {
     auto* visible = new VisibleMarlix(device);
     visible->onConnected();
-    if (!isSupportedDevice(visible)) {
+    // A device that cannot be read has gone again (or is broken): shown, it would
+    // be a row without a name that no removal could ever take away.
+    if (!visible->isInitialised() || !isSupportedDevice(visible)) {
         delete visible;
         return;
     }
@@ -75,13 +77,11 @@ void MarlixDiscovery::onMarlixDeviceArrived(IMarlix* device)
 // is shown at once.
 bool MarlixDiscovery::holdBackUntilComplete(VisibleMarlix* device)
 {
-    long groupValue = 0;
-    const bool grouped = device->getDeviceGroupId(&groupValue) || device->getParentPCIBridgeBusNumber(&groupValue);
-    const int64_t count = device->getSubDeviceCount();
-    if (count < 2 || !grouped)
+    const uint64_t key = device->cardKey();
+    if (key == 0)
         return false;
-    const uint64_t key = groupKey(groupValue, device->modelId());
-    const int64_t index = device->getSubDeviceIndex();
+    const int64_t count = device->getSubDeviceCount();
+    const int64_t index = device->cardIndex();
     CardGroup& group = m_groups[key];
     group.count = count;
     group.gone.remove(index);
@@ -136,12 +136,6 @@ int MarlixDiscovery::positionAmongSiblings(uint64_t key, int64_t index) const
         after = i + 1;
     }
     return after;
-}
-
-// Two cards of one model differ in their group value; two models never share a key.
-uint64_t MarlixDiscovery::groupKey(long groupValue, int64_t modelId)
-{
-    return (uint64_t(groupValue) << 32) | uint64_t(modelId);
 }
 
 // A device never shown (an unsupported model) needs nothing. One still held

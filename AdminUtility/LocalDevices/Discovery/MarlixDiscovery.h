@@ -79,7 +79,6 @@ private:
     void leaveGroup(VisibleMarlix* device);
     void announce(VisibleMarlix* device, int position = -1);
     int positionAmongSiblings(uint64_t key, int64_t index) const;
-    static uint64_t groupKey(long groupValue, int64_t modelId);
 
     IMarlixDiscovery* m_discovery = nullptr;
     MarlixDiscoveryCallback* m_callback = nullptr;

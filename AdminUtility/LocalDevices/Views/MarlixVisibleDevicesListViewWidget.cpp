@@ -205,7 +205,9 @@ void MarlixVisibleDevicesListViewWidget::onDeviceAdded(VisibleDevice* device)
     auto* marlix = dynamic_cast<VisibleMarlix*>(device);
     if (!marlix)
         return;
-    const int row = m_table->rowCount();
+    // A sub-device that comes back takes its place among its card's siblings.
+    const int listed = deviceList().indexOfDevice(device);
+    const int row = listed < 0 ? m_table->rowCount() : qMin(listed, m_table->rowCount());
     m_table->insertRow(row);
     auto* key = createCellItem();
     key->setData(Qt::UserRole, QVariant::fromValue(device));
