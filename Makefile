@@ -7,7 +7,7 @@ ASAN      ?= build-asan
 FUZZ      ?= build-fuzz
 CMAKE_GEN := -G Ninja
 
-.PHONY: deps build run test test-release test-asan bench screenshots fuzz clean
+.PHONY: deps build run test test-release test-asan bench screenshots fuzz soak clean
 
 deps:
 	@scripts/install-deps
@@ -45,6 +45,11 @@ fuzz:
 	  -DLUMARIS_FUZZ=ON -DLUMARIS_SANITIZE=ON -DLUMARIS_WERROR=OFF
 	cmake --build $(FUZZ) -j $(JOBS) --target fuzzers
 	@scripts/run-fuzz $(FUZZ)
+
+# Long scripted sessions (SOAK_SECONDS each, default 240) under the sanitizers and in Release.
+soak: build deps $(ASAN)/build.ninja
+	cmake --build $(ASAN) -j $(JOBS) --target lumaris-soak
+	@scripts/soak $(ASAN) $(BUILD)
 
 screenshots: build
 	@scripts/screenshots $(BUILD)
