@@ -7,7 +7,7 @@ ASAN      ?= build-asan
 FUZZ      ?= build-fuzz
 CMAKE_GEN := -G Ninja
 
-.PHONY: deps build run test test-release test-asan bench screenshots fuzz package clean
+.PHONY: deps build run test test-release test-asan bench screenshots fuzz package soak clean
 
 deps:
 	@scripts/install-deps
@@ -51,6 +51,11 @@ package: build
 	rm -rf $(BUILD)/packages
 	@scripts/make-debs $(BUILD) $(BUILD)/packages
 	lintian --fail-on error $(BUILD)/packages/*.deb
+
+# Long scripted sessions (SOAK_SECONDS each, default 240) under the sanitizers and in Release.
+soak: build deps $(ASAN)/build.ninja
+	cmake --build $(ASAN) -j $(JOBS) --target lumaris-soak
+	@scripts/soak $(ASAN) $(BUILD)
 
 screenshots: build
 	@scripts/install-deps screenshots

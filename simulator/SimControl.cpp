@@ -289,12 +289,14 @@ bool SimControl::profile(const Args& args, std::string& out)
     std::vector<SimDeviceDescription> devices;
     std::string error;
     const bool builtIn = args[0] == "default";
-    const bool loaded = builtIn ? SimProfile::parse(SimProfile::builtInText(), devices, error)
-                                : SimProfile::load(args[0], devices, error);
+    SimProfileOptions options;
+    const bool loaded = builtIn ? SimProfile::parse(SimProfile::builtInText(), devices, error, &options)
+                                : SimProfile::load(args[0], devices, error, &options);
     if (!loaded) {
         out = "profile " + args[0] + ": " + error;
         return false;
     }
+    m_driver.setUnsubscribeWaits(options.unsubscribeWaits);
     m_driver.replaceFleet(std::move(devices));
     return true;
 }

@@ -33,7 +33,7 @@ void SimDispatcher::cancel(Owner owner)
             ++it;
         }
     }
-    if (std::this_thread::get_id() != m_thread.get_id())
+    if (m_waitOnCancel && std::this_thread::get_id() != m_thread.get_id())
         m_finished.wait(lock, [&] { return !(m_busy && m_running == owner); });
     lock.unlock();
     m_finished.notify_all();

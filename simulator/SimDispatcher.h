@@ -3,6 +3,7 @@
 // jobs and waits until none of its jobs is running, so that nothing calls it afterwards.
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -20,8 +21,10 @@ public:
     SimDispatcher& operator=(const SimDispatcher&) = delete;
 
     void post(Owner owner, std::function<void()> job);
-    // Called from one of this owner's own jobs it cannot wait for itself, and does not.
+    // Called from one of this owner's own jobs it cannot wait for itself, and does not;
+    // nor when told not to wait, as a driver that returns at once would.
     void cancel(Owner owner);
+    void setWaitOnCancel(bool wait) { m_waitOnCancel = wait; }
     // Waits until every job posted so far has run (for the control tool and tests).
     void drain();
     bool onDispatcherThread() const;
@@ -44,6 +47,7 @@ private:
     Owner m_running = nullptr;
     bool m_busy = false;
     bool m_stopping = false;
+    std::atomic<bool> m_waitOnCancel{true};
     unsigned long long m_posted = 0;
     unsigned long long m_done = 0;
     std::thread m_thread;

@@ -59,12 +59,14 @@ void SimDriver::loadInitialFleet()
     std::string error;
     const char* path = getenv("MARLIX_SIM_PROFILE");
     const bool external = path && *path;
-    const bool loaded = external ? SimProfile::load(path, devices, error)
-                                 : SimProfile::parse(SimProfile::builtInText(), devices, error);
+    SimProfileOptions options;
+    const bool loaded = external ? SimProfile::load(path, devices, error, &options)
+                                 : SimProfile::parse(SimProfile::builtInText(), devices, error, &options);
     if (!loaded)
         fprintf(stderr, "marlix-sim: profile %s: %s\n",
                 external ? SimText::printable(path).c_str() : "(built-in)", error.c_str());
     SimPreferences::prepareDirectory();
+    setUnsubscribeWaits(options.unsubscribeWaits);
     replaceFleet(std::move(devices));
     m_server->start();
 }
@@ -141,16 +143,25 @@ std::vector<SimDriver::Listed> SimDriver::listing() const
     return result;
 }
 
+
+void SimDriver::setUnsubscribeWaits(bool wait)
+{
+    m_arrivals.setWaitOnCancel(wait);
+    m_callbacks.setWaitOnCancel(wait);
+}
+
+// Each call holds a reference to the callback: when unregistering does not wait,
+// the program may drop its own while the call runs.
 void SimDriver::postArrival(const Registration& registration, const SimRef<IMarlix>& device)
 {
-    m_arrivals.post(registration.owner, [callback = registration.callback, device] {
+    m_arrivals.post(registration.owner, [callback = SimRef<IMarlixDeviceNotificationCallback>::share(registration.callback), device] {
         callback->MarlixDeviceArrived(device.get());
     });
 }
 
 void SimDriver::postRemoval(const Registration& registration, const SimRef<IMarlix>& device)
 {
-    m_arrivals.post(registration.owner, [callback = registration.callback, device] {
+    m_arrivals.post(registration.owner, [callback = SimRef<IMarlixDeviceNotificationCallback>::share(registration.callback), device] {
         callback->MarlixDeviceRemoved(device.get());
     });
 }
@@ -294,8 +305,9 @@ void SimDriver::settingsChanged(const std::shared_ptr<SimDevice>& device, Marlix
 void SimDriver::notify(const std::shared_ptr<SimDevice>& device, MarlixCode topic, MarlixCode item)
 {
     for (const auto& subscription : device->subscribers(topic)) {
-        m_callbacks.post(subscription.get(), [subscription, topic, item] {
-            subscription->callback->Notify(topic, item, 0);
+        m_callbacks.post(subscription.get(), [subscription, topic, item,
+                                              callback = SimRef<IMarlixNotificationCallback>::share(subscription->callback)] {
+            callback->Notify(topic, item, 0);
         });
     }
 }

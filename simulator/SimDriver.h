@@ -47,6 +47,7 @@ public:
     void vanish(const std::string& key);
     // Unplugs the whole fleet and plugs in the new one.
     void replaceFleet(std::vector<SimDeviceDescription> devices);
+    void setUnsubscribeWaits(bool wait);
 
     void install(const void* owner, IMarlixDeviceNotificationCallback* callback);
     void uninstall(const void* owner);

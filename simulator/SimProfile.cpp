@@ -377,7 +377,8 @@ bool SimProfile::checkIdentities(const std::vector<SimDeviceDescription>& device
     return true;
 }
 
-bool SimProfile::parse(const std::string& text, std::vector<SimDeviceDescription>& devices, std::string& error)
+bool SimProfile::parse(const std::string& text, std::vector<SimDeviceDescription>& devices, std::string& error,
+                       SimProfileOptions* options)
 {
     devices.clear();
     json root;
@@ -386,6 +387,11 @@ bool SimProfile::parse(const std::string& text, std::vector<SimDeviceDescription
     const auto list = root.is_object() ? root.find("devices") : root.end();
     if (!root.is_object() || list == root.end() || !list->is_array()) {
         error = "the profile must be an object with a \"devices\" array";
+        return false;
+    }
+    const auto waits = root.find("unsubscribeWaits");
+    if (waits != root.end() && !waits->is_boolean()) {
+        error = "\"unsubscribeWaits\" must be true or false";
         return false;
     }
     const auto templates = root.find("templates");
@@ -405,10 +411,13 @@ bool SimProfile::parse(const std::string& text, std::vector<SimDeviceDescription
     if (!checkIdentities(result, error))
         return false;
     devices = std::move(result);
+    if (options)
+        options->unsubscribeWaits = waits == root.end() || waits->get<bool>();
     return true;
 }
 
-bool SimProfile::load(const std::string& path, std::vector<SimDeviceDescription>& devices, std::string& error)
+bool SimProfile::load(const std::string& path, std::vector<SimDeviceDescription>& devices, std::string& error,
+                      SimProfileOptions* options)
 {
     devices.clear();
     std::string text;
@@ -421,5 +430,5 @@ bool SimProfile::load(const std::string& path, std::vector<SimDeviceDescription>
     case SimFile::Result::Read:
         break;
     }
-    return parse(text, devices, error);
+    return parse(text, devices, error, options);
 }

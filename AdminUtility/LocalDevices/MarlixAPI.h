@@ -169,7 +169,8 @@ class IMarlixNotification : public IMarlixUnknown
 {
 public:
     virtual MarlixResult Subscribe(MarlixCode topic, IMarlixNotificationCallback* callback) = 0;    // 3
-    // Returns only when no Notify of this callback is running; none follows.
+    // No Notify of this callback starts afterwards, but one may still be running
+    // when it returns: the driver holds a reference to the callback meanwhile.
     virtual MarlixResult Unsubscribe(MarlixCode topic, IMarlixNotificationCallback* callback) = 0;  // 4
 };
 
@@ -201,7 +202,8 @@ class IMarlixDiscovery : public IMarlixUnknown
 {
 public:
     virtual MarlixResult InstallDeviceNotifications(IMarlixDeviceNotificationCallback* callback) = 0;  // 3
-    // Returns only when no callback is running; none follows.
+    // No callback starts afterwards, but one may still be running when it
+    // returns: the driver holds a reference to the callback meanwhile.
     virtual MarlixResult UninstallDeviceNotifications() = 0;  // 4
 };
 

@@ -20,9 +20,10 @@ private:
     {
         double startupMs = 0.0;
         double residentKb = 0.0;
+        double cpuMs = 0.0;
     };
 
-    bool measureFloorOnce(double& startupMs, double& residentKb);
+    bool measureFloorOnce(double& startupMs, double& residentKb, double& cpuMs);
     bool measureStartupAndMemory(Floor& floor);
     struct Startup
     {
@@ -30,6 +31,7 @@ private:
         double firstDeviceMs = 0.0;
         double shownMs = 0.0;
         double residentKb = 0.0;
+        double cpuMs = 0.0;
     };
     bool measureStartupOnce(Startup& startup);
     bool measureScale(const Floor& floor);

@@ -18,8 +18,9 @@ QString PluginTree::addPlugin(const QString& directory, const QString& fileName,
 {
     const QString dir = directoryPath(directory);
     const QString path = dir + QLatin1Char('/') + fileName;
-    QFile::copy(QStringLiteral(FAKE_PLUGIN_PATH), path);
-    if (!config.isEmpty()) {
+    const bool unresolved = config == QLatin1String("unresolved");
+    QFile::copy(QString::fromUtf8(unresolved ? UNRESOLVED_PLUGIN_PATH : FAKE_PLUGIN_PATH), path);
+    if (!config.isEmpty() && !unresolved) {
         QFile ini(dir + QLatin1Char('/') + QFileInfo(fileName).completeBaseName() + QStringLiteral(".ini"));
         ini.open(QIODevice::WriteOnly | QIODevice::Truncate);
         ini.write(config.toUtf8());

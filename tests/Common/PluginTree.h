@@ -15,7 +15,8 @@ public:
 
     // Copies the fake plug-in into <root>/<directory>/<fileName> and writes
     // its configuration (ini text) beside it under the library's base name; an empty directory means the
-    // root itself. Returns the library's path.
+    // root itself. The configuration "unresolved" lays the plug-in that calls a
+    // function no library defines instead. Returns the library's path.
     QString addPlugin(const QString& directory, const QString& fileName, const QString& config = QString());
     // A file with a library's name that is no library at all.
     QString addJunk(const QString& directory, const QString& fileName);

@@ -4,6 +4,7 @@
 #include "FlatImageButton.h"
 #include "VisibleDevicesWidget.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -42,6 +43,9 @@ private slots:
     void controlAppButton();
     void summaryWidgetIsBorrowed();
     void removalsEndOnTheNoDevicePage();
+    void keyboardStepsAndOpens_data();
+    void keyboardStepsAndOpens();
+    void focusCueOnlyFromTheKeyboard();
 
 private:
     template<typename T>
@@ -258,6 +262,71 @@ void TestGallery::removalsEndOnTheNoDevicePage()
     QVERIFY(!child<FlatImageButton>("pictureButton")->isEnabled());
     QVERIFY(child<FlatImageButton>("leftArrow")->isHidden());
     QVERIFY(child<FlatImageButton>("rightArrow")->isHidden());
+}
+
+// Keys pressed in order: 'R' right, 'L' left, 'E' Enter, 'N' the keypad's Enter.
+void TestGallery::keyboardStepsAndOpens_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<int>("current");
+    QTest::addColumn<int>("opened");
+
+    QTest::newRow("right steps forward") << 3 << "RR" << 2 << 0;
+    QTest::newRow("right stops at the last device") << 3 << "RRRR" << 2 << 0;
+    QTest::newRow("left steps back, stops at the first") << 3 << "RLL" << 0 << 0;
+    QTest::newRow("enter opens the current device") << 3 << "RE" << 1 << 1;
+    QTest::newRow("keypad enter opens it too") << 2 << "N" << 0 << 1;
+    QTest::newRow("enter without a device opens nothing") << 0 << "E" << -1 << 0;
+}
+
+void TestGallery::keyboardStepsAndOpens()
+{
+    QFETCH(int, count);
+    QFETCH(QString, keys);
+    QFETCH(int, current);
+    QFETCH(int, opened);
+
+    m_devices->announce(count);
+    QSignalSpy requested(m_gallery.get(), &VisibleDevicesWidget::requestShowDevice);
+    QApplication::setActiveWindow(m_gallery.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_gallery.get()));
+    const QHash<QChar, Qt::Key> keyOf{{'R', Qt::Key_Right}, {'L', Qt::Key_Left}, {'E', Qt::Key_Return},
+                                      {'N', Qt::Key_Enter}};
+    for (const QChar key : keys)
+        QTest::keyClick(m_gallery.get(), keyOf.value(key));
+    QCOMPARE(m_devices->list.getCurrentDeviceIndex(), current);
+    QCOMPARE(requested.count(), opened);
+    if (opened)
+        QCOMPARE(requested.first().first().value<VisibleDevice*>(), m_devices->list.getCurrentDevice());
+}
+
+// Tab shows where the focus is; a click leaves the look as it was. Every image
+// button the keyboard reaches has a name a screen reader can say.
+void TestGallery::focusCueOnlyFromTheKeyboard()
+{
+    // From the second of four devices both arrows stay after a step to the right.
+    m_devices->announce(4);
+    m_devices->list.setCurrentDevice(1);
+    QApplication::setActiveWindow(m_gallery.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_gallery.get()));
+
+    QTest::keyClick(m_gallery.get(), Qt::Key_Tab);
+    auto* focused = qobject_cast<FlatImageButton*>(QApplication::focusWidget());
+    QVERIFY2(focused, "Tab should reach an image button");
+    QVERIFY(focused->focusCueShown());
+
+    auto* right = child<FlatImageButton>("rightArrow");
+    QTest::mouseClick(right, Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), right);
+    QVERIFY(!right->focusCueShown());
+    QVERIFY(!focused->focusCueShown());
+
+    for (FlatImageButton* button : m_gallery->findChildren<FlatImageButton*>()) {
+        if (button->focusPolicy() & Qt::TabFocus)
+            QVERIFY2(!button->accessibleName().isEmpty(), qPrintable(button->objectName()));
+    }
+    QVERIFY(!m_gallery->accessibleName().isEmpty());
 }
 
 QTEST_MAIN(TestGallery)

@@ -46,7 +46,8 @@ void TestPluginScanner::initTestCase()
 }
 
 // Each layout entry is "directory|file|configuration", with "junk" as the
-// configuration for a file that is no library, and "/" for line breaks.
+// configuration for a file that is no library, "unresolved" for a plug-in that
+// calls a function no library defines, and "/" for line breaks.
 void TestPluginScanner::startupScan_data()
 {
     QTest::addColumn<QStringList>("layout");
@@ -66,6 +67,9 @@ void TestPluginScanner::startupScan_data()
         << QStringList{"one|libreject.so|[plugin]/accept=false/families=Refused",
                        "one|libaccept.so|[plugin]/families=Kept"}
         << false << QStringList{"Kept"};
+    QTest::newRow("plug-in with an unresolved function is skipped")
+        << QStringList{"one|libbroken.so|unresolved", "one|libfake.so|[plugin]/families=Kept"} << false
+        << QStringList{"Kept"};
     QTest::newRow("file with a library name that is no library")
         << QStringList{"one|libjunk.so|junk", "one|libfake.so|[plugin]/families=Kept"} << false
         << QStringList{"Kept"};

@@ -48,6 +48,9 @@ private slots:
     void dotsFollowTheList_data();
     void dotsFollowTheList();
     void clickingADotSelectsItsDevice();
+    void dotsStopAtTheFootersRoom_data();
+    void dotsStopAtTheFootersRoom();
+    void viewSwitchShowsHoverPictureOnlyUnderThePointer();
     void footerShowsSwitchOnlyWithDevices_data();
     void footerShowsSwitchOnlyWithDevices();
     void menuBuild_data();
@@ -111,17 +114,81 @@ void TestWindowChrome::clickingADotSelectsItsDevice()
     QCOMPARE(selected.count(), 1);
 }
 
+// Devices are selected in the order given; then the sixth dot is clicked.
+void TestWindowChrome::dotsStopAtTheFootersRoom_data()
+{
+    QTest::addColumn<int>("devices");
+    QTest::addColumn<QList<int>>("selections");
+    QTest::addColumn<int>("dots");
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("lit");
+    const int cap = DotsWidget::kMaxDots;
+
+    QTest::newRow("a dot per device below the cap") << 10 << QList<int>{9} << 10 << 0 << 9;
+    QTest::newRow("no more dots than the footer holds") << 1000 << QList<int>{0} << cap << 0 << 0;
+    QTest::newRow("the dots follow the current device to the end")
+        << 1000 << QList<int>{999} << cap << 1000 - cap << cap - 1;
+    QTest::newRow("and back towards the start") << 1000 << QList<int>{999, 500} << cap << 500 << 0;
+    QTest::newRow("a step within the dots moves none") << 1000 << QList<int>{999, 980} << cap << 1000 - cap
+                                                      << 980 - (1000 - cap);
+}
+
+void TestWindowChrome::dotsStopAtTheFootersRoom()
+{
+    QFETCH(int, devices);
+    QFETCH(QList<int>, selections);
+    QFETCH(int, dots);
+    QFETCH(int, first);
+    QFETCH(int, lit);
+
+    FamilyFedList fixture(DeviceList::ArrivalOrder);
+    DotsWidget widget(fixture.list);
+    fixture.announce(devices);
+    for (int index : qAsConst(selections))
+        fixture.list.setCurrentDevice(index);
+    QCOMPARE(widget.dotCount(), dots);
+    QCOMPARE(widget.firstDevice(), first);
+    QCOMPARE(widget.markedDot(), lit);
+    QCOMPARE(shownDots(widget), dots);
+    const QImage on = FlatImageButton(QStringLiteral(":/Dot_On")).image().toImage();
+    for (int i = 0; i < widget.dotCount(); ++i)
+        QVERIFY2((widget.dot(i)->image().toImage() == on) == (i == lit), qPrintable(QString::number(i)));
+
+    QTest::mouseClick(widget.dot(5), Qt::LeftButton);
+    QCOMPARE(fixture.list.getCurrentDeviceIndex(), first + 5);
+    QCOMPARE(widget.markedDot(), 5);
+}
+
+// The view on screen says which view is active; the buttons keep their
+// normal pictures until the pointer is over them.
+void TestWindowChrome::viewSwitchShowsHoverPictureOnlyUnderThePointer()
+{
+    ViewSelectionBar bar;
+    bar.show();
+    QSignalSpy listSelected(&bar, &ViewSelectionBar::listViewSelected);
+    QTest::mouseClick(bar.listButton(), Qt::LeftButton);
+    QCOMPARE(listSelected.count(), 1);
+    QCOMPARE(bar.getActiveView(), int(ViewSelectionBar::ListView));
+    for (FlatImageButton* button : {bar.galleryButton(), bar.listButton()}) {
+        QVERIFY(!button->accessibleName().isEmpty());
+        QVERIFY2(button->currentImage().toImage() == button->image().toImage(), qPrintable(button->accessibleName()));
+    }
+}
+
 void TestWindowChrome::footerShowsSwitchOnlyWithDevices_data()
 {
     QTest::addColumn<int>("devices");
+    QTest::addColumn<bool>("listShown");
     QTest::addColumn<bool>("switchShown");
-    QTest::newRow("no device hides the switch") << 0 << false;
-    QTest::newRow("a device shows the switch") << 1 << true;
+    QTest::newRow("no device hides the switch") << 0 << false << false;
+    QTest::newRow("a device shows the switch") << 1 << false << true;
+    QTest::newRow("the list, emptied, gives way to the gallery") << 2 << true << true;
 }
 
 void TestWindowChrome::footerShowsSwitchOnlyWithDevices()
 {
     QFETCH(int, devices);
+    QFETCH(bool, listShown);
     QFETCH(bool, switchShown);
 
     FamilyFedList fixture;
@@ -129,12 +196,17 @@ void TestWindowChrome::footerShowsSwitchOnlyWithDevices()
     fixture.announce(devices);
     QCOMPARE(!footer.viewSelectionBar()->isHidden(), switchShown);
     QCOMPARE(!footer.dots()->isHidden(), switchShown);
+    if (listShown)
+        QTest::mouseClick(footer.viewSelectionBar()->listButton(), Qt::LeftButton);
+    QSignalSpy gallerySelected(&footer, &WindowFooter::galleryViewSelected);
 
-    // Losing the last device hides both again.
+    // Losing the last device hides both again, and the no-device gallery takes over.
     for (int i = 0; i < devices; ++i)
         fixture.remove(i);
     QVERIFY(footer.viewSelectionBar()->isHidden());
     QVERIFY(footer.dots()->isHidden());
+    QCOMPARE(footer.viewSelectionBar()->getActiveView(), int(ViewSelectionBar::GalleryView));
+    QCOMPARE(gallerySelected.count(), listShown ? 1 : 0);
 }
 
 void TestWindowChrome::menuBuild_data()

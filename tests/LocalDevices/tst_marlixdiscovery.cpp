@@ -5,7 +5,11 @@
 #include "SimulatorSession.h"
 #include "VisibleMarlix.h"
 
+#include <QDeadlineTimer>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QSignalSpy>
 #include <QThread>
 #include <QtTest>
@@ -73,6 +77,9 @@ private slots:
     void initTestCase();
     void grouping_data();
     void grouping();
+    void everyReplugOrderShowsEachSubDeviceOnce();
+    void teardownUnderStorm_data();
+    void teardownUnderStorm();
     void familyAnnouncesForwardsAndDeletesLater();
     void buildInformation_data();
     void buildInformation();
@@ -100,6 +107,18 @@ void TestMarlixDiscovery::grouping_data()
     groupingRow("removal while the group is incomplete", "grouping-out-of-order.json", "", "unplug quad-3", "", "", "");
     groupingRow("removal of a shown sub-device", "grouping-out-of-order.json", "", "plug quad-2, unplug quad-3", quad,
                 "Quad 3", "Quad 1, Quad 2, Quad 4");
+    groupingRow("re-plugged sub-device of a shown card takes its place", "grouping-out-of-order.json", "",
+                "plug quad-2, unplug quad-3, plug quad-3", "Quad 1, Quad 2, Quad 3, Quad 4, Quad 3", "Quad 3", quad);
+    groupingRow("unplug 3, plug 3, plug 2 while held back", "grouping-out-of-order.json", "",
+                "unplug quad-3, plug quad-3, plug quad-2", quad, "", quad);
+    groupingRow("held-back card completes with its live sub-devices", "grouping-out-of-order.json", "",
+                "unplug quad-3, plug quad-2", "Quad 1, Quad 2, Quad 4", "", "Quad 1, Quad 2, Quad 4");
+    groupingRow("repeated re-plug of one sub-device", "grouping-out-of-order.json", "",
+                "plug quad-2, unplug quad-2, plug quad-2, unplug quad-2, plug quad-2",
+                "Quad 1, Quad 2, Quad 3, Quad 4, Quad 2, Quad 2", "Quad 2, Quad 2", quad);
+    groupingRow("whole card gone, one sub-device back", "grouping-out-of-order.json", "",
+                "plug quad-2, unplug quad-1, unplug quad-2, unplug quad-3, unplug quad-4, plug quad-3",
+                "Quad 1, Quad 2, Quad 3, Quad 4, Quad 3", "Quad 1, Quad 2, Quad 3, Quad 4", "Quad 3");
     groupingRow("two cards of one model", "grouping-two-cards.json", cards, "", cards, "", cards);
     groupingRow("unreadable group value", "grouping-no-group-value.json", studio, "", studio, "", studio);
     groupingRow("excluded models are never shown, nor lost", "grouping-exclusion.json", "Core SDI",
@@ -135,6 +154,85 @@ void TestMarlixDiscovery::grouping()
     QVERIFY2(!announced.offGuiThread, "a device was announced on a driver thread");
     discovery.uninitialise();
     qDeleteAll(discovery.devices());
+}
+
+// Each order of plugging a four-channel card back in, after it went in the reverse order.
+void TestMarlixDiscovery::everyReplugOrderShowsEachSubDeviceOnce()
+{
+    QVERIFY(SimulatorSession::useProfile(QStringLiteral("grouping-out-of-order.json")));
+    MarlixDiscovery discovery;
+    Announcements announced(discovery);
+    QCOMPARE(discovery.initialise(), 0);
+    QVERIFY(SimulatorSession::control(QStringLiteral("plug quad-2")));
+    SimulatorSession::settle();
+    const QStringList quad = list("Quad 1, Quad 2, Quad 3, Quad 4");
+    QList<int> order{1, 2, 3, 4};
+    do {
+        for (int i = order.size() - 1; i >= 0; --i)
+            QVERIFY(SimulatorSession::control(QStringLiteral("unplug quad-%1").arg(order.at(i))));
+        SimulatorSession::settle();
+        QVERIFY(discovery.devices().isEmpty());
+        QStringList expected;
+        for (int sub : qAsConst(order)) {
+            QVERIFY(SimulatorSession::control(QStringLiteral("plug quad-%1").arg(sub)));
+            SimulatorSession::settle();
+            expected.append(QStringLiteral("Quad %1").arg(sub));
+            std::sort(expected.begin(), expected.end());
+            QCOMPARE(announced.names(discovery.devices()), expected);
+        }
+        QCOMPARE(announced.names(discovery.devices()), quad);
+    } while (std::next_permutation(order.begin(), order.end()));
+    discovery.uninitialise();
+    qDeleteAll(discovery.devices());
+}
+
+void TestMarlixDiscovery::teardownUnderStorm_data()
+{
+    QTest::addColumn<bool>("unsubscribeWaits");
+    QTest::newRow("driver waits for running callbacks") << true;
+    QTest::newRow("driver returns at once") << false;
+}
+
+// Discoveries and their devices go while the driver's threads still report
+// arrivals and notify the devices; the sanitizer build turns any touch of a
+// freed callback, adapter or discovery into a failure.
+void TestMarlixDiscovery::teardownUnderStorm()
+{
+    QFETCH(bool, unsubscribeWaits);
+    QFile source(SimulatorSession::profilePath(QStringLiteral("grouping-out-of-order.json")));
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    QJsonObject profile = QJsonDocument::fromJson(source.readAll()).object();
+    profile.insert(QStringLiteral("unsubscribeWaits"), unsubscribeWaits);
+    QTemporaryDir directory;
+    QFile variant(directory.filePath(QStringLiteral("storm.json")));
+    QVERIFY(variant.open(QIODevice::WriteOnly));
+    variant.write(QJsonDocument(profile).toJson());
+    variant.close();
+    QVERIFY(SimulatorSession::control(QStringLiteral("profile ") + variant.fileName()));
+    SimulatorSession::settle();
+
+    int found = 0;
+    for (int round = 0; round < 20; ++round) {
+        auto discovery = std::make_unique<MarlixDiscovery>();
+        connect(discovery.get(), &MarlixDiscovery::found, [&found] { ++found; });
+        QCOMPARE(discovery->initialise(), 0);
+        QVERIFY(SimulatorSession::control(QStringLiteral("plug quad-2")));
+        // Every other round lets the card be shown before the storm and the re-plug.
+        QDeadlineTimer deadline(5000);
+        while (round % 2 == 0 && discovery->devices().size() < 4 && !deadline.hasExpired())
+            QCoreApplication::processEvents();
+        QVERIFY(SimulatorSession::control(QStringLiteral("storm quad-1 both 300")));
+        QVERIFY(SimulatorSession::control(QStringLiteral("storm quad-3 both 300")));
+        QVERIFY(SimulatorSession::control(QStringLiteral("unplug quad-2")));
+        QVERIFY(SimulatorSession::control(QStringLiteral("plug quad-2")));
+        const QList<VisibleMarlix*> devices = discovery->devices();
+        discovery.reset();
+        qDeleteAll(devices);
+        QVERIFY(SimulatorSession::control(QStringLiteral("unplug quad-2")));
+        QCoreApplication::processEvents();
+    }
+    SimulatorSession::settle();
+    QVERIFY2(found >= 40, qPrintable(QStringLiteral("only %1 devices were found").arg(found)));
 }
 
 void TestMarlixDiscovery::familyAnnouncesForwardsAndDeletesLater()

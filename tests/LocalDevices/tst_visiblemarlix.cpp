@@ -468,8 +468,8 @@ void TestVisibleMarlix::teardownUnderNotificationStorm()
         QVERIFY(SimulatorSession::control(QStringLiteral("storm analog both 300")));
         // Every other round waits for the storm to reach the adapters before they go.
         QDeadlineTimer deadline(5000);
-        while (round % 2 == 0 && notifications.load() == 0 && !deadline.hasExpired())
-            QThread::yieldCurrentThread();
+        while (round % 2 == 0 && (notifications.load() == 0 || queued == 0) && !deadline.hasExpired())
+            QCoreApplication::processEvents();
         qDeleteAll(adapters);
         QCoreApplication::processEvents();
     }

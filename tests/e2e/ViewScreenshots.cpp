@@ -1,5 +1,6 @@
 // Saves the gallery and the list of the default fleet as PNG files, for the
-// documentation: `lumaris-view-screenshots OUTPUT_DIRECTORY`.
+// documentation, and the same views with device labels that hold markup or
+// 255 characters: `lumaris-view-screenshots OUTPUT_DIRECTORY`.
 #include "ProbedApp.h"
 
 #include <QCoreApplication>
@@ -13,6 +14,7 @@
 namespace {
 
 constexpr int kDefaultFleetDevices = 11;
+constexpr int kHostileDevices = 3;
 
 bool fail(const QString& what)
 {
@@ -42,6 +44,22 @@ bool waitForSteadyWindow(ProbedApp& app)
     return steadyLooks >= 5 || fail(QStringLiteral("the window kept changing size"));
 }
 
+// The device with markup in its label, then the one with 255 characters, then both in the list.
+bool saveHostile(const QDir& output)
+{
+    ProbedApp app(QStringLiteral(LUMARIS_BIN_DIR), QStringLiteral(LUMARIS_PROBE_LIBRARY));
+    QString error;
+    if (!app.start(QStringLiteral(LUMARIS_TEST_PROFILES "/views-hostile.json"), &error))
+        return fail(error);
+    return ok(app.command(QStringLiteral("wait-rows %1").arg(kHostileDevices), 20000), "hostile labels")
+        && waitForSteadyWindow(app)
+        && ok(app.command("grab " + output.absoluteFilePath("gallery-markup-label.png")), "markup label")
+        && ok(app.command("dot 1"), "long label") && waitForSteadyWindow(app)
+        && ok(app.command("grab " + output.absoluteFilePath("gallery-long-label.png")), "long label")
+        && ok(app.command("show-list"), "list view") && waitForSteadyWindow(app)
+        && ok(app.command("grab " + output.absoluteFilePath("list-hostile-labels.png")), "list");
+}
+
 bool save(const QString& directory)
 {
     ProbedApp app(QStringLiteral(LUMARIS_BIN_DIR), QStringLiteral(LUMARIS_PROBE_LIBRARY));
@@ -53,7 +71,7 @@ bool save(const QString& directory)
         && waitForSteadyWindow(app)
         && ok(app.command("grab " + output.absoluteFilePath("gallery.png")), "gallery")
         && ok(app.command("show-list"), "list view") && waitForSteadyWindow(app)
-        && ok(app.command("grab " + output.absoluteFilePath("list.png")), "list");
+        && ok(app.command("grab " + output.absoluteFilePath("list.png")), "list") && saveHostile(output);
 }
 
 } // namespace

@@ -7,8 +7,15 @@
 
 #include <dlfcn.h>
 
+#ifdef FAKE_PLUGIN_UNRESOLVED
+extern "C" void lumarisFunctionNoLibraryDefines();
+#endif
+
 bool FakePlugin::initialise(QDir pluginDirectory, AdminUtilityWindow*)
 {
+#ifdef FAKE_PLUGIN_UNRESOLVED
+    lumarisFunctionNoLibraryDefines();
+#endif
     const QSettings config(configPath(pluginDirectory), QSettings::IniFormat);
     if (!config.value(QStringLiteral("plugin/accept"), true).toBool())
         return false;

@@ -10,39 +10,33 @@ const int kButtonSpacing = 10;
 
 ViewSelectionBar::ViewSelectionBar(QWidget* parent)
     : QFrame(parent)
-    , m_galleryButton(createButton(QStringLiteral(":/Gallery"), QStringLiteral(":/GalleryHover")))
-    , m_listButton(createButton(QStringLiteral(":/List"), QStringLiteral(":/ListHover")))
+    , m_galleryButton(createButton(QStringLiteral(":/Gallery"), QStringLiteral(":/GalleryHover"), tr("Gallery view")))
+    , m_listButton(createButton(QStringLiteral(":/List"), QStringLiteral(":/ListHover"), tr("List view")))
 {
     auto* layout = new TightHBoxLayout(this);
     layout->addWidget(m_galleryButton);
     layout->addSpacing(kButtonSpacing);
     layout->addWidget(m_listButton);
 
-    connect(m_galleryButton, &FlatImageButton::clicked, this, [this] {
-        setActiveView(GalleryView);
-        emit galleryViewSelected();
-    });
-    connect(m_listButton, &FlatImageButton::clicked, this, [this] {
-        setActiveView(ListView);
-        emit listViewSelected();
-    });
-    setActiveView(GalleryView);
+    connect(m_galleryButton, &FlatImageButton::clicked, this, [this] { selectView(GalleryView); });
+    connect(m_listButton, &FlatImageButton::clicked, this, [this] { selectView(ListView); });
 }
 
-// The active view's button keeps its highlighted picture, so the bar shows
-// which view is on screen.
-FlatImageButton* ViewSelectionBar::createButton(const QString& image, const QString& hoverImage)
+// The hover picture shows under the pointer only: the view on screen already
+// says which one is active.
+FlatImageButton* ViewSelectionBar::createButton(const QString& image, const QString& hoverImage, const QString& name)
 {
     auto* button = new FlatImageButton(image, this);
     button->setHoverImage(hoverImage);
-    button->setCheckedImage(hoverImage);
-    button->setCheckable(true);
+    button->setAccessibleName(name);
     return button;
 }
 
-void ViewSelectionBar::setActiveView(int view)
+void ViewSelectionBar::selectView(int view)
 {
     m_activeView = view;
-    m_galleryButton->setChecked(view == GalleryView);
-    m_listButton->setChecked(view == ListView);
+    if (view == GalleryView)
+        emit galleryViewSelected();
+    else
+        emit listViewSelected();
 }

@@ -19,6 +19,8 @@ public:
     explicit ViewSelectionBar(QWidget* parent = nullptr);
 
     int getActiveView() const { return m_activeView; }
+    // Makes the view active and says so, as a click on its button does.
+    void selectView(int view);
     FlatImageButton* galleryButton() const { return m_galleryButton; }
     FlatImageButton* listButton() const { return m_listButton; }
 
@@ -27,8 +29,7 @@ signals:
     void listViewSelected();
 
 private:
-    FlatImageButton* createButton(const QString& image, const QString& hoverImage);
-    void setActiveView(int view);
+    FlatImageButton* createButton(const QString& image, const QString& hoverImage, const QString& name);
 
     FlatImageButton* m_galleryButton;
     FlatImageButton* m_listButton;

@@ -35,9 +35,13 @@ void WindowFooter::hideDots()
     m_dots->hide();
 }
 
+// With the last device gone the list would be empty, and the switch that
+// leads back hidden: the gallery takes over with its no-device message.
 void WindowFooter::updateDisplay()
 {
     const bool hasDevice = m_deviceList.getCurrentDevice() != nullptr;
+    if (!hasDevice && !galleryActive())
+        m_viewSelectionBar->selectView(ViewSelectionBar::GalleryView);
     if (galleryActive())
         m_dots->setVisible(hasDevice);
     if (m_viewSelectionBar)

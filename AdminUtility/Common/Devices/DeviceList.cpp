@@ -112,8 +112,13 @@ void DeviceList::onDeviceInfoChanged(VisibleDevice* device)
 
 int DeviceList::insertionIndex(VisibleDevice* device) const
 {
-    if (m_sortOrder == ArrivalOrder)
+    if (m_sortOrder == ArrivalOrder) {
+        for (int i = 0; i < m_entries.size(); ++i) {
+            if (device->listsBefore(m_entries.at(i).device))
+                return i;
+        }
         return m_entries.size();
+    }
 
     // USB devices hold the first positions; each group is ordered by name,
     // and a name equal to a listed one goes after it.

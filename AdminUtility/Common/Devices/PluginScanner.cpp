@@ -52,6 +52,9 @@ int PluginScanner::loadLibrary(const QString& path, const QString& directory,
                                AdminUtilityWindow* window, const FamilySink& sink, bool announce)
 {
     QPluginLoader loader(path);
+    // Bound at once, a library with a missing function fails to load here and is
+    // skipped, instead of ending the program at its first call.
+    loader.setLoadHints(QLibrary::ResolveAllSymbolsHint);
     AdminUtilityPlugin* plugin = qobject_cast<AdminUtilityPlugin*>(loader.instance());
     if (!plugin) {
         loader.unload();

@@ -32,6 +32,13 @@ public:
     virtual bool hasControlApp() const { return false; }
     virtual QPixmap controlAppIcon() const { return QPixmap(); }
     virtual QPixmap controlAppIconHover() const { return QPixmap(); }
+    // Where a device goes among those listed in arrival order: before the first
+    // one it belongs before (a card's sub-devices keep their index order).
+    virtual bool listsBefore(const VisibleDevice* other) const
+    {
+        Q_UNUSED(other)
+        return false;
+    }
 };
 
 Q_DECLARE_METATYPE(VisibleDevice*)

@@ -1,8 +1,10 @@
 #include "FlatImageButton.h"
 
+#include "ColourPalette.h"
 #include "CommonGui.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QPainter>
 
 #include <cmath>
@@ -139,6 +141,34 @@ void FlatImageButton::paintEvent(QPaintEvent*)
     const QPixmap picture = currentImage();
     if (!picture.isNull())
         painter.drawPixmap(0, 0, picture);
+    if (focusCueShown())
+    {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(ColourPalette::kAccentColour, 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 3, 3);
+    }
+}
+
+bool FlatImageButton::focusCueShown() const
+{
+    return m_keyboardFocus && hasFocus();
+}
+
+void FlatImageButton::focusInEvent(QFocusEvent* event)
+{
+    const Qt::FocusReason reason = event->reason();
+    m_keyboardFocus = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason
+        || reason == Qt::ShortcutFocusReason;
+    QAbstractButton::focusInEvent(event);
+    update();
+}
+
+void FlatImageButton::focusOutEvent(QFocusEvent* event)
+{
+    m_keyboardFocus = false;
+    QAbstractButton::focusOutEvent(event);
+    update();
 }
 
 void FlatImageButton::setPointerInside(bool inside)
@@ -163,6 +193,12 @@ void FlatImageButton::leaveEvent(QEvent* event)
 
 bool FlatImageButton::event(QEvent* event)
 {
+    // A click on a button that has the focus from the keyboard takes the cue away.
+    if (event->type() == QEvent::MouseButtonPress && m_keyboardFocus)
+    {
+        m_keyboardFocus = false;
+        update();
+    }
     if (event->type() == QEvent::WindowActivate || event->type() == QEvent::WindowDeactivate)
     {
         m_hoverSuppressed = true;

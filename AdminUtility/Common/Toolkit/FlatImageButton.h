@@ -40,6 +40,8 @@ public:
     // background, see hoverBackgroundShown()).
     QPixmap currentImage() const;
     bool hoverBackgroundShown() const;
+    // Focus that came from the keyboard is drawn; focus from a click is not.
+    bool focusCueShown() const;
 
     QSize sizeHint() const override;
 
@@ -47,6 +49,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
@@ -64,4 +68,5 @@ private:
     // After the window is (de)activated the pointer position we know may be
     // stale; no hover look until the pointer really enters or leaves again.
     bool m_hoverSuppressed = false;
+    bool m_keyboardFocus = false;
 };

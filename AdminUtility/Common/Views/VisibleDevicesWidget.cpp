@@ -4,6 +4,7 @@
 #include "ColourPalette.h"
 #include "CommonGui.h"
 #include "DeviceList.h"
+#include "DeviceText.h"
 #include "FlatImageButton.h"
 #include "TightHBoxLayout.h"
 #include "TightVBoxLayout.h"
@@ -12,6 +13,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStackedWidget>
 
 namespace
@@ -58,6 +60,8 @@ VisibleDevicesWidget::VisibleDevicesWidget(DeviceList& deviceList, QWidget* pare
     layout->addStretch(3);
 
     connectSignals();
+    createShortcuts();
+    nameForAssistiveTechnology();
     updateDeviceDisplay();
 }
 
@@ -162,6 +166,7 @@ QVBoxLayout* VisibleDevicesWidget::createDeviceBox()
     m_pictureButton = new FlatImageButton(this);
     m_pictureButton->setObjectName(QStringLiteral("pictureButton"));
     m_nameLabel = centredLabel(CommonGui::kFontSubtitle, ColourPalette::kMilkGray, this, "deviceName");
+    DeviceText::makePlain(m_nameLabel);
 
     m_pages = new QStackedWidget(this);
     m_pages->insertWidget(NoDevicePage, createNoDevicePage());
@@ -191,6 +196,7 @@ QWidget* VisibleDevicesWidget::createDevicePage()
     m_connectionIcon = new QLabel(page);
     m_connectionIcon->setObjectName(QStringLiteral("connectionIcon"));
     m_modelName = centredLabel(CommonGui::kFontBody, ColourPalette::kWolfGray, page, "modelName");
+    DeviceText::makePlain(m_modelName);
 
     auto* modelRow = new TightHBoxLayout();
     modelRow->addStretch();
@@ -266,6 +272,33 @@ void VisibleDevicesWidget::connectSignals()
     connect(&m_deviceList, &DeviceList::deviceListChanged, this, &VisibleDevicesWidget::onDeviceListChanged);
 }
 
+// The keys work wherever the focus is in the window, as long as the gallery is
+// on screen: Left and Right step through the devices, Enter opens the current one.
+void VisibleDevicesWidget::createShortcuts()
+{
+    const auto add = [this](const QKeySequence& keys, void (VisibleDevicesWidget::*slot)()) {
+        auto* shortcut = new QShortcut(keys, this, nullptr, nullptr, Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, slot] {
+            if (isVisible())
+                (this->*slot)();
+        });
+    };
+    add(QKeySequence(Qt::Key_Left), &VisibleDevicesWidget::onLeftClicked);
+    add(QKeySequence(Qt::Key_Right), &VisibleDevicesWidget::onRightClicked);
+    add(QKeySequence(Qt::Key_Return), &VisibleDevicesWidget::onDeviceClicked);
+    add(QKeySequence(Qt::Key_Enter), &VisibleDevicesWidget::onDeviceClicked);
+}
+
+void VisibleDevicesWidget::nameForAssistiveTechnology()
+{
+    setAccessibleName(tr("Gallery"));
+    m_leftArrow->setAccessibleName(tr("Previous device"));
+    m_rightArrow->setAccessibleName(tr("Next device"));
+    m_pictureButton->setAccessibleName(tr("Open device"));
+    m_setupButton->setAccessibleName(tr("Setup"));
+    m_controlAppButton->setAccessibleName(tr("Control application"));
+}
+
 void VisibleDevicesWidget::updateDeviceDisplay()
 {
     detachSummaryWidget();
@@ -321,7 +354,7 @@ void VisibleDevicesWidget::setContentWidth(int width)
 
 void VisibleDevicesWidget::showDeviceName(VisibleDevice* device)
 {
-    m_nameLabel->setText(CommonGui::elide(device->deviceName(), m_nameLabel->font(), m_nameLabel->width()));
+    m_nameLabel->setText(DeviceText::elided(device->deviceName(), m_nameLabel->font(), m_nameLabel->width()));
 }
 
 void VisibleDevicesWidget::showControlAppButton(VisibleDevice* device)
@@ -360,15 +393,10 @@ void VisibleDevicesWidget::showConnectionAndModel(VisibleDevice* device)
         allowance -= iconWidth;
     }
 
-    const QString model = device->modelName();
-    const int needed = QFontMetrics(m_modelName->font()).horizontalAdvance(model);
-    if (needed <= allowance) {
-        m_modelName->setFixedWidth(needed);
-        m_modelName->setText(model);
-    } else {
-        m_modelName->setFixedWidth(allowance);
-        m_modelName->setText(CommonGui::elide(model, m_modelName->font(), allowance));
-    }
+    const QString model = DeviceText::oneLine(device->modelName());
+    const QString shown = DeviceText::elided(model, m_modelName->font(), allowance);
+    m_modelName->setFixedWidth(shown == model ? QFontMetrics(m_modelName->font()).horizontalAdvance(model) : allowance);
+    m_modelName->setText(shown);
 }
 
 void VisibleDevicesWidget::attachSummaryWidget(VisibleDevice* device)

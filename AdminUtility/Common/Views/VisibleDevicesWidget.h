@@ -59,6 +59,8 @@ private:
     QWidget* createUpdatePage();
     QVBoxLayout* createSummaryArea();
     void connectSignals();
+    void createShortcuts();
+    void nameForAssistiveTechnology();
 
     void updateDeviceDisplay();
     void detachSummaryWidget();

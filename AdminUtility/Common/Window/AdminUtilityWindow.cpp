@@ -17,6 +17,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QTimer>
@@ -189,6 +190,29 @@ void AdminUtilityWindow::restoreStoredGeometry()
     const QByteArray geometry = settings.value(kGeometryKey).toByteArray();
     if (geometry.isEmpty() || !restoreGeometry(geometry))
         resize(kDefaultWindowSize);
+    fitToScreen();
+}
+
+// A geometry stored on a larger screen, or by a window that outgrew its screen,
+// comes back no larger than the screen and on it.
+void AdminUtilityWindow::fitToScreen()
+{
+    const QScreen* screen = this->screen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    resize(size().boundedTo(available.size()));
+    const QRect placed = geometry();
+    const int left = qBound(available.left(), placed.left(), available.right() + 1 - placed.width());
+    const int top = qBound(available.top(), placed.top(), available.bottom() + 1 - placed.height());
+    if (left != placed.left() || top != placed.top())
+        setGeometry(QRect(QPoint(left, top), placed.size()));
+}
+
+QSize AdminUtilityWindow::availableScreenSize() const
+{
+    const QScreen* screen = this->screen();
+    return screen ? screen->availableGeometry().size() : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
 
 void AdminUtilityWindow::createMenus()

@@ -63,12 +63,15 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // The room the window's screen offers, less panels and docks.
+    QSize availableScreenSize() const;
 
 private:
     using DeviceRequest = void (ProductFamily::*)(VisibleDevice*, AdminUtilityWindow*);
     using BonjourOffer = bool (ProductFamily::*)(const BonjourInfo&);
 
     void restoreStoredGeometry();
+    void fitToScreen();
     void createMenus();
     void createCentralFrame();
     void connectGallery();

@@ -2,6 +2,8 @@
 
 #include "VisibleMarlix.h"
 
+#include <QCoreApplication>
+
 MarlixNotificationCallback::MarlixNotificationCallback(VisibleMarlix* device)
     : m_device(device)
 {
@@ -29,17 +31,25 @@ uint32_t MarlixNotificationCallback::Release()
 
 MarlixResult MarlixNotificationCallback::Notify(MarlixCode topic, uint64_t, uint64_t)
 {
-    VisibleMarlix* device = m_device.load();
-    if (!device)
+    QCoreApplication* application = QCoreApplication::instance();
+    if (m_detached || !application)
         return kMarlixOk;
-    if (topic == MarlixItem::kTopicPreferences)
-        device->onPropertyChanged();
-    else if (topic == MarlixItem::kTopicStatus)
-        device->onStatusChanged();
+    const QPointer<VisibleMarlix> device = m_device;
+    QMetaObject::invokeMethod(
+        application,
+        [device, topic] {
+            if (!device)
+                return;
+            if (topic == MarlixItem::kTopicPreferences)
+                device->onPropertyChanged();
+            else if (topic == MarlixItem::kTopicStatus)
+                device->onStatusChanged();
+        },
+        Qt::QueuedConnection);
     return kMarlixOk;
 }
 
 void MarlixNotificationCallback::detach()
 {
-    m_device.store(nullptr);
+    m_detached = true;
 }

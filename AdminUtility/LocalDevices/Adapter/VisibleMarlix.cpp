@@ -299,7 +299,23 @@ void VisibleMarlix::onConnected()
     if (!initialise())
         return;
     loadModelPictures();
+    readCardPosition();
     emit connectionChangedSignal(true);
+}
+
+// Two cards of one model differ in their group value; two models never share a key.
+void VisibleMarlix::readCardPosition()
+{
+    long groupValue = 0;
+    const bool grouped = getDeviceGroupId(&groupValue) || getParentPCIBridgeBusNumber(&groupValue);
+    m_cardKey = grouped && getSubDeviceCount() >= 2 ? (uint64_t(groupValue) << 32) | uint64_t(modelId()) : 0;
+    m_cardIndex = getSubDeviceIndex();
+}
+
+bool VisibleMarlix::listsBefore(const VisibleDevice* other) const
+{
+    const auto* sibling = dynamic_cast<const VisibleMarlix*>(other);
+    return sibling && m_cardKey != 0 && sibling->m_cardKey == m_cardKey && m_cardIndex < sibling->m_cardIndex;
 }
 
 void VisibleMarlix::onDisconnected()
@@ -404,8 +420,8 @@ void VisibleMarlix::uninitialise()
     releaseDevice();
 }
 
-// Detaching first means a notification that slips past a failed unsubscribe
-// finds no adapter; the driver promises that none is running once it returns.
+// The driver may return from Unsubscribe while a notification is still running:
+// the callback keeps itself alive for it and hands nothing over once detached.
 void VisibleMarlix::unsubscribeNotifications()
 {
     if (!m_notification) {

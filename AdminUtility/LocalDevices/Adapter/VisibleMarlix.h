@@ -53,6 +53,11 @@ public:
     QString currentFirmwareString() const override;
     bool firmwareUpdateAvailable() const override;
     QString availableFirmwareString() const override;
+    bool listsBefore(const VisibleDevice* other) const override;
+    // The card a sub-device belongs to (0 for none: a single device, or a card
+    // whose group cannot be read) and its index on the card.
+    uint64_t cardKey() const { return m_cardKey; }
+    int64_t cardIndex() const { return m_cardIndex; }
     virtual void connect();
     virtual void disconnect();
     virtual bool isConnected() const;
@@ -322,6 +327,7 @@ private:
     void unsubscribeNotifications();
     bool queryDisplayModeInterfaces();
     void loadModelPictures();
+    void readCardPosition();
     static QPixmap picture(const QString& name, QPixmap& decoded);
     void deleteSubDevices();
     void releaseDevice();
@@ -357,6 +363,10 @@ private:
     DisplayModeMap m_inputModes;
     DisplayModeMap m_outputModes;
     bool m_initialised = false;
+    // The card a sub-device belongs to and its index on it, read when connected;
+    // a key of 0 means the device is no card's sub-device.
+    uint64_t m_cardKey = 0;
+    int64_t m_cardIndex = 0;
     // The gallery re-parents the summary and may delete it first.
     mutable QPointer<QWidget> m_summaryWidget;
     QVector<VisibleMarlix*> m_subDevices;

@@ -11,7 +11,6 @@
 MarlixDiscovery::MarlixDiscovery(QObject* parent)
     : QObject(parent)
 {
-    qRegisterMetaType<IMarlix*>();
     connect(this, &MarlixDiscovery::marlixDeviceArrived, this, &MarlixDiscovery::onMarlixDeviceArrived);
     connect(this, &MarlixDiscovery::marlixDeviceRemoved, this, &MarlixDiscovery::onMarlixDeviceRemoved);
 }
@@ -21,10 +20,9 @@ MarlixDiscovery::MarlixDiscovery(QObject* parent)
 MarlixDiscovery::~MarlixDiscovery()
 {
     uninitialise();
-    for (PendingGroup* group : qAsConst(m_pendingGroups)) {
-        if (group)
-            qDeleteAll(*group);
-        delete group;
+    for (const CardGroup& group : qAsConst(m_groups)) {
+        for (const Member& member : group.pending)
+            delete member.device;
     }
 }
 
@@ -34,15 +32,19 @@ int32_t MarlixDiscovery::initialise()
     m_discovery = CreateMarlixDiscoveryInstance();
     if (!m_discovery)
         return 0;
-    m_callback = new MarlixDiscoveryCallback(*this);
+    m_callback = new MarlixDiscoveryCallback(this);
     return m_discovery->InstallDeviceNotifications(m_callback);
 }
 
+// The driver may still be inside the callback when Uninstall returns: the
+// callback stays alive on its own count, detached from this discovery.
 void MarlixDiscovery::uninitialise()
 {
-    if (m_discovery && m_callback) {
-        m_discovery->UninstallDeviceNotifications();
-        delete m_callback;
+    if (m_callback) {
+        m_callback->detach();
+        if (m_discovery)
+            m_discovery->UninstallDeviceNotifications();
+        m_callback->Release();
         m_callback = nullptr;
     }
     if (m_discovery)
@@ -59,7 +61,9 @@ void MarlixDiscovery::onMarlixDeviceArrived(IMarlix* device)
 {
     auto* visible = new VisibleMarlix(device);
     visible->onConnected();
-    if (!isSupportedDevice(visible)) {
+    // A device that cannot be read has gone again (or is broken): shown, it would
+    // be a row without a name that no removal could ever take away.
+    if (!visible->isInitialised() || !isSupportedDevice(visible)) {
         delete visible;
         return;
     }
@@ -68,52 +72,78 @@ void MarlixDiscovery::onMarlixDeviceArrived(IMarlix* device)
     announce(visible);
 }
 
-// The sub-devices of one card appear together, in index order, once all are present.
-// Without a readable group value a device cannot be grouped and is shown at once.
+// The sub-devices of one card appear together, in index order, once every live
+// one is present. Without a readable group value a device cannot be grouped and
+// is shown at once.
 bool MarlixDiscovery::holdBackUntilComplete(VisibleMarlix* device)
 {
-    long groupValue = 0;
-    const bool grouped = device->getDeviceGroupId(&groupValue) || device->getParentPCIBridgeBusNumber(&groupValue);
-    const int64_t count = device->getSubDeviceCount();
-    if (count < 2 || !grouped)
+    const uint64_t key = device->cardKey();
+    if (key == 0)
         return false;
-    PendingGroup*& group = m_pendingGroups[groupKey(groupValue, device->modelId())];
-    if (!group)
-        group = new PendingGroup;
-    group->append(device);
-    if (group->size() >= count) {
-        PendingGroup* complete = group;
-        group = nullptr;
-        releaseGroup(complete);
+    const int64_t count = device->getSubDeviceCount();
+    const int64_t index = device->cardIndex();
+    CardGroup& group = m_groups[key];
+    group.count = count;
+    group.gone.remove(index);
+    if (group.listed > 0) {
+        // Its siblings are on show: it takes its place among them.
+        m_members.insert(device, Membership{key, index});
+        ++group.listed;
+        announce(device, positionAmongSiblings(key, index));
+        return true;
     }
+    group.pending.append(Member{device, index});
+    releaseIfComplete(key, group);
     return true;
 }
 
-void MarlixDiscovery::releaseGroup(PendingGroup* group)
+// A sub-device unplugged while held back is not waited for any more.
+void MarlixDiscovery::releaseIfComplete(uint64_t key, CardGroup& group)
 {
-    std::stable_sort(group->begin(), group->end(), [](VisibleMarlix* a, VisibleMarlix* b) {
-        return a->getSubDeviceIndex() < b->getSubDeviceIndex();
+    if (group.pending.isEmpty() || group.pending.size() + group.gone.size() < group.count)
+        return;
+    QVector<Member> complete;
+    complete.swap(group.pending);
+    std::stable_sort(complete.begin(), complete.end(), [](const Member& a, const Member& b) {
+        return a.index < b.index;
     });
-    for (VisibleMarlix* device : qAsConst(*group))
-        announce(device);
-    delete group;
+    group.listed += complete.size();
+    for (const Member& member : qAsConst(complete)) {
+        m_members.insert(member.device, Membership{key, member.index});
+        announce(member.device);
+    }
 }
 
-void MarlixDiscovery::announce(VisibleMarlix* device)
+void MarlixDiscovery::announce(VisibleMarlix* device, int position)
 {
-    m_devices.append(device);
+    if (position < 0)
+        m_devices.append(device);
+    else
+        m_devices.insert(position, device);
     emit found(device);
 }
 
-// Two cards of one model differ in their group value; two models never share a key.
-uint64_t MarlixDiscovery::groupKey(long groupValue, int64_t modelId)
+// Before the first listed sibling with a higher index, else after the last one.
+int MarlixDiscovery::positionAmongSiblings(uint64_t key, int64_t index) const
 {
-    return (uint64_t(groupValue) << 32) | uint64_t(modelId);
+    int after = -1;
+    for (int i = 0; i < m_devices.size(); ++i) {
+        const auto member = m_members.constFind(m_devices.at(i));
+        if (member == m_members.constEnd() || member->key != key)
+            continue;
+        if (member->index > index)
+            return i;
+        after = i + 1;
+    }
+    return after;
 }
 
-// A device still pending in an incomplete group, or never shown, is not listed: nothing to do.
+// A device never shown (an unsupported model) needs nothing. One still held
+// back leaves its group and is deleted: it was never handed out.
 void MarlixDiscovery::onMarlixDeviceRemoved(IMarlix* device)
 {
+    if (dropPending(device))
+        return;
     const auto listed = std::find_if(m_devices.cbegin(), m_devices.cend(), [device](VisibleMarlix* visible) {
         return visible->driverDevice() == device;
     });
@@ -121,6 +151,37 @@ void MarlixDiscovery::onMarlixDeviceRemoved(IMarlix* device)
         return;
     VisibleMarlix* visible = *listed;
     m_devices.removeAll(visible);
+    leaveGroup(visible);
     visible->onDisconnected();
     emit lost(visible);
+}
+
+bool MarlixDiscovery::dropPending(IMarlix* device)
+{
+    for (auto group = m_groups.begin(); group != m_groups.end(); ++group) {
+        QVector<Member>& pending = group->pending;
+        for (int i = 0; i < pending.size(); ++i) {
+            if (pending.at(i).device->driverDevice() != device)
+                continue;
+            const Member member = pending.takeAt(i);
+            group->gone.insert(member.index);
+            delete member.device;
+            releaseIfComplete(group.key(), *group);
+            return true;
+        }
+    }
+    return false;
+}
+
+// When the last listed sub-device of a card goes, the card is held back again,
+// awaiting only those that come back.
+void MarlixDiscovery::leaveGroup(VisibleMarlix* device)
+{
+    const auto member = m_members.constFind(device);
+    if (member == m_members.constEnd())
+        return;
+    CardGroup& group = m_groups[member->key];
+    group.gone.insert(member->index);
+    --group.listed;
+    m_members.erase(member);
 }

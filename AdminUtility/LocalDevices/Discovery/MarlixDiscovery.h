@@ -2,10 +2,11 @@
 
 #include "VisibleDevice.h"
 
+#include <QHash>
 #include <QList>
-#include <QMap>
 #include <QMetaType>
 #include <QObject>
+#include <QSet>
 #include <QVector>
 
 #include <cstdint>
@@ -21,7 +22,8 @@ Q_DECLARE_METATYPE(IMarlix*)
 
 // Finds the local devices through the driver and announces them in the GUI
 // thread: unsupported models are dropped, and the sub-devices of one card are
-// held back until the whole card is present, then announced in index order.
+// held back until every live one is present, then announced in index order.
+// A sub-device that comes back to a card already on show is announced at once.
 class MarlixDiscovery : public QObject
 {
     Q_OBJECT
@@ -42,7 +44,7 @@ signals:
     void found(VisibleDevice* device);
     void lost(VisibleDevice* device);
     void unsupportedDeviceFound(VisibleDevice* device);
-    // Emitted on the driver's threads; received queued in the GUI thread.
+    // Emitted in the GUI thread by the callback's hand-over.
     void marlixDeviceArrived(IMarlix* device);
     void marlixDeviceRemoved(IMarlix* device);
 
@@ -51,16 +53,37 @@ private slots:
     void onMarlixDeviceRemoved(IMarlix* device);
 
 private:
-    using PendingGroup = QVector<VisibleMarlix*>;
+    struct Member
+    {
+        VisibleMarlix* device;
+        int64_t index;
+    };
+    // The sub-devices of one card: those held back, the indexes that were
+    // unplugged (not awaited any more), and how many are listed.
+    struct CardGroup
+    {
+        QVector<Member> pending;
+        QSet<int64_t> gone;
+        int64_t count = 0;
+        int listed = 0;
+    };
+    struct Membership
+    {
+        uint64_t key;
+        int64_t index;
+    };
 
     bool holdBackUntilComplete(VisibleMarlix* device);
-    void releaseGroup(PendingGroup* group);
-    void announce(VisibleMarlix* device);
-    static uint64_t groupKey(long groupValue, int64_t modelId);
+    void releaseIfComplete(uint64_t key, CardGroup& group);
+    bool dropPending(IMarlix* device);
+    void leaveGroup(VisibleMarlix* device);
+    void announce(VisibleMarlix* device, int position = -1);
+    int positionAmongSiblings(uint64_t key, int64_t index) const;
 
     IMarlixDiscovery* m_discovery = nullptr;
     MarlixDiscoveryCallback* m_callback = nullptr;
     QList<VisibleMarlix*> m_devices;
-    // A released group keeps its key with a null vector.
-    QMap<uint64_t, PendingGroup*> m_pendingGroups;
+    QHash<uint64_t, CardGroup> m_groups;
+    // Listed sub-devices of grouped cards, with their card and index.
+    QHash<VisibleMarlix*, Membership> m_members;
 };

@@ -2,15 +2,22 @@
 
 #include "MarlixAPI.h"
 
+#include <QPointer>
+
+#include <atomic>
+
 class MarlixDiscovery;
 
 // Told of device arrivals and removals on the driver's threads. It only keeps
-// the device alive and hands it over; the discovery does the rest in the GUI
-// thread. Owned by the discovery, so the reference count is not kept.
+// the device alive and hands it over to the discovery in the GUI thread. The
+// driver may still be inside a call after UninstallDeviceNotifications has
+// returned, so the callback counts its references and outlives the discovery
+// if need be; a hand-over that finds no discovery gives the device back.
 class MarlixDiscoveryCallback final : public IMarlixDeviceNotificationCallback
 {
 public:
-    explicit MarlixDiscoveryCallback(MarlixDiscovery& discovery);
+    // Created in the GUI thread.
+    explicit MarlixDiscoveryCallback(MarlixDiscovery* discovery);
 
     MarlixResult QueryInterface(MarlixIID iid, void** out) override;
     uint32_t AddRef() override;
@@ -18,6 +25,13 @@ public:
     MarlixResult MarlixDeviceArrived(IMarlix* device) override;
     MarlixResult MarlixDeviceRemoved(IMarlix* device) override;
 
+    // Nothing is handed over from now on.
+    void detach();
+
 private:
-    MarlixDiscovery& m_discovery;
+    ~MarlixDiscoveryCallback() = default;
+
+    const QPointer<MarlixDiscovery> m_discovery;
+    std::atomic<bool> m_detached{false};
+    std::atomic<uint32_t> m_refCount{1};
 };

@@ -76,14 +76,15 @@ QString MarlixFamily::getBuildInfo() const
     QString html;
     html += QStringLiteral("<b>Software versions</b><br>");
     html += QStringLiteral("&nbsp;&nbsp;Utility: ") + AppDefaults::aboutRelease() + QStringLiteral("<br>");
-    html += QStringLiteral("&nbsp;&nbsp;API: ") + VisibleMarlix::getAPIVersion() + QStringLiteral("<br>");
+    // The driver's texts are its own to choose: escaped, never markup.
+    html += QStringLiteral("&nbsp;&nbsp;API: ") + VisibleMarlix::getAPIVersion().toHtmlEscaped() + QStringLiteral("<br>");
     html += QStringLiteral("<br><b>Firmware versions</b><br>");
     for (const InstalledFirmware& firmware : VisibleMarlix::getInstalledFirmwareList()) {
         // Firmware of a model that is plugged in is highlighted with the versions the devices run.
         const QString running = firmwareVersionsOf(firmware.modelId);
         if (!running.isEmpty())
             html += QStringLiteral("<span style=\"color: #1d8a5b\">");
-        html += QStringLiteral("&nbsp;&nbsp;") + firmware.name + QStringLiteral(": ")
+        html += QStringLiteral("&nbsp;&nbsp;") + firmware.name.toHtmlEscaped() + QStringLiteral(": ")
             + hexVersion(firmware.firmwareVersion);
         if (!running.isEmpty())
             html += QStringLiteral(" (") + running + QStringLiteral(")</span>");

@@ -57,9 +57,10 @@ void MarlixAdminUtilityWindow::onAnimationFinished()
     setMinimumWidth(width());
 }
 
+// Never wider than the screen: content that needs more elides or scrolls.
 void MarlixAdminUtilityWindow::fitWidthToContent()
 {
-    const int needed = sizeHint().width() + kWidthMargin;
+    const int needed = qMin(sizeHint().width() + kWidthMargin, availableScreenSize().width());
     if (needed > width()) {
         // Layout requests keep coming while the window grows; don't restart towards the same width.
         const bool alreadyGrowing = m_animator->state() == QAbstractAnimation::Running

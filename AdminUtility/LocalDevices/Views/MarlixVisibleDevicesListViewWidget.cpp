@@ -4,6 +4,7 @@
 #include "ColourPalette.h"
 #include "CommonGui.h"
 #include "DeviceList.h"
+#include "DeviceText.h"
 #include "DisplayModeText.h"
 #include "FlatImageButton.h"
 #include "MarlixVisibleDevicesListViewWidget_ScrollArea.h"
@@ -21,6 +22,8 @@ constexpr int kColumnPadding = 24;
 constexpr int kScrollAreaPadding = 28;
 constexpr int kTableBottomPadding = 8;
 constexpr int kRowPadding = 16;
+// A label is the user's to choose and may be long: beyond this it is elided.
+constexpr int kMaxLabelColumnWidth = 320;
 // The row height follows the list picture of this model; all list pictures share its height.
 constexpr uint64_t kRowHeightModel = 75;
 constexpr int kFallbackPictureHeight = 48;
@@ -131,6 +134,8 @@ void MarlixVisibleDevicesListViewWidget::createTable()
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setFocusPolicy(Qt::NoFocus);
+    m_table->setTextElideMode(Qt::ElideRight);
+    m_table->setWordWrap(false);
     m_table->setShowGrid(false);
     m_table->setCornerButtonEnabled(false);
     m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -200,7 +205,9 @@ void MarlixVisibleDevicesListViewWidget::onDeviceAdded(VisibleDevice* device)
     auto* marlix = dynamic_cast<VisibleMarlix*>(device);
     if (!marlix)
         return;
-    const int row = m_table->rowCount();
+    // A sub-device that comes back takes its place among its card's siblings.
+    const int listed = deviceList().indexOfDevice(device);
+    const int row = listed < 0 ? m_table->rowCount() : qMin(listed, m_table->rowCount());
     m_table->insertRow(row);
     auto* key = createCellItem();
     key->setData(Qt::UserRole, QVariant::fromValue(device));
@@ -293,7 +300,7 @@ bool MarlixVisibleDevicesListViewWidget::updateDeviceDisplay(VisibleDevice* devi
     if (row < 0 || !marlix)
         return false;
     bool changed = updatePicture(row, marlix);
-    changed |= updateText(row, LabelColumn, device->deviceName());
+    changed |= updateText(row, LabelColumn, DeviceText::oneLine(device->deviceName()));
     changed |= updateText(row, VideoInColumn, videoInText(marlix));
     changed |= updateText(row, OutputFormatColumn, outputFormatText(marlix));
     changed |= updateText(row, GenlockColumn, genlockText(marlix));
@@ -343,6 +350,7 @@ void MarlixVisibleDevicesListViewWidget::resizeTable()
 {
     m_resizeScheduled = false;
     m_table->resizeColumnsToContents();
+    m_table->setColumnWidth(LabelColumn, qMin(m_table->columnWidth(LabelColumn), kMaxLabelColumnWidth));
     int width = 2 * m_table->frameWidth();
     for (int column = 0; column < ColumnCount; ++column) {
         m_table->setColumnWidth(column, m_table->columnWidth(column) + kColumnPadding);

@@ -26,6 +26,8 @@ constexpr int kSummaryWidth = 460;
 constexpr int kWidthWithoutInput = 60;
 constexpr int kInputColumnExtra = 103;
 constexpr int kReferenceColumnExtra = 43;
+// Up to this many outputs always show whole, even beyond the summary's width.
+constexpr int kOutputsShownWhole = 4;
 // A reference input is a BNC socket, as is SDI.
 const char* const kReferenceImage = ":/InputSDISmall";
 
@@ -285,17 +287,27 @@ void VisibleMarlixSummaryWidget::onOutputWidgetChanged()
         width = std::max(width, entry.second->sizeHint().width());
     for (const auto& entry : m_outputs)
         entry.second->setFixedWidth(width);
+    m_outputWidth = width;
+    updateOutputRoom();
 }
 
 void VisibleMarlixSummaryWidget::resizeEvent(QResizeEvent* event)
 {
     QFrame::resizeEvent(event);
+    updateOutputRoom();
+}
+
+// The output row gets what the other columns leave of the summary's width, but
+// never less than its first outputs need to show whole.
+void VisibleMarlixSummaryWidget::updateOutputRoom()
+{
     if (!m_outputScrollArea)
         return;
     int used = m_input ? columnWidth(m_input) + kInputColumnExtra : kWidthWithoutInput;
     if (m_reference)
         used += columnWidth(m_reference) + kReferenceColumnExtra;
-    m_outputScrollArea->setRemainingWidth(kSummaryWidth - used);
+    const int wholeOutputs = kOutputsShownWhole * m_outputWidth + (kOutputsShownWhole - 1) * kOutputSpacing;
+    m_outputScrollArea->setRemainingWidth(qMax(kSummaryWidth - used, wholeOutputs));
 }
 
 int VisibleMarlixSummaryWidget::columnWidth(QWidget* widget) const

@@ -63,6 +63,7 @@ private:
     bool hasSecondaryConnectionWidget(uint32_t code) const;
     LabelledImage* takeOrCreateOutputWidget(uint32_t key);
     void removeOutputWidget(uint32_t key);
+    void updateOutputRoom();
     int columnWidth(QWidget* widget) const;
 
     VisibleMarlix& m_device;
@@ -72,6 +73,7 @@ private:
     HorizontalScrollArea* m_outputScrollArea = nullptr;
     QHBoxLayout* m_outputRow = nullptr;
     std::map<uint32_t, LabelledImage*> m_outputs;
+    int m_outputWidth = 0;
     LabelledImage* m_reference = nullptr;
     // Status notifications come in bursts; one refresh per event-loop turn shows the same.
     bool m_refreshScheduled = false;

@@ -4,6 +4,8 @@
 #include <QJsonArray>
 #include <QLabel>
 #include <QLayout>
+#include <QScreen>
+#include <QTextDocument>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTableWidget>
@@ -63,6 +65,21 @@ bool insideSummary(const QWidget* widget, const QWidget* gallery)
     return false;
 }
 
+// A label as the user sees it: its text, whether markup in it would be
+// interpreted, and the room it takes.
+QJsonObject labelShown(const QLabel* label)
+{
+    if (!label)
+        return QJsonObject();
+    const bool markup = label->textFormat() == Qt::RichText
+        || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
+    return QJsonObject{{"text", label->text()},
+                       {"markup", markup},
+                       {"width", label->width()},
+                       {"heightHint", label->sizeHint().height()},
+                       {"lineHeight", label->fontMetrics().height()}};
+}
+
 QJsonObject gallery(QWidget* window)
 {
     QWidget* galleryWidget = ViewReader::findByClass(window, "VisibleDevicesWidget");
@@ -73,7 +90,10 @@ QJsonObject gallery(QWidget* window)
         if (shown(label, window) && !label->text().isEmpty() && !insideSummary(label, galleryWidget))
             texts.append(label->text());
     }
-    QJsonObject result{{"visible", shown(galleryWidget, window)}, {"texts", texts}};
+    QJsonObject result{{"visible", shown(galleryWidget, window)},
+                       {"texts", texts},
+                       {"name", labelShown(galleryWidget->findChild<QLabel*>("deviceName"))},
+                       {"model", labelShown(galleryWidget->findChild<QLabel*>("modelName"))}};
     for (QWidget* candidate : galleryWidget->findChildren<QWidget*>()) {
         if (candidate->inherits("VisibleMarlixSummaryWidget") && shown(candidate, window))
             result.insert("summary", summary(candidate, window));
@@ -122,6 +142,7 @@ QJsonObject list(QWidget* window)
                        {"tableWidth", table->minimumWidth()},
                        {"tableHeight", table->minimumHeight()},
                        {"areaWidth", area ? area->minimumWidth() : 0},
+                       {"labelColumnWidth", table->columnWidth(1)},
                        {"overlayVisible", overlay && overlay->isVisibleTo(listView)}};
 }
 
@@ -148,13 +169,21 @@ QTableWidget* deviceTable(QWidget* window)
     return listView ? listView->findChild<QTableWidget*>("deviceTable") : nullptr;
 }
 
+int screenWidth(const QWidget* window)
+{
+    const QScreen* screen = window->screen();
+    return screen ? screen->availableGeometry().width() : 0;
+}
+
 QJsonObject snapshot(QWidget* window)
 {
     return QJsonObject{{"gallery", gallery(window)},
                        {"list", list(window)},
                        {"window", QJsonObject{{"width", window->width()},
                                               {"height", window->height()},
-                                              {"minimumWidth", window->minimumWidth()}}}};
+                                              {"minimumWidth", window->minimumWidth()},
+                                              {"screenWidth", screenWidth(window)}}},
+                       {"viewSwitchVisible", shown(findByClass(window, "ViewSelectionBar"), window)}};
 }
 
 } // namespace ViewReader

@@ -58,6 +58,20 @@ qint64 ProbedApp::residentKilobytes(qint64 pid)
     return -1;
 }
 
+double ProbedApp::cpuMilliseconds(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return -1;
+    // The command name may hold spaces; the fields after it are plain numbers.
+    const QByteArray line = stat.readAll();
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    if (fields.size() < 13)
+        return -1;
+    const double ticks = double(fields.at(11).toLongLong() + fields.at(12).toLongLong());
+    return ticks * 1000.0 / double(sysconf(_SC_CLK_TCK));
+}
+
 QString ProbedApp::platform()
 {
     return qEnvironmentVariableIsEmpty("DISPLAY") ? QStringLiteral("offscreen") : QStringLiteral("xcb");

@@ -46,6 +46,8 @@ public:
     static qint64 monotonicNow();
     // Resident set size of a process in kB, from /proc; -1 if unreadable.
     static qint64 residentKilobytes(qint64 pid);
+    // CPU time (user and system, all threads) a process has used, in ms; -1 if unreadable.
+    static double cpuMilliseconds(qint64 pid);
     // The platform children should use: the X server when there is one.
     static QString platform();
 

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "ProbedApp.h"
+
+#include <QElapsedTimer>
+#include <QMap>
+#include <QRandomGenerator>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <vector>
+
+// A long scripted session against the real program: hot-plug, notification
+// storms, injected driver faults, fleet reloads, bursts of plug and unplug
+// events and view switches, drawn at random (seeded) from a table of actions.
+// At the end the fleet is reloaded and the program must list exactly the live
+// devices; in between the resident size is sampled.
+class SoakSession
+{
+public:
+    struct Options
+    {
+        int seconds = 30;
+        quint32 seed = 1;
+        // The simulator returns from Unsubscribe without waiting for running callbacks.
+        bool atOnce = false;
+        // Allowed growth of the resident size after warm-up; 0 checks nothing.
+        qint64 rssGrowthLimitKb = 0;
+        // Prints each action as it starts, with the time since the session began.
+        bool verbose = false;
+    };
+
+    explicit SoakSession(const Options& options);
+
+    // Runs the session; false with a reason printed on standard error.
+    bool run();
+
+private:
+    struct Action
+    {
+        const char* name;
+        int weight;
+        std::function<bool()> run;
+    };
+
+    void createActions();
+    bool start();
+    bool step();
+    bool settleFleet();
+    bool quit();
+    bool checkResidentSize(qint64 warmKb, qint64 endKb);
+
+    bool sim(const QString& line, bool mayBeRefused = false);
+    bool probe(const QString& line, int timeoutMs = 10000);
+    bool refreshFleet();
+    QString anyDevice(bool plugged);
+    QString pick(const QStringList& choices);
+
+    bool plugOne();
+    bool unplugOne();
+    bool storm();
+    bool signalChange();
+    bool fault();
+    bool reload();
+    bool burst();
+    bool switchView();
+
+    Options m_options;
+    QRandomGenerator m_random;
+    ProbedApp m_app;
+    QString m_profile;
+    QStringList m_plugged;
+    QStringList m_unplugged;
+    int m_listedAtStart = 0;
+    std::vector<Action> m_actions;
+    int m_totalWeight = 0;
+    QElapsedTimer m_clock;
+    QMap<QString, int> m_counts;
+};

@@ -1,0 +1,228 @@
+// The real program under conditions that once broke its views: device texts
+// with markup, line breaks or 255 characters, the last device unplugged while
+// the list is on screen, and a card with many outputs.
+#include "ProbedApp.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const QString kHostileProfile = QStringLiteral(LUMARIS_TEST_PROFILES "/views-hostile.json");
+const QString kMarkupLabel = QStringLiteral("<b>x</b> <img src=x>");
+const QString kMarkupModel = QStringLiteral("<h1>BIG</h1>");
+constexpr int kNameWidth = 400;
+constexpr int kMaxLabelColumn = 320 + 24;
+constexpr int kOutputSpacing = 12;
+
+QJsonObject gallery(const QJsonObject& snapshot)
+{
+    return snapshot.value("gallery").toObject();
+}
+
+QJsonObject window(const QJsonObject& snapshot)
+{
+    return snapshot.value("window").toObject();
+}
+
+QStringList rowLabels(const QJsonObject& snapshot)
+{
+    QStringList labels;
+    for (const QJsonValue& row : snapshot.value("list").toObject().value("rows").toArray())
+        labels << row.toObject().value("label").toString();
+    return labels;
+}
+
+} // namespace
+
+class TestRealConditions : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void deviceTextsArePlainOneLine_data();
+    void deviceTextsArePlainOneLine();
+    void longLabelsKeepTheWindowOnScreen();
+    void lastDeviceGoneShowsTheGallery();
+    void replugsLeaveNoGhosts_data();
+    void replugsLeaveNoGhosts();
+    void outputsShowWhole();
+
+private:
+    bool start(const QString& profile, int devices);
+    QJsonObject snapshot() { return m_app->command("snapshot"); }
+    bool sim(const QString& line);
+    bool waitForSteadyWindow();
+
+    std::unique_ptr<ProbedApp> m_app;
+};
+
+void TestRealConditions::init()
+{
+    m_app = std::make_unique<ProbedApp>(QStringLiteral(LUMARIS_BIN_DIR), QStringLiteral(LUMARIS_PROBE_LIBRARY));
+}
+
+void TestRealConditions::cleanup()
+{
+    m_app->stop();
+    const QString errors = m_app->standardError();
+    QVERIFY2(m_app->process().exitStatus() == QProcess::NormalExit && m_app->process().exitCode() == 0,
+             qPrintable(QStringLiteral("exit code %1: %2").arg(m_app->process().exitCode()).arg(errors)));
+    m_app.reset();
+}
+
+bool TestRealConditions::start(const QString& profile, int devices)
+{
+    QString error;
+    if (!m_app->start(profile, &error)) {
+        qWarning("%s", qPrintable(error));
+        return false;
+    }
+    return !m_app->command(QStringLiteral("wait-rows %1").arg(devices), 20000).contains("error");
+}
+
+bool TestRealConditions::sim(const QString& line)
+{
+    QString output;
+    const bool done = m_app->simCommand(line, &output);
+    if (!done)
+        qWarning("%s: %s", qPrintable(line), qPrintable(output));
+    return done;
+}
+
+// The window widens in an animation when the list asks for room; wait until it rests.
+bool TestRealConditions::waitForSteadyWindow()
+{
+    int lastWidth = -1;
+    int steadyLooks = 0;
+    QDeadlineTimer deadline(10000);
+    while (!deadline.hasExpired() && steadyLooks < 5) {
+        const int width = window(snapshot()).value("width").toInt();
+        steadyLooks = width == lastWidth ? steadyLooks + 1 : 0;
+        lastWidth = width;
+        QTest::qWait(100);
+    }
+    return steadyLooks >= 5;
+}
+
+void TestRealConditions::deviceTextsArePlainOneLine_data()
+{
+    QTest::addColumn<int>("dot");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("model");
+    QTest::newRow("markup in the label and the model name") << 0 << kMarkupLabel << kMarkupModel;
+    QTest::newRow("line breaks in the label") << 2 << "Line one Line two Line three" << "Lumaris Capture HD";
+}
+
+// Shown literally, on one line no taller than the font's.
+void TestRealConditions::deviceTextsArePlainOneLine()
+{
+    QFETCH(int, dot);
+    QFETCH(QString, name);
+    QFETCH(QString, model);
+
+    QVERIFY(start(kHostileProfile, 3));
+    QVERIFY(m_app->command(QStringLiteral("dot %1").arg(dot)).value("ok").toBool());
+    QTRY_COMPARE(gallery(snapshot()).value("name").toObject().value("text").toString(), name);
+    const QJsonObject shown = gallery(snapshot());
+    for (const char* label : {"name", "model"}) {
+        const QJsonObject text = shown.value(label).toObject();
+        QVERIFY2(!text.value("markup").toBool(), label);
+        QVERIFY2(text.value("heightHint").toInt() < 2 * text.value("lineHeight").toInt(), label);
+    }
+    QCOMPARE(shown.value("model").toObject().value("text").toString(), model);
+    QVERIFY(rowLabels(snapshot()).contains(name));
+}
+
+// The label of 255 characters is elided in the gallery and in its column; the
+// window stays within the screen, arrows and view switch on it.
+void TestRealConditions::longLabelsKeepTheWindowOnScreen()
+{
+    QVERIFY(start(kHostileProfile, 3));
+    QVERIFY(m_app->command("dot 1").value("ok").toBool());
+    QTRY_VERIFY(gallery(snapshot()).value("name").toObject().value("text").toString().endsWith(QChar(0x2026)));
+    QVERIFY(gallery(snapshot()).value("name").toObject().value("width").toInt() <= kNameWidth);
+
+    QVERIFY(m_app->command("show-list").value("ok").toBool());
+    QVERIFY(waitForSteadyWindow());
+    const QJsonObject shown = snapshot();
+    QCOMPARE(rowLabels(shown).at(1).size(), 255);
+    const int column = shown.value("list").toObject().value("labelColumnWidth").toInt();
+    QVERIFY2(column <= kMaxLabelColumn, qPrintable(QString::number(column)));
+    const int width = window(shown).value("width").toInt();
+    const int screen = window(shown).value("screenWidth").toInt();
+    QVERIFY2(screen > 0 && width <= screen, qPrintable(QStringLiteral("window %1, screen %2").arg(width).arg(screen)));
+    QVERIFY(window(shown).value("minimumWidth").toInt() <= screen);
+}
+
+void TestRealConditions::lastDeviceGoneShowsTheGallery()
+{
+    QVERIFY(start(kHostileProfile, 3));
+    QVERIFY(m_app->command("show-list").value("ok").toBool());
+    QTRY_VERIFY(snapshot().value("list").toObject().value("visible").toBool());
+    for (const char* device : {"markup", "long", "lines"})
+        QVERIFY(sim(QStringLiteral("unplug %1").arg(QLatin1String(device))));
+    QTRY_VERIFY(gallery(snapshot()).value("visible").toBool());
+    QVERIFY(!snapshot().value("list").toObject().value("visible").toBool());
+    QCOMPARE(gallery(snapshot()).value("name").toObject().value("text").toString(),
+             QStringLiteral("No Lumaris Device Detected."));
+
+    // A device plugged in again brings the switch back.
+    QVERIFY(sim(QStringLiteral("plug markup")));
+    QTRY_VERIFY(snapshot().value("viewSwitchVisible").toBool());
+    QTRY_COMPARE(gallery(snapshot()).value("name").toObject().value("text").toString(), kMarkupLabel);
+}
+
+void TestRealConditions::replugsLeaveNoGhosts_data()
+{
+    QTest::addColumn<bool>("waitEachTime");
+    QTest::newRow("each re-plug shown before the next") << true;
+    QTest::newRow("an unthrottled burst") << false;
+}
+
+// A sub-device of a two-channel card unplugged and plugged again comes back in
+// its place, however often and however fast; nothing is left behind.
+void TestRealConditions::replugsLeaveNoGhosts()
+{
+    QFETCH(bool, waitEachTime);
+    const QStringList fleet{"E2E Capture", "E2E Duo (1)", "E2E Duo (2)",
+                            "E2E Playout for master control, rack 4, slot 2"};
+    QVERIFY(start(QStringLiteral(LUMARIS_TEST_PROFILES "/views-e2e.json"), 4));
+    for (int cycle = 0; cycle < 60; ++cycle) {
+        QVERIFY(sim(QStringLiteral("unplug duo-1")));
+        QVERIFY(sim(QStringLiteral("plug duo-1")));
+        if (waitEachTime && cycle % 10 == 0)
+            QVERIFY(!m_app->command(QStringLiteral("wait-rows 4"), 20000).contains("error"));
+    }
+    QVERIFY(sim(QStringLiteral("wait")));
+    QVERIFY(!m_app->command(QStringLiteral("wait-rows 4"), 20000).contains("error"));
+    QCOMPARE(rowLabels(snapshot()), fleet);
+    QCOMPARE(snapshot().value("devices").toInt(), 4);
+}
+
+// The default fleet's analog-rich card offers five outputs; the first four show
+// their names and modes whole, the fifth is reached by scrolling.
+void TestRealConditions::outputsShowWhole()
+{
+    QVERIFY(start(QString(), 11));
+    QVERIFY(m_app->command("dot 7").value("ok").toBool());
+    QTRY_COMPARE(gallery(snapshot()).value("summary").toObject().value("outputs").toArray().size(), 5);
+    QVERIFY(waitForSteadyWindow());
+    const QJsonObject summary = gallery(snapshot()).value("summary").toObject();
+    const QJsonArray outputs = summary.value("outputs").toArray();
+    int needed = 3 * kOutputSpacing;
+    for (int index = 0; index < 4; ++index)
+        needed += outputs.at(index).toObject().value("width").toInt();
+    const int area = summary.value("outputArea").toObject().value("width").toInt();
+    QVERIFY2(area >= needed, qPrintable(QStringLiteral("area %1, four outputs %2").arg(area).arg(needed)));
+    QVERIFY(summary.value("width").toInt() <= window(snapshot()).value("width").toInt());
+}
+
+QTEST_GUILESS_MAIN(TestRealConditions)
+#include "tst_realconditions.moc"
