@@ -343,10 +343,11 @@ void TestSimulatorHostile::stalledClientsDelayNobody()
     QCOMPARE(help.exitCode, 0);
     QVERIFY2(help.elapsedMs < 1500, qPrintable(QString::number(help.elapsedMs)));
 
-    // Listing is linear in the fleet: ten thousand devices in well under a second or two.
+    // Listing is linear in the fleet: ten thousand devices took 7 s when it was not, and
+    // take well under a second now (a few under the sanitizers on a busy machine).
     const ProbeRun list = runProbe(SIM_CTL, {QStringLiteral("list")}, QProcessEnvironment::systemEnvironment(), 20000);
     QCOMPARE(list.out.count('\n'), 10000);
-    QVERIFY2(list.elapsedMs < 2000, qPrintable(QString::number(list.elapsedMs)));
+    QVERIFY2(list.elapsedMs < 5000, qPrintable(QString::number(list.elapsedMs)));
 }
 
 // The process ends at once when it is told to, whoever is connected.
@@ -355,11 +356,12 @@ void TestSimulatorHostile::stoppingNeverWaitsForAClient()
     const QString socket = m_root.filePath(QStringLiteral("serve.sock"));
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("MARLIX_SIM_CONTROL"), socket);
-    env.insert(QStringLiteral("MARLIX_SIM_PROFILE"), profile(QStringLiteral("many.json"), manyDevices(10000)));
+    // Enough devices that the listing does not fit the socket's buffer.
+    env.insert(QStringLiteral("MARLIX_SIM_PROFILE"), profile(QStringLiteral("some.json"), manyDevices(4000)));
     QProcess serving;
     serving.setProcessEnvironment(env);
     serving.start(SIM_PROBE, {QStringLiteral("serve")});
-    QVERIFY(serving.waitForReadyRead(20000));
+    QVERIFY(serving.waitForReadyRead(60000));
     QCOMPARE(serving.readLine(), QByteArray("ready\n"));
 
     RawClients clients;
@@ -376,7 +378,8 @@ void TestSimulatorHostile::stoppingNeverWaitsForAClient()
     serving.closeWriteChannel();
     QVERIFY(serving.waitForFinished(10000));
     QCOMPARE(serving.exitCode(), 0);
-    QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
+    // A silent client alone held the old server for its 5 s read time-out.
+    QVERIFY2(clock.elapsed() < 4000, qPrintable(QString::number(clock.elapsed())));
 }
 
 void TestSimulatorHostile::largestSubDeviceIndexIsListed()
