@@ -1,6 +1,7 @@
 #include "MainWindowDialogLineEdit.h"
 
 #include "ColourPalette.h"
+#include "IpAddressValidator.h"
 #include "NonEmptyValidator.h"
 
 #include <QKeyEvent>
@@ -52,12 +53,18 @@ void MainWindowDialogLineEdit::setStandardVerifier(StandardVerifier verifier)
     case NonEmpty:
         setValidator(nonEmptyValidator());
         break;
+    case IpAddress:
+        setValidator(IpAddressValidator::shared());
+        break;
     }
 }
 
 void MainWindowDialogLineEdit::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // A page may act on Return in a complete field; the focus moves on either way.
+        if (hasAcceptableInput())
+            emit returnPressed();
         focusNextChild();
         return;
     }
