@@ -17,6 +17,11 @@ FirmwareUpdate::~FirmwareUpdate()
     delete m_dialog;
 }
 
+FirmwareUpdateDialog* FirmwareUpdate::dialog() const
+{
+    return m_dialog;
+}
+
 void FirmwareUpdate::updateFirmware()
 {
     m_updater = m_device ? m_device->getFirmwareUpdater() : nullptr;

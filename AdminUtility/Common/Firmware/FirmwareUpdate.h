@@ -21,7 +21,7 @@ public:
     ~FirmwareUpdate() override;
 
     void updateFirmware();
-    FirmwareUpdateDialog* dialog() const { return m_dialog; }
+    FirmwareUpdateDialog* dialog() const;
 
 signals:
     void firmwareUpdated(bool upToDate);

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QLocalSocket>
 #include <QThread>
@@ -70,10 +71,19 @@ bool ProbedApp::layOutProgram(QString* error)
         *error = QStringLiteral("cannot create temporary directories");
         return false;
     }
-    if (!QFile::exists(root + QStringLiteral("/lumaris-setup"))
-        && !linkOrCopy(m_binDir + QStringLiteral("/lumaris-setup"), root + QStringLiteral("/lumaris-setup"))) {
-        *error = QStringLiteral("cannot copy %1/lumaris-setup").arg(m_binDir);
+    const QString program = root + QLatin1Char('/') + m_program;
+    if (!QFile::exists(program) && !linkOrCopy(m_binDir + QLatin1Char('/') + m_program, program)) {
+        *error = QStringLiteral("cannot copy %1/%2").arg(m_binDir, m_program);
         return false;
+    }
+    for (const QString& library : qAsConst(m_plugins)) {
+        const QFileInfo source(library);
+        const QString directory = root + QStringLiteral("/AdminUtility/PlugIns/") + source.completeBaseName();
+        const QString target = directory + QLatin1Char('/') + source.fileName();
+        if (!QDir().mkpath(directory) || (!QFile::exists(target) && !linkOrCopy(library, target))) {
+            *error = QStringLiteral("cannot copy %1").arg(library);
+            return false;
+        }
     }
     const QString probe = pluginDir + QStringLiteral("/liblumaris-view-probe.so");
     if (!QFile::exists(probe) && !linkOrCopy(m_probeLibrary, probe)) {
@@ -111,7 +121,7 @@ bool ProbedApp::start(const QString& profile, QString* error)
     m_process.setProcessEnvironment(environment(profile));
     m_process.setProcessChannelMode(QProcess::SeparateChannels);
     m_startedAt = monotonicNow();
-    m_process.start(m_programDir.path() + QStringLiteral("/lumaris-setup"), QStringList());
+    m_process.start(m_programDir.path() + QLatin1Char('/') + m_program, QStringList());
     if (!m_process.waitForStarted(kStartTimeoutMs)) {
         *error = QStringLiteral("the program did not start: %1").arg(m_process.errorString());
         return false;
