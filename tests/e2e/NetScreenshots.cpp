@@ -55,6 +55,9 @@ public:
 
     bool updateDialog(const QByteArray& outcome, const QString& endText, const QString& endShot, bool first)
     {
+        const auto movingBar = [](const QJsonObject& dialog) {
+            return dialog.value("progress").toObject().value("maximum").toInt(-1) == 0;
+        };
         return begin(MdnsResponder::Answer, {"update outcome=" + outcome, "update pace=600"})
             && step(m_session->openAddByAddress(QStringLiteral("127.0.0.1")), "add page")
             && step(!m_session->command("press Add").contains("error"), "add")
@@ -63,7 +66,8 @@ public:
             && step(m_session->waitForDialogText("needs a Software Update"), "ask") && (!first || grab("net-update-ask.png"))
             && step(!m_session->command("press Update").contains("error"), "update")
             && (!first
-                || (step(m_session->waitForDialogText("..."), "unknown progress") && grab("net-update-progress-unknown.png")
+                || (step(m_session->waitFor("dialog", movingBar), "unknown progress")
+                    && grab("net-update-progress-unknown.png")
                     && step(m_session->waitForDialogText("50%"), "progress") && grab("net-update-progress.png")))
             && step(m_session->waitForDialogText(endText, 20000), endText) && grab(endShot);
     }

@@ -68,7 +68,6 @@ int questionEnd(const QByteArray& question)
 MdnsResponder::MdnsResponder(QObject* parent)
     : QObject(parent)
 {
-    device.txt = {"unique id=NET-0001", "name=Lumaris Net Box", "class=Lumaris Net", "release version=1.0"};
     connect(&m_socket, &QUdpSocket::readyRead, this, &MdnsResponder::onReadyRead);
 }
 

@@ -29,7 +29,7 @@ public:
     {
         QByteArray instance = "Lumaris Net Box";
         // Raw TXT strings, "key=value" as a device sends them; empty for no TXT record.
-        QList<QByteArray> txt;
+        QList<QByteArray> txt{"unique id=NET-0001", "name=Lumaris Net Box", "class=Lumaris Net", "release version=1.0"};
         QByteArray host = "lumaris-net";
         quint16 servicePort = 9000;
     };

@@ -18,8 +18,7 @@ int main(int argc, char** argv)
     }
     const QDir output(app.arguments().at(1));
     const QByteArray question = DNSQuery::buildPTRQuery(0x1234, QStringLiteral("_orvanta._tcp.local"));
-    MdnsResponder::Device plain;
-    plain.txt = {"unique id=NET-0001", "name=Lumaris Net Box", "class=Lumaris Net", "release version=1.0"};
+    const MdnsResponder::Device plain;
     MdnsResponder::Device noText = plain;
     noText.txt.clear();
     MdnsResponder::Device odd = plain;

@@ -10,9 +10,11 @@ namespace
 {
 const int kLeftPadding = 6;
 
-// The page sits on white: the field is white, and grey while it cannot be used.
-const QColor kFieldBackground(Qt::white);
+// The page sits on white: a light grey field stands out from it, turns white
+// with the accent outline while typed in, and darker grey while it cannot be used.
+const QColor kFieldBackground = ColourPalette::kMilkGray;
 const QColor kFocusedBackground(Qt::white);
+const QColor kDisabledBackground = ColourPalette::kBonesGray;
 
 NonEmptyValidator* nonEmptyValidator()
 {
@@ -43,7 +45,7 @@ void MainWindowDialogLineEdit::build(QColor focusColour)
                       "QLineEdit:disabled { color: %5; background-color: %6; margin-left: 1px; }")
                       .arg(toHtmlQString(kWinterSkyGray), toHtmlQString(kFieldBackground),
                            toHtmlQString(focusColour), toHtmlQString(kFocusedBackground),
-                           toHtmlQString(kRaincloudGray, kDisabledAlpha), toHtmlQString(kMilkGray),
+                           toHtmlQString(kRaincloudGray, kDisabledAlpha), toHtmlQString(kDisabledBackground),
                            QString::number(kLeftPadding)));
 }
 

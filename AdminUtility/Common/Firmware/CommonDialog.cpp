@@ -55,10 +55,3 @@ void CommonDialog::setProgress(int percent)
 {
     m_card->setProgress(percent);
 }
-
-// Shown again after other pages were laid over the window: come back on top.
-void CommonDialog::showEvent(QShowEvent* event)
-{
-    AdminUtilityDialog::showEvent(event);
-    raise();
-}

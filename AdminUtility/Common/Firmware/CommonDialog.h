@@ -30,9 +30,6 @@ signals:
 public slots:
     void setProgress(int percent);
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     CommonDialogCard* m_card;
 };

@@ -8,6 +8,7 @@
 BonjourDiscovery::BonjourDiscovery(QObject* parent)
     : QObject(parent)
     , m_browser(new BonjourBrowser(this))
+    , m_pollTimer(this)
 {
     m_pollTimer.setInterval(kPollIntervalMs);
     connect(&m_pollTimer, &QTimer::timeout, this, &BonjourDiscovery::bonjourQueryPoll);

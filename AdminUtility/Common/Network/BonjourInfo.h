@@ -3,6 +3,7 @@
 #include "BonjourDevice.h"
 
 #include <QMap>
+#include <QMetaType>
 #include <QString>
 
 // A network device as the families see it: its DNS-SD name, its TXT record
@@ -45,3 +46,5 @@ private:
     QString m_ipAddress;
     bool m_arrived = false;
 };
+
+Q_DECLARE_METATYPE(BonjourInfo)
