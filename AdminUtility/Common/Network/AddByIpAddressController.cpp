@@ -39,9 +39,11 @@ void AddByIpAddressController::cleanUp()
     m_query = nullptr;
 }
 
+// A query released by a later Add may still report before it goes: only the
+// current one counts.
 void AddByIpAddressController::onBonjourInfoQueryReceived(bool ok)
 {
-    if (!m_widget || !m_query)
+    if (!m_widget || !m_query || sender() != m_query)
         return;
     if (!ok) {
         m_widget->setState(AddByIpAddressWidget::NotFound);
