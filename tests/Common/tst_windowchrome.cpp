@@ -1,3 +1,4 @@
+#include "CardPushButton.h"
 #include "AboutBox.h"
 #include "AdminUtilityDialog.h"
 #include "DotsWidget.h"
