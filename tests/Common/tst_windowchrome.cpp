@@ -1,6 +1,6 @@
-#include "CardPushButton.h"
 #include "AboutBox.h"
 #include "AdminUtilityDialog.h"
+#include "CardPushButton.h"
 #include "DotsWidget.h"
 #include "FamilyFedList.h"
 #include "FlatImageButton.h"
