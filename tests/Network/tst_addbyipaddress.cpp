@@ -197,8 +197,9 @@ void TestAddByIpAddress::familiesAreOfferedInOrder()
 {
     QFETCH(QByteArray, familyClass);
     QFETCH(int, claimedByFirst);
-    AdminUtilityWindow window;
+    // The families outlive the window, which calls their destroy() as it goes.
     NetFamily first, second;
+    AdminUtilityWindow window;
     window.addFamily(&first);
     window.addFamily(&second);
     window.postShowStartup();
