@@ -22,6 +22,8 @@ DNSQuery::DNSQuery(QObject* parent)
     connect(&m_socket, &QUdpSocket::readyRead, this, &DNSQuery::readPendingDatagrams);
 }
 
+// A label cannot say more than 63 bytes: a longer part is cut there rather
+// than turned into a length byte that reads as a pointer.
 int DNSQuery::encodeQueryName(const QString& name, QByteArray& out)
 {
     const int start = out.size();
