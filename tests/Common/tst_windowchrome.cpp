@@ -1,5 +1,6 @@
 #include "AboutBox.h"
 #include "AdminUtilityDialog.h"
+#include "CardPushButton.h"
 #include "DotsWidget.h"
 #include "FamilyFedList.h"
 #include "FlatImageButton.h"

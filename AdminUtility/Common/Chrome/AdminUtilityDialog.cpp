@@ -27,6 +27,14 @@ bool AdminUtilityDialog::eventFilter(QObject* watched, QEvent* event)
     return QFrame::eventFilter(watched, event);
 }
 
+// The content is added after construction, and a dialog may be shown again
+// over a window that changed meanwhile: size and place it as it is shown.
+void AdminUtilityDialog::showEvent(QShowEvent* event)
+{
+    positionOverMainWindow();
+    QFrame::showEvent(event);
+}
+
 void AdminUtilityDialog::createBackground()
 {
     m_background = new QWidget(this);

@@ -1,6 +1,7 @@
 #include "MainWindowDialogLineEdit.h"
 
 #include "ColourPalette.h"
+#include "IpAddressValidator.h"
 #include "NonEmptyValidator.h"
 
 #include <QKeyEvent>
@@ -9,9 +10,11 @@ namespace
 {
 const int kLeftPadding = 6;
 
-// The page sits on white: the field is white, and grey while it cannot be used.
-const QColor kFieldBackground(Qt::white);
+// The page sits on white: a light grey field stands out from it, turns white
+// with the accent outline while typed in, and darker grey while it cannot be used.
+const QColor kFieldBackground = ColourPalette::kMilkGray;
 const QColor kFocusedBackground(Qt::white);
+const QColor kDisabledBackground = ColourPalette::kBonesGray;
 
 NonEmptyValidator* nonEmptyValidator()
 {
@@ -42,7 +45,7 @@ void MainWindowDialogLineEdit::build(QColor focusColour)
                       "QLineEdit:disabled { color: %5; background-color: %6; margin-left: 1px; }")
                       .arg(toHtmlQString(kWinterSkyGray), toHtmlQString(kFieldBackground),
                            toHtmlQString(focusColour), toHtmlQString(kFocusedBackground),
-                           toHtmlQString(kRaincloudGray, kDisabledAlpha), toHtmlQString(kMilkGray),
+                           toHtmlQString(kRaincloudGray, kDisabledAlpha), toHtmlQString(kDisabledBackground),
                            QString::number(kLeftPadding)));
 }
 
@@ -52,12 +55,18 @@ void MainWindowDialogLineEdit::setStandardVerifier(StandardVerifier verifier)
     case NonEmpty:
         setValidator(nonEmptyValidator());
         break;
+    case IpAddress:
+        setValidator(IpAddressValidator::shared());
+        break;
     }
 }
 
 void MainWindowDialogLineEdit::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // A page may act on Return in a complete field; the focus moves on either way.
+        if (hasAcceptableInput())
+            emit returnPressed();
         focusNextChild();
         return;
     }

@@ -12,7 +12,8 @@ class MainWindowDialogLineEdit : public QLineEdit
 public:
     enum StandardVerifier
     {
-        NonEmpty = 0
+        NonEmpty = 0,
+        IpAddress = 1
     };
 
     explicit MainWindowDialogLineEdit(QWidget* parent = nullptr);

@@ -1,9 +1,9 @@
 #include "MainWindowDialogWidget.h"
 
+#include "CardPushButton.h"
 #include "TightHBoxLayout.h"
 #include "TightVBoxLayout.h"
 
-#include <QPushButton>
 
 namespace
 {
@@ -57,14 +57,14 @@ QWidget* MainWindowDialogWidget::createButtonRow(const QString& addTitle, const 
     auto* holder = new QWidget(row);
     auto* holderLayout = new TightHBoxLayout(holder);
     holderLayout->setSpacing(kButtonSpacing);
-    m_addButton = new QPushButton(addTitle, holder);
-    m_closeButton = new QPushButton(closeTitle, holder);
+    m_addButton = new CardPushButton(addTitle, holder);
+    m_closeButton = new CardPushButton(closeTitle, holder);
     holderLayout->addWidget(m_addButton);
     holderLayout->addWidget(m_closeButton);
     holder->setFixedSize(holder->sizeHint());
     rowLayout->addWidget(holder);
 
-    connect(m_addButton, &QPushButton::clicked, this, &MainWindowDialogWidget::onAddPressed);
-    connect(m_closeButton, &QPushButton::clicked, this, &MainWindowDialogWidget::onClosePressed);
+    connect(m_addButton, &CardPushButton::clicked, this, &MainWindowDialogWidget::onAddPressed);
+    connect(m_closeButton, &CardPushButton::clicked, this, &MainWindowDialogWidget::onClosePressed);
     return row;
 }

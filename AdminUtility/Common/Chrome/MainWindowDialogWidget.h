@@ -2,7 +2,7 @@
 
 #include <QFrame>
 
-class QPushButton;
+class CardPushButton;
 class TightVBoxLayout;
 
 // The page that a main menu entry opens: the page's own controls above a
@@ -17,8 +17,8 @@ public:
     virtual void aboutToShow();
 
     void setAddButtonEnabled(bool enabled);
-    QPushButton* addButton() const { return m_addButton; }
-    QPushButton* closeButton() const { return m_closeButton; }
+    CardPushButton* addButton() const { return m_addButton; }
+    CardPushButton* closeButton() const { return m_closeButton; }
 
 signals:
     void closePressed();
@@ -34,6 +34,6 @@ protected:
 private:
     QWidget* createButtonRow(const QString& addTitle, const QString& closeTitle);
 
-    QPushButton* m_addButton = nullptr;
-    QPushButton* m_closeButton = nullptr;
+    CardPushButton* m_addButton = nullptr;
+    CardPushButton* m_closeButton = nullptr;
 };

@@ -1,6 +1,8 @@
 #include "AdminUtilityWindow.h"
 
 #include "AboutBox.h"
+#include "AddByIpAddressController.h"
+#include "AddByIpAddressWidget.h"
 #include "AppDefaults.h"
 #include "BuildDetailsDialog.h"
 #include "CommonGui.h"
@@ -40,11 +42,13 @@ AdminUtilityWindow::AdminUtilityWindow()
     createMenus();
     createCentralFrame();
     connectGallery();
+    connectBonjourDiscovery();
     QTimer::singleShot(0, this, &AdminUtilityWindow::postShowStartup);
 }
 
 AdminUtilityWindow::~AdminUtilityWindow()
 {
+    delete m_addByIpWidget;
     for (ProductFamily* family : qAsConst(m_families))
         family->destroy();
 }
@@ -92,6 +96,7 @@ void AdminUtilityWindow::postShowStartup()
     addListView();
     createFooter();
     startFamilies();
+    m_bonjourDiscovery.start();
 }
 
 void AdminUtilityWindow::showDevice(VisibleDevice* device)
@@ -124,8 +129,10 @@ void AdminUtilityWindow::onBonjourDeviceUpdated(const BonjourInfo& info)
     offerToFamilies(info, &ProductFamily::handlesBonjourUpdate);
 }
 
+// From now on the device is polled like a discovered one, so its changes reach the families.
 void AdminUtilityWindow::newDeviceAddedByIP(const BonjourInfo& info)
 {
+    m_bonjourDiscovery.trackAddedDevice(info);
     onBonjourDeviceAdded(info);
 }
 
@@ -250,6 +257,15 @@ void AdminUtilityWindow::connectGallery()
     connect(m_gallery, &VisibleDevicesWidget::requestShowControlApp, this, &AdminUtilityWindow::showControlApp);
 }
 
+void AdminUtilityWindow::connectBonjourDiscovery()
+{
+    connect(&m_bonjourDiscovery, &BonjourDiscovery::deviceArrived, this, &AdminUtilityWindow::onBonjourDeviceAdded);
+    connect(&m_bonjourDiscovery, &BonjourDiscovery::deviceRemoved, this,
+            &AdminUtilityWindow::onBonjourDeviceRemoved);
+    connect(&m_bonjourDiscovery, &BonjourDiscovery::deviceUpdated, this,
+            &AdminUtilityWindow::onBonjourDeviceUpdated);
+}
+
 void AdminUtilityWindow::addListView()
 {
     m_listView = getListViewWidget();
@@ -314,6 +330,8 @@ void AdminUtilityWindow::showMenuOptions(bool addByIpOnly)
     if (!m_menuController)
         m_menuController = new MainWindowMenuController(this);
     m_menuController->clear();
+    if (AppDefaults::allowsAddByIpAddress())
+        addAddByIpAddressOption();
     if (!addByIpOnly) {
         for (ProductFamily* family : qAsConst(m_families)) {
             if (auto* base = dynamic_cast<ProductFamilyBase*>(family))
@@ -321,4 +339,16 @@ void AdminUtilityWindow::showMenuOptions(bool addByIpOnly)
         }
     }
     m_menuController->build(m_footer ? m_footer->menuAnchor() : centralWidget());
+}
+
+void AdminUtilityWindow::addAddByIpAddressOption()
+{
+    if (!m_addByIpWidget) {
+        m_addByIpWidget = new AddByIpAddressWidget();
+        m_addByIpController = new AddByIpAddressController(this);
+        m_addByIpController->setWidget(m_addByIpWidget);
+        connect(m_addByIpController, &AddByIpAddressController::deviceAddedByIP, this,
+                &AdminUtilityWindow::newDeviceAddedByIP);
+    }
+    m_menuController->addOption(AppDefaults::addByIpAddressMessage(), m_addByIpWidget);
 }

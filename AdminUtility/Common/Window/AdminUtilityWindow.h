@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BonjourDiscovery.h"
 #include "DeviceList.h"
 
 #include <QList>
@@ -8,6 +9,8 @@
 
 #include <string>
 
+class AddByIpAddressController;
+class AddByIpAddressWidget;
 class BonjourInfo;
 class MainWindowMenuController;
 class ProductFamily;
@@ -31,6 +34,9 @@ public:
     void addFamily(ProductFamily* family);
     const QList<ProductFamily*>& families() const { return m_families; }
     DeviceList& deviceList() { return m_deviceList; }
+    BonjourDiscovery& bonjourDiscovery() { return m_bonjourDiscovery; }
+    AddByIpAddressWidget* addByIpAddressWidget() const { return m_addByIpWidget; }
+    MainWindowMenuController* menuController() const { return m_menuController; }
     void updateDeviceInfo(VisibleDevice* device);
 
     VisibleDevicesWidget* gallery() const { return m_gallery; }
@@ -75,6 +81,8 @@ private:
     void createMenus();
     void createCentralFrame();
     void connectGallery();
+    void connectBonjourDiscovery();
+    void addAddByIpAddressOption();
     void addListView();
     void createFooter();
     void startFamilies();
@@ -87,7 +95,10 @@ private:
     bool m_started = false;
     VisibleDevicesWidget* m_gallery = nullptr;
     QWidget* m_listView = nullptr;
+    BonjourDiscovery m_bonjourDiscovery;
     QList<ProductFamily*> m_families;
+    AddByIpAddressController* m_addByIpController = nullptr;
+    AddByIpAddressWidget* m_addByIpWidget = nullptr;
     MainWindowMenuController* m_menuController = nullptr;
     QVBoxLayout* m_mainLayout = nullptr;
     QStackedWidget* m_pageStack = nullptr;

@@ -1,6 +1,7 @@
 #include "ViewProbe.h"
 
 #include "AdminUtilityWindow.h"
+#include "DialogDriver.h"
 #include "ViewReader.h"
 
 #include <QAbstractButton>
@@ -177,6 +178,14 @@ QJsonObject ViewProbe::handle(const QString& command, const QStringList& argumen
             list.append(row);
         return QJsonObject{{"rows", list}};
     }
+    if (command == QLatin1String("menu"))
+        return click(ViewReader::findByClass(m_window, "FooterLeftRegion"), 0);
+    if (command == QLatin1String("dialog"))
+        return DialogDriver::dialog(m_window);
+    if (command == QLatin1String("press"))
+        return DialogDriver::press(m_window, arguments.join(' '));
+    if (command == QLatin1String("type"))
+        return DialogDriver::type(m_window, arguments.join(' '));
     if (command == QLatin1String("quit")) {
         QTimer::singleShot(0, m_window, &QWidget::close);
         return QJsonObject{{"ok", true}};

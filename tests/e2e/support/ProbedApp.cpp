@@ -80,7 +80,7 @@ QString ProbedApp::platform()
 QString ProbedApp::programPath() const
 {
     const QString dir = m_layout == Layout::Installed ? m_binDir : m_programDir.path();
-    return dir + QStringLiteral("/lumaris-setup");
+    return dir + QLatin1Char('/') + m_program;
 }
 
 bool ProbedApp::copyProgram(QString* error)
@@ -90,14 +90,15 @@ bool ProbedApp::copyProgram(QString* error)
         return false;
     }
     if (!QFile::exists(programPath())
-        && !linkOrCopy(m_binDir + QStringLiteral("/lumaris-setup"), programPath())) {
-        *error = QStringLiteral("cannot copy %1/lumaris-setup").arg(m_binDir);
+        && !linkOrCopy(m_binDir + QLatin1Char('/') + m_program, programPath())) {
+        *error = QStringLiteral("cannot copy %1/%2").arg(m_binDir, m_program);
         return false;
     }
     return true;
 }
 
-// The program finds plug-ins below the directory of its real file, so the probe goes there.
+// The program finds plug-ins below the directory of its real file, so the probe and any
+// further plug-ins go there.
 bool ProbedApp::layOutProgram(QString* error)
 {
     if (!m_runtimeDir.isValid()) {
@@ -106,8 +107,17 @@ bool ProbedApp::layOutProgram(QString* error)
     }
     if (m_layout == Layout::Copy && !copyProgram(error))
         return false;
-    const QString pluginDir =
-        QFileInfo(programPath()).canonicalPath() + QStringLiteral("/AdminUtility/PlugIns/probe");
+    const QString root = QFileInfo(programPath()).canonicalPath();
+    for (const QString& library : qAsConst(m_plugins)) {
+        const QFileInfo source(library);
+        const QString directory = root + QStringLiteral("/AdminUtility/PlugIns/") + source.completeBaseName();
+        const QString target = directory + QLatin1Char('/') + source.fileName();
+        if (!QDir().mkpath(directory) || (!QFile::exists(target) && !linkOrCopy(library, target))) {
+            *error = QStringLiteral("cannot copy %1").arg(library);
+            return false;
+        }
+    }
+    const QString pluginDir = root + QStringLiteral("/AdminUtility/PlugIns/probe");
     const QString probe = pluginDir + QStringLiteral("/liblumaris-view-probe.so");
     if (!QDir().mkpath(pluginDir) || (!QFile::exists(probe) && !linkOrCopy(m_probeLibrary, probe))) {
         *error = QStringLiteral("cannot lay %1 into %2").arg(m_probeLibrary, pluginDir);

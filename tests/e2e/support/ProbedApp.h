@@ -22,6 +22,11 @@ public:
     ProbedApp(const QString& binDir, const QString& probeLibrary, Layout layout = Layout::Copy);
     ~ProbedApp();
 
+    // Another build of the program in binDir, and further plug-in libraries
+    // to lay beside it; both before start().
+    void setProgram(const QString& name) { m_program = name; }
+    void addPlugin(const QString& library) { m_plugins << library; }
+
     // Starts the program with the given simulator profile (empty: the built-in
     // fleet) and waits until the probe answers. Returns false with a reason.
     bool start(const QString& profile, QString* error);
@@ -61,6 +66,8 @@ private:
     QString m_binDir;
     QString m_probeLibrary;
     Layout m_layout;
+    QString m_program = QStringLiteral("lumaris-setup");
+    QStringList m_plugins;
     QTemporaryDir m_programDir;
     QTemporaryDir m_runtimeDir;
     QProcess m_process;

@@ -1,0 +1,6 @@
+#include "DeviceFirmwareUpdater.h"
+
+DeviceFirmwareUpdater::DeviceFirmwareUpdater(QObject* parent)
+    : QObject(parent)
+{
+}

@@ -1,0 +1,5 @@
+#include "BonjourBrowser.h"
+
+void BonjourBrowser::browse(const QString&)
+{
+}

@@ -1,0 +1,244 @@
+#include "AdminUtilityWindow.h"
+#include "BusyButton.h"
+#include "CardPushButton.h"
+#include "CommonDialogCard.h"
+#include "CommonSettingsDialog.h"
+#include "DeviceFirmwareUpdater.h"
+#include "FakeDevice.h"
+#include "FirmwareUpdate.h"
+#include "FirmwareUpdateDialog.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+
+namespace
+{
+// An updater the test drives by hand.
+class ScriptedUpdater : public DeviceFirmwareUpdater
+{
+public:
+    bool upToDate = false;
+    int starts = 0;
+    bool isFirmwareUpToDate() override { return upToDate; }
+    void startUpdate() override { ++starts; }
+};
+
+class UpdatableDevice : public FakeDevice
+{
+public:
+    using FakeDevice::FakeDevice;
+    DeviceFirmwareUpdater* getFirmwareUpdater() override { return updater.get(); }
+    std::unique_ptr<ScriptedUpdater> updater = std::make_unique<ScriptedUpdater>();
+};
+
+QString shownText(const CommonDialogCard* card)
+{
+    return card->singleTextLabel()->isVisibleTo(card) ? card->singleTextLabel()->text() : card->titleLabel()->text();
+}
+
+// The visible buttons' texts, left to right.
+QStringList shownButtons(const CommonDialogCard* card)
+{
+    QStringList texts;
+    for (CardPushButton* button : {card->noButton(), card->closeButton(), card->yesButton()}) {
+        if (button->isVisibleTo(card))
+            texts << button->text();
+    }
+    return texts;
+}
+}
+
+class TestFirmwareUpdate : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void currentDeviceNeedsNoDialog_data();
+    void currentDeviceNeedsNoDialog();
+    void declineLeavesTheUpdaterAlone();
+    void termination_data();
+    void termination();
+    void progressKnownAndUnknown();
+    void secondRunReusesTheDialog();
+    void settingsDialogButtons_data();
+    void settingsDialogButtons();
+
+private:
+    CommonDialogCard* card() const { return m_update->dialog()->card(); }
+    void accept() { card()->yesButton()->click(); }
+
+    std::unique_ptr<AdminUtilityWindow> m_window;
+    std::unique_ptr<UpdatableDevice> m_device;
+    std::unique_ptr<FirmwareUpdate> m_update;
+};
+
+void TestFirmwareUpdate::init()
+{
+    m_window = std::make_unique<AdminUtilityWindow>();
+    m_window->show();
+    m_device = std::make_unique<UpdatableDevice>(QStringLiteral("Box"));
+    m_update = std::make_unique<FirmwareUpdate>(m_window.get(), m_device.get());
+}
+
+void TestFirmwareUpdate::cleanup()
+{
+    m_update.reset();
+    m_device.reset();
+    m_window.reset();
+}
+
+void TestFirmwareUpdate::currentDeviceNeedsNoDialog_data()
+{
+    QTest::addColumn<bool>("hasUpdater");
+    QTest::newRow("no updater") << false;
+    QTest::newRow("up to date") << true;
+}
+
+void TestFirmwareUpdate::currentDeviceNeedsNoDialog()
+{
+    QFETCH(bool, hasUpdater);
+    if (hasUpdater)
+        m_device->updater->upToDate = true;
+    else
+        m_device->updater.reset();
+    QSignalSpy done(m_update.get(), &FirmwareUpdate::firmwareUpdated);
+    m_update->updateFirmware();
+    QCOMPARE(done.count(), 1);
+    QCOMPARE(done.at(0).at(0).toBool(), true);
+    QVERIFY(!m_update->dialog());
+}
+
+void TestFirmwareUpdate::declineLeavesTheUpdaterAlone()
+{
+    QSignalSpy done(m_update.get(), &FirmwareUpdate::firmwareUpdated);
+    m_update->updateFirmware();
+    QVERIFY(m_update->dialog()->isVisible());
+    QCOMPARE(shownText(card()), QStringLiteral("This Example Device needs a Software Update."));
+    QCOMPARE(shownButtons(card()), QStringList({"Cancel", "Update"}));
+    card()->noButton()->click();
+    QCOMPARE(done.count(), 1);
+    QCOMPARE(done.at(0).at(0).toBool(), false);
+    QVERIFY(!m_update->dialog()->isVisible());
+    QCOMPARE(m_device->updater->starts, 0);
+}
+
+void TestFirmwareUpdate::termination_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("buttons");
+    QTest::addColumn<bool>("result");
+    QTest::newRow("succeeded") << 0 << int(FirmwareUpdateDialog::Updated)
+                               << "This Example Device has been updated." << QStringList{"Close"} << true;
+    QTest::newRow("failed") << 1 << int(FirmwareUpdateDialog::UpdateFailed)
+                            << "Updating the Example Device software failed." << QStringList{"Close"} << false;
+    QTest::newRow("no verdict") << 7 << int(FirmwareUpdateDialog::Updating) << "Updating Example Device..."
+                                << QStringList{} << false;
+}
+
+// The run ends with Close, or with the busy indicator when there is no verdict.
+void TestFirmwareUpdate::termination()
+{
+    QFETCH(int, code);
+    QFETCH(int, status);
+    QFETCH(QString, text);
+    QFETCH(QStringList, buttons);
+    QFETCH(bool, result);
+    QSignalSpy done(m_update.get(), &FirmwareUpdate::firmwareUpdated);
+    m_update->updateFirmware();
+    accept();
+    QCOMPARE(m_device->updater->starts, 1);
+    QCOMPARE(int(m_update->dialog()->status()), int(FirmwareUpdateDialog::Updating));
+    emit m_device->updater->firmwareUpdated(code);
+    QCOMPARE(int(m_update->dialog()->status()), status);
+    QCOMPARE(shownText(card()), text);
+    QCOMPARE(shownButtons(card()), buttons);
+    QCOMPARE(done.count(), 0);
+    // The run no longer listens: a late report changes nothing.
+    emit m_device->updater->firmwareUpdateProgress(55);
+    emit m_device->updater->firmwareUpdated(0);
+    QCOMPARE(int(m_update->dialog()->status()), status);
+    QVERIFY(card()->progressTextLabel()->text() != QStringLiteral("55%"));
+    (buttons.isEmpty() ? static_cast<QAbstractButton*>(card()->busyButton()) : card()->closeButton())->click();
+    QCOMPARE(done.count(), 1);
+    QCOMPARE(done.at(0).at(0).toBool(), result);
+}
+
+void TestFirmwareUpdate::progressKnownAndUnknown()
+{
+    m_update->updateFirmware();
+    accept();
+    QProgressBar* bar = card()->progressBar();
+    QVERIFY(bar->isVisibleTo(card()));
+    emit m_device->updater->firmwareUpdateProgress(-1);
+    QCOMPARE(bar->maximum(), 0);
+    QCOMPARE(card()->progressTextLabel()->text(), QStringLiteral("..."));
+    emit m_device->updater->firmwareUpdateProgress(40);
+    QCOMPARE(bar->maximum(), 100);
+    QCOMPARE(bar->value(), 40);
+    QCOMPARE(card()->progressTextLabel()->text(), QStringLiteral("40%"));
+    emit m_device->updater->firmwareUpdateProgress(130);
+    QCOMPARE(card()->progressTextLabel()->text(), QStringLiteral("100%"));
+}
+
+void TestFirmwareUpdate::secondRunReusesTheDialog()
+{
+    QSignalSpy done(m_update.get(), &FirmwareUpdate::firmwareUpdated);
+    m_update->updateFirmware();
+    FirmwareUpdateDialog* first = m_update->dialog();
+    accept();
+    emit m_device->updater->firmwareUpdated(1);
+    card()->closeButton()->click();
+    m_update->updateFirmware();
+    QCOMPARE(m_update->dialog(), first);
+    QCOMPARE(int(first->status()), int(FirmwareUpdateDialog::NeedsUpdate));
+    QVERIFY(first->isVisible());
+    accept();
+    emit m_device->updater->firmwareUpdated(0);
+    card()->closeButton()->click();
+    QCOMPARE(m_device->updater->starts, 2);
+    QCOMPARE(done.count(), 2);
+    QCOMPARE(done.at(1).at(0).toBool(), true);
+}
+
+void TestFirmwareUpdate::settingsDialogButtons_data()
+{
+    QTest::addColumn<QString>("arrangement");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("result");
+    QTest::newRow("Cancel rejects") << "two" << 0 << int(QDialog::Rejected);
+    QTest::newRow("Accept accepts") << "two" << 1 << int(QDialog::Accepted);
+    QTest::newRow("Close accepts") << "one" << 2 << int(QDialog::Accepted);
+    QTest::newRow("busy indicator rejects") << "busy" << 3 << int(QDialog::Rejected);
+}
+
+void TestFirmwareUpdate::settingsDialogButtons()
+{
+    QFETCH(QString, arrangement);
+    QFETCH(int, button);
+    QFETCH(int, result);
+    CommonSettingsDialog dialog(m_window.get());
+    if (arrangement == QLatin1String("two"))
+        dialog.showTwoButtons(QStringLiteral("Cancel"), QStringLiteral("Accept"));
+    else if (arrangement == QLatin1String("one"))
+        dialog.showOneButton(QStringLiteral("Close"));
+    else
+        dialog.showBusyButton();
+    QCOMPARE(dialog.card()->busyButton()->isBusy(), arrangement == QLatin1String("busy"));
+    const QList<QAbstractButton*> buttons{dialog.card()->noButton(), dialog.card()->yesButton(),
+                                          dialog.card()->closeButton(), dialog.card()->busyButton()};
+    dialog.open();
+    buttons.at(button)->click();
+    QCOMPARE(dialog.result(), result);
+    QVERIFY(!dialog.isVisible());
+}
+
+QTEST_MAIN(TestFirmwareUpdate)
+#include "tst_firmwareupdate.moc"

@@ -1,0 +1,147 @@
+// The network path in the real program: a device added by its address is
+// answered by a responder on the loopback address, shown by the network test
+// family, followed as its TXT record changes, and updated to success and to
+// failure through the update dialog.
+#include "NetSession.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QtTest>
+
+#include <memory>
+
+namespace
+{
+const QString kNeedsUpdate = QStringLiteral("This Example Device needs a Software Update.");
+const QString kUpdated = QStringLiteral("This Example Device has been updated.");
+const QString kFailed = QStringLiteral("Updating the Example Device software failed.");
+const QString kUpdating = QStringLiteral("Updating Example Device...");
+}
+
+class TestNetDevices : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void addedDeviceIsShownAndFollowsItsRecord();
+    void updateEndsAsTheDeviceSays_data();
+    void updateEndsAsTheDeviceSays();
+    void unansweredAddressKeepsAsking();
+    void wrongAnswerSaysNotFound();
+
+private:
+    bool start();
+    bool addDevice();
+
+    std::unique_ptr<NetSession> m_session;
+};
+
+void TestNetDevices::init()
+{
+    m_session = std::make_unique<NetSession>();
+}
+
+void TestNetDevices::cleanup()
+{
+    m_session->command(QStringLiteral("quit"));
+    QVERIFY(m_session->app().process().waitForFinished(10000));
+    QVERIFY2(m_session->app().process().exitCode() == 0, qPrintable(m_session->app().standardError()));
+    m_session.reset();
+}
+
+bool TestNetDevices::start()
+{
+    QString error;
+    const bool started = m_session->start(&error);
+    if (!started)
+        qWarning("%s", qPrintable(error));
+    return started;
+}
+
+bool TestNetDevices::addDevice()
+{
+    return m_session->openAddByAddress(QLatin1String(NetSession::kAddress))
+        && !m_session->command(QStringLiteral("press Add")).contains("error")
+        && m_session->waitFor(QStringLiteral("snapshot"),
+                              [](const QJsonObject& shown) { return shown.value("devices").toInt() == 1; });
+}
+
+void TestNetDevices::addedDeviceIsShownAndFollowsItsRecord()
+{
+    QVERIFY(start());
+    QVERIFY(addDevice());
+    QVERIFY2(!m_session->command(QStringLiteral("dialog")).value("open").toBool(), "the page should close");
+    const QJsonObject shown = m_session->command(QStringLiteral("snapshot"));
+    QVERIFY2(NetSession::shows(shown, QStringLiteral("Lumaris Net Box")), qPrintable(QJsonDocument(shown).toJson()));
+    QVERIFY(NetSession::shows(shown, QStringLiteral("Software update available.")));
+
+    // The device reports new software of its own; the two-second poll brings it in.
+    m_session->responder().device.txt = {"unique id=NET-0001", "name=Lumaris Net Box", "class=Lumaris Net",
+                                         "release version=2.0"};
+    QVERIFY(m_session->waitForWindowText(QStringLiteral("Software is up to date.")));
+    QVERIFY(m_session->responder().questionsReceived() >= 2);
+}
+
+void TestNetDevices::updateEndsAsTheDeviceSays_data()
+{
+    QTest::addColumn<QByteArray>("outcome");
+    QTest::addColumn<QString>("endText");
+    QTest::addColumn<QString>("windowAfter");
+    QTest::newRow("success") << QByteArray("ok") << kUpdated << QStringLiteral("Software is up to date.");
+    QTest::newRow("failure") << QByteArray("fail") << kFailed << QStringLiteral("Software update available.");
+}
+
+void TestNetDevices::updateEndsAsTheDeviceSays()
+{
+    QFETCH(QByteArray, outcome);
+    QFETCH(QString, endText);
+    QFETCH(QString, windowAfter);
+    m_session->responder().device.txt.append("update outcome=" + outcome);
+    QVERIFY(start());
+    QVERIFY(addDevice());
+
+    QVERIFY(!m_session->command(QStringLiteral("press Update Now")).contains("error"));
+    QVERIFY(m_session->waitForDialogText(kNeedsUpdate));
+    QVERIFY(!m_session->command(QStringLiteral("press Update")).contains("error"));
+    QVERIFY(m_session->waitForDialogText(endText));
+    const QJsonObject ended = m_session->command(QStringLiteral("dialog"));
+    QCOMPARE(ended.value("buttons").toArray().size(), 1);
+    QVERIFY(!m_session->command(QStringLiteral("press Close")).contains("error"));
+    QVERIFY(m_session->waitFor(QStringLiteral("dialog"),
+                               [](const QJsonObject& dialog) { return !dialog.value("open").toBool(); }));
+    QVERIFY(m_session->waitForWindowText(windowAfter));
+}
+
+// Nothing answers: the page keeps searching and the question goes out again
+// every two seconds; Cancel ends it.
+void TestNetDevices::unansweredAddressKeepsAsking()
+{
+    m_session->responder().behaviour = MdnsResponder::Silent;
+    QVERIFY(start());
+    QVERIFY(m_session->openAddByAddress(QLatin1String(NetSession::kAddress)));
+    QVERIFY(!m_session->command(QStringLiteral("press Add")).contains("error"));
+    QVERIFY(m_session->waitFor(QStringLiteral("dialog"), [this](const QJsonObject&) {
+        return m_session->responder().questionsReceived() >= 2;
+    }, 6000));
+    const QJsonObject searching = m_session->command(QStringLiteral("dialog"));
+    QVERIFY(searching.value("open").toBool());
+    QVERIFY(!NetSession::shows(searching, QStringLiteral("No Lumaris found")));
+    QCOMPARE(m_session->command(QStringLiteral("snapshot")).value("devices").toInt(), 0);
+    QVERIFY(!m_session->command(QStringLiteral("press Cancel")).contains("error"));
+    QVERIFY(!m_session->command(QStringLiteral("dialog")).value("open").toBool());
+}
+
+void TestNetDevices::wrongAnswerSaysNotFound()
+{
+    m_session->responder().behaviour = MdnsResponder::WrongIdentifier;
+    QVERIFY(start());
+    QVERIFY(m_session->openAddByAddress(QLatin1String(NetSession::kAddress)));
+    QVERIFY(!m_session->command(QStringLiteral("press Add")).contains("error"));
+    QVERIFY(m_session->waitForDialogText(QStringLiteral("No Lumaris found")));
+    QCOMPARE(m_session->command(QStringLiteral("snapshot")).value("devices").toInt(), 0);
+}
+
+QTEST_GUILESS_MAIN(TestNetDevices)
+#include "tst_netdevices.moc"

@@ -1,0 +1,50 @@
+#include "NetDevice.h"
+
+#include "NetFirmwareUpdater.h"
+
+NetDevice::NetDevice(const BonjourInfo& info, const QString& family, QObject* parent)
+    : QObject(parent)
+    , m_info(info)
+    , m_family(family)
+    , m_installed(info.releaseVersion())
+    , m_updater(new NetFirmwareUpdater(this))
+{
+}
+
+// The device reports what it runs: a new release version is installed software.
+void NetDevice::update(const BonjourInfo& info)
+{
+    const bool modelChanged = info.modelName() != m_info.modelName();
+    const bool releaseChanged = info.releaseVersion() != m_info.releaseVersion();
+    m_info = info;
+    if (releaseChanged)
+        m_installed = info.releaseVersion();
+    if (modelChanged || releaseChanged)
+        emit displayInfoChanged(this);
+}
+
+void NetDevice::markUpdated()
+{
+    m_installed = QLatin1String(kAvailableRelease);
+    emit displayInfoChanged(this);
+}
+
+QPixmap NetDevice::modelImage() const
+{
+    return QPixmap(QStringLiteral(":/HomeStream"));
+}
+
+QPixmap NetDevice::modelThumb() const
+{
+    return QPixmap(QStringLiteral(":/HomeStreamThumb"));
+}
+
+bool NetDevice::firmwareUpdateAvailable() const
+{
+    return m_installed != QLatin1String(kAvailableRelease);
+}
+
+DeviceFirmwareUpdater* NetDevice::getFirmwareUpdater()
+{
+    return m_updater;
+}
