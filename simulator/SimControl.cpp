@@ -21,6 +21,7 @@ const SimControl::Command SimControl::kCommands[] = {
     {"storm", 3, 3, &SimControl::storm, "storm DEVICE pref|stat|both COUNT"},
     {"profile", 1, 1, &SimControl::profile, "profile FILE|default"},
     {"wait", 0, 0, &SimControl::wait, "wait"},
+    {"writes", 1, 2, &SimControl::writes, "writes DEVICE [reset]"},
 };
 
 namespace {
@@ -283,5 +284,21 @@ bool SimControl::profile(const Args& args, std::string& out)
 bool SimControl::wait(const Args&, std::string&)
 {
     m_driver.drain();
+    return true;
+}
+
+// The count of setting writes; "reset" answers it and starts again from zero.
+bool SimControl::writes(const Args& args, std::string& out)
+{
+    if (!knownDevice(args[0], out))
+        return false;
+    if (args.size() == 2 && args[1] != "reset") {
+        out = "the second word must be reset";
+        return false;
+    }
+    const auto device = m_driver.device(args[0]);
+    out = std::to_string(device->configurationWrites()) + "\n";
+    if (args.size() == 2)
+        device->resetConfigurationWrites();
     return true;
 }
