@@ -1,6 +1,7 @@
 #include "ViewProbe.h"
 
 #include "AdminUtilityWindow.h"
+#include "CardProbe.h"
 #include "ViewReader.h"
 
 #include <QAbstractButton>
@@ -9,6 +10,7 @@
 #include <QJsonDocument>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QPointer>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -176,6 +178,15 @@ QJsonObject ViewProbe::handle(const QString& command, const QStringList& argumen
         for (int row : rows)
             list.append(row);
         return QJsonObject{{"rows", list}};
+    }
+    QJsonObject cardAnswer;
+    QPointer<QLocalSocket> asker(socket);
+    if (CardProbe::handle(m_window, command, arguments, cardAnswer, [this, asker](const QJsonObject& answer) {
+            if (asker)
+                reply(asker, answer);
+        })) {
+        deferred = cardAnswer.isEmpty();
+        return cardAnswer;
     }
     if (command == QLatin1String("quit")) {
         QTimer::singleShot(0, m_window, &QWidget::close);
