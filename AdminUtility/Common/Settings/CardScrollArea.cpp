@@ -9,6 +9,4 @@ CardScrollArea::CardScrollArea(QWidget* parent)
     setWidgetResizable(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBar(new CustomScrollBar(Qt::Vertical, this));
-    setStyleSheet(QStringLiteral("QScrollArea { background: transparent; }"));
-    viewport()->setAutoFillBackground(false);
 }

@@ -75,7 +75,9 @@ SettingsTab::SettingsTab(QWidget* parent)
     m_columnLayout->setSpacing(0);
     m_columnLayout->setContentsMargins(0, 0, 0, 0);
     m_scrollArea->setWidget(m_column);
-    CommonGui::fillBackground(m_column, Qt::white);
+    // By name: a plain rule would reach every control in the column.
+    m_column->setObjectName(QStringLiteral("settingsTabColumn"));
+    m_scrollArea->setStyleSheet(QStringLiteral("QScrollArea, #settingsTabColumn { background: white; }"));
 }
 
 void SettingsTab::setSettingsStatus(int status)
