@@ -47,6 +47,7 @@ fuzz:
 	@scripts/run-fuzz $(FUZZ)
 
 screenshots: build
+	@scripts/install-deps screenshots
 	@scripts/screenshots $(BUILD)
 
 clean:
