@@ -3,6 +3,7 @@
 // and driven through the test-only probe.
 #include "ProbedApp.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QtTest>
@@ -16,6 +17,15 @@ constexpr int kDevices = 3;
 constexpr int kLabelField = 0;
 constexpr int kCompanyField = 2;
 constexpr int kEMailField = 4;
+
+// libxml2's HTML parser over the written page: the answer to an XPath query.
+QString parsedHtml(const QString& path, const QString& xpath)
+{
+    QProcess xmllint;
+    xmllint.start(QStringLiteral("xmllint"), {"--html", "--xpath", xpath, path});
+    xmllint.waitForFinished();
+    return QString::fromUtf8(xmllint.readAllStandardOutput()).trimmed();
+}
 
 QString note(const QJsonObject& card, int field)
 {
@@ -38,6 +48,7 @@ private slots:
     void refreshStormWritesNothing();
     void unpluggingClosesTheCard();
     void hostileNamesStayPlainText();
+    void createWritesAnEscapedReport();
 
 private:
     void start();
@@ -46,6 +57,8 @@ private:
     void command(const QString& line);
     void simctl(const QString& line, QString* output = nullptr);
     int writes(const QString& device, bool reset = false);
+    // Answers the file dialog once it is up (a path, or none to cancel it).
+    QJsonObject answerSaveDialog(const QString& path);
 
     std::unique_ptr<ProbedApp> m_app;
 };
@@ -91,6 +104,14 @@ int TestProductCard::writes(const QString& device, bool reset)
     if (!m_app->simctl(reset ? QStringList{"writes", device, "reset"} : QStringList{"writes", device}, &said))
         return -1;
     return said.trimmed().toInt();
+}
+
+QJsonObject TestProductCard::answerSaveDialog(const QString& path)
+{
+    QJsonObject answer;
+    const bool answered = QTest::qWaitFor(
+        [&] { return (answer = m_app->command("answer-save-dialog " + path)).value("ok").toBool(); }, 10000);
+    return answered ? answer : QJsonObject{{"error", "no file dialog came up"}};
 }
 
 void TestProductCard::openRow(const QString& label)
@@ -204,6 +225,47 @@ void TestProductCard::hostileNamesStayPlainText()
     QVERIFY(shown.value("plainText").toBool());
     QCOMPARE(shown.value("header").toArray().at(0).toString(), hostile);
     QVERIFY(note(shown, kCompanyField).startsWith("<b>Bay</b> & \"4\""));
+}
+
+void TestProductCard::createWritesAnEscapedReport()
+{
+    start();
+    QString hostile;
+    for (const QJsonValue& row : m_app->command("snapshot").value("list").toObject().value("rows").toArray()) {
+        if (row.toObject().value("label").toString().startsWith("<h1>"))
+            hostile = row.toObject().value("label").toString();
+    }
+    openRow(hostile);
+    QTemporaryDir reports;
+    const QString path = reports.filePath(QStringLiteral("report of bay 4.html"));
+
+    // Answering the dialog with no file writes nothing.
+    command("card-create");
+    QVERIFY(answerSaveDialog(QString()).value("ok").toBool());
+    QVERIFY(QDir(reports.path()).isEmpty());
+
+    command("card-create");
+    const QJsonObject dialog = answerSaveDialog(path);
+    QVERIFY(dialog.value("ok").toBool());
+    QCOMPARE(dialog.value("title").toString(), QStringLiteral("Save Status Report"));
+    QVERIFY2(dialog.value("proposed").toString().contains("Orvanta_Lumaris_Status_Report_"),
+             qPrintable(dialog.value("proposed").toString()));
+    QTRY_VERIFY(QFile::exists(path));
+
+    // The device's texts are in the page as text (a control character as its
+    // picture), and none of them became markup.
+    QString model = card().value("header").toArray().at(1).toString();
+    QVERIFY(model.startsWith("<h1>Capture"));
+    model.replace(QChar(1), QChar(0x2401));
+    const QString text = parsedHtml(path, "string(/html/body)");
+    QVERIFY2(text.contains(model), "the model name is not in the page");
+    QCOMPARE(parsedHtml(path, "count(//h1[contains(., 'Capture')])"), QStringLiteral("0"));
+    QFile raw(path);
+    QVERIFY(raw.open(QIODevice::ReadOnly));
+    const QByteArray page = raw.readAll();
+    QVERIFY(page.contains("&lt;h1&gt;Capture &amp;amp; &quot;HD&quot;&lt;/h1&gt;"));
+    QVERIFY(!page.contains("<h1>Capture"));
+    QVERIFY(card().value("open").toBool());
 }
 
 QTEST_GUILESS_MAIN(TestProductCard)

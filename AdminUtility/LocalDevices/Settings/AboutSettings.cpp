@@ -4,13 +4,16 @@
 #include "CommonGui.h"
 #include "DisplayModeText.h"
 #include "EMailAddressValidator.h"
+#include "MarlixStatusReport.h"
 #include "SettingsLabel.h"
 #include "SettingsLineEdit.h"
 #include "VisibleMarlix.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QDateTime>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QPushButton>
 #include <QUrl>
 
@@ -113,6 +116,13 @@ void AboutSettings::onDocumentationButtonClicked(int id)
         QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
+// A report that cannot be written leaves any earlier file as it was; no message.
 void AboutSettings::createReport()
 {
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Save Status Report"), MarlixStatusReport::defaultFilePath(QDateTime::currentDateTime()),
+        tr("Status report files (*.html)"));
+    if (path.isEmpty())
+        return;
+    MarlixStatusReport(device()).writeTo(path);
 }

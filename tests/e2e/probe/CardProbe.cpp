@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
+#include <QFrame>
 #include <QJsonArray>
 #include <QKeyEvent>
 #include <QLabel>
@@ -13,6 +14,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTimer>
+
+#include <ctime>
 
 namespace {
 
@@ -141,7 +144,11 @@ QJsonObject openRow(QWidget* window, int row)
 
 QJsonObject answerSaveDialog(const QString& path)
 {
-    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    QFileDialog* dialog = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* candidate = qobject_cast<QFileDialog*>(widget); candidate && candidate->isVisible())
+            dialog = candidate;
+    }
     if (!dialog)
         return failure(QStringLiteral("no file dialog"));
     const QJsonObject shown{{"ok", true},
@@ -155,6 +162,79 @@ QJsonObject answerSaveDialog(const QString& path)
         static_cast<QDialog*>(dialog)->accept();
     }
     return shown;
+}
+
+qint64 monotonicNs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
+// Waits for the first paint of a widget that matches, from the moment it is made.
+class PaintWaiter : public QObject
+{
+public:
+    using Match = std::function<bool(const QWidget*)>;
+    using Done = std::function<void(qint64 elapsedNs)>;
+
+    PaintWaiter(Match match, Done done)
+        : m_match(std::move(match)), m_done(std::move(done)), m_start(monotonicNs())
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() && m_match(static_cast<QWidget*>(watched))) {
+            const qint64 elapsed = monotonicNs() - m_start;
+            qApp->removeEventFilter(this);
+            m_done(elapsed);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    Match m_match;
+    Done m_done;
+    qint64 m_start;
+};
+
+bool insideAboutTab(const QWidget* widget)
+{
+    for (; widget; widget = widget->parentWidget()) {
+        if (widget->inherits("AboutSettings"))
+            return true;
+    }
+    return false;
+}
+
+// From the click on the gallery's setup button to the About tab's first paint.
+bool timeCardOpening(QWidget* window, const std::function<void(const QJsonObject&)>& replyLater)
+{
+    QWidget* gallery = ViewReader::findByClass(window, "VisibleDevicesWidget");
+    auto* setup = gallery ? gallery->findChild<QAbstractButton*>(QStringLiteral("setupButton")) : nullptr;
+    if (!setup)
+        return false;
+    new PaintWaiter(insideAboutTab, [replyLater](qint64 ns) { replyLater(QJsonObject{{"ns", ns}}); });
+    setup->click();
+    return true;
+}
+
+// The floor: a plain white panel of the card's size laid over the window, to its first paint.
+void timePlainPanel(QWidget* window, const std::function<void(const QJsonObject&)>& replyLater)
+{
+    auto* panel = new QFrame(window);
+    panel->setStyleSheet(QStringLiteral("background: white;"));
+    panel->setGeometry(window->rect());
+    new PaintWaiter([panel](const QWidget* widget) { return widget == panel; },
+                    [panel, replyLater](qint64 ns) {
+                        panel->deleteLater();
+                        replyLater(QJsonObject{{"ns", ns}});
+                    });
+    panel->show();
 }
 
 } // namespace
@@ -172,8 +252,22 @@ bool handle(QWidget* window, const QString& command, const QStringList& argument
         QMetaObject::invokeMethod(window, [replyLater] { replyLater(ok()); }, Qt::QueuedConnection);
         return true;
     }
+    if (command == QLatin1String("time-card")) {
+        if (!timeCardOpening(window, replyLater))
+            answer = failure(QStringLiteral("no setup button"));
+        return true;
+    }
+    if (command == QLatin1String("time-panel")) {
+        timePlainPanel(window, replyLater);
+        return true;
+    }
     if (command == QLatin1String("card"))
         answer = snapshot(window);
+    else if (command == QLatin1String("card-create")) {
+        // Qt's own file dialog, which the probe can answer; a desktop's may not be a widget at all.
+        QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+        answer = clickLater(open ? buttonNamed(open, QStringLiteral("Create")) : nullptr, command);
+    }
     else if (command == QLatin1String("open-gallery"))
         answer = openFromGallery(window);
     else if (command == QLatin1String("open-row"))
@@ -184,8 +278,6 @@ bool handle(QWidget* window, const QString& command, const QStringList& argument
         answer = clickLater(open ? buttonNamed(open, command == QLatin1String("card-save") ? "Save" : "Cancel")
                                  : nullptr,
                             command);
-    else if (command == QLatin1String("card-create"))
-        answer = clickLater(open ? buttonNamed(open, QStringLiteral("Create")) : nullptr, command);
     else if (command == QLatin1String("answer-save-dialog"))
         answer = answerSaveDialog(arguments.join(QLatin1Char(' ')));
     else
