@@ -71,6 +71,8 @@ void TestValidators::validate_data()
     row("uint leading space", Kind::UnsignedInt, 0, 0, " 5", I);
     row("uint above top", Kind::UnsignedInt, 0, 0, "1000", I);
     row("uint letters after digits", Kind::UnsignedInt, 0, 0, "5a", I);
+    row("uint group separator", Kind::UnsignedInt, 0, 0, "1,00", I);
+    row("uint trailing space", Kind::UnsignedInt, 0, 0, "12 ", I);
 
     // UTF-8 length: size 9 leaves 8 bytes
     row("utf8 empty not allowed", Kind::Utf8Length, 9, 0, "", M);

@@ -3,6 +3,8 @@
 #include "ColourPalette.h"
 #include "CommonGui.h"
 
+#include <QPalette>
+
 SettingsLabel::SettingsLabel(const QString& text, QWidget* parent, const QColor& colour)
     : QLabel(parent)
 {
@@ -10,6 +12,7 @@ SettingsLabel::SettingsLabel(const QString& text, QWidget* parent, const QColor&
     setTextFormat(Qt::PlainText);
     setText(text);
     setFont(CommonGui::font(CommonGui::kFontBody));
-    const QColor shown = colour.isValid() ? colour : ColourPalette::kStormGray;
-    setStyleSheet(QStringLiteral("color: %1;").arg(ColourPalette::toHtmlQString(shown)));
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, colour.isValid() ? colour : ColourPalette::kStormGray);
+    setPalette(colours);
 }

@@ -3,6 +3,10 @@
 UnsignedIntValidator::UnsignedIntValidator(int bottom, int top, QObject* parent)
     : QIntValidator(bottom, top, parent)
 {
+    // Digits only: "1,000" would pass in a locale with group separators and then read as 0.
+    QLocale digits = QLocale::c();
+    digits.setNumberOptions(QLocale::RejectGroupSeparator);
+    setLocale(digits);
 }
 
 QValidator::State UnsignedIntValidator::validate(QString& input, int& position) const
