@@ -24,6 +24,7 @@ const SimControl::Command SimControl::kCommands[] = {
     {"profile", 1, 1, &SimControl::profile, "profile FILE|default"},
     {"success", 2, 2, &SimControl::success, "success getters|probes CODE"},
     {"wait", 0, 0, &SimControl::wait, "wait"},
+    {"writes", 1, 2, &SimControl::writes, "writes DEVICE [reset]"},
 };
 
 namespace {
@@ -322,5 +323,21 @@ bool SimControl::success(const Args& args, std::string& out)
 bool SimControl::wait(const Args&, std::string&)
 {
     m_driver.drain();
+    return true;
+}
+
+// The count of setting writes; "reset" answers it and starts again from zero.
+bool SimControl::writes(const Args& args, std::string& out)
+{
+    if (!knownDevice(args[0], out))
+        return false;
+    if (args.size() == 2 && args[1] != "reset") {
+        out = "the second word must be reset";
+        return false;
+    }
+    const auto device = m_driver.device(args[0]);
+    out = std::to_string(device->configurationWrites()) + "\n";
+    if (args.size() == 2)
+        device->resetConfigurationWrites();
     return true;
 }

@@ -52,6 +52,7 @@ private:
     bool profile(const Args& args, std::string& out);
     bool success(const Args& args, std::string& out);
     bool wait(const Args&, std::string& out);
+    bool writes(const Args& args, std::string& out);
 
     bool knownDevice(const std::string& key, std::string& error) const;
     bool addFault(const Args& args, bool vanish, std::string& out);

@@ -87,6 +87,7 @@ MarlixResult SimDevice::getConfiguration(MarlixCode id, SimKind kind, SimValue& 
 
 MarlixResult SimDevice::setConfiguration(MarlixCode id, const SimValue& value, bool& statusChanged)
 {
+    ++m_configurationWrites;
     const MarlixResult valid = m_description.validate(id, value);
     if (valid != kMarlixOk)
         return valid;

@@ -5,6 +5,8 @@
 #include "SimDeviceDescription.h"
 #include "SimSubscription.h"
 
+#include <atomic>
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -28,6 +30,10 @@ public:
     // Validates and applies at once; statusChanged says whether live status followed.
     MarlixResult setConfiguration(MarlixCode id, const SimValue& value, bool& statusChanged);
     MarlixResult writePreferences();
+    // Every setting write that reached the device, accepted or not: tests prove with
+    // it that the program never writes back what it was told.
+    uint64_t configurationWrites() const { return m_configurationWrites; }
+    void resetConfigurationWrites() { m_configurationWrites = 0; }
     // Live settings go back to the stored ones; true when anything changed.
     bool revert(bool& statusChanged);
 
@@ -64,4 +70,5 @@ private:
     std::map<MarlixCode, SimValue> m_status;
     std::vector<std::shared_ptr<SimSubscription>> m_subscriptions;
     bool m_storeBlocked = false;  // the stored file could not be read nor moved aside
+    std::atomic<uint64_t> m_configurationWrites{0};
 };

@@ -1,6 +1,7 @@
 #include "AppBenchmarks.h"
 
 #include "BenchFigures.h"
+#include "CardOpeningBenchmark.h"
 #include "ProbedApp.h"
 
 #include <QCoreApplication>
@@ -90,6 +91,7 @@ bool AppBenchmarks::run()
     bool measured = measureStartupAndMemory(floor);
     measured = measureScale(floor) && measured;
     measured = measureLiveLoad() && measured;
+    measured = CardOpeningBenchmark(m_binDir, m_probeLibrary).run() && measured;
     return measured && BenchFigures::allWithinLimits();
 }
 

@@ -143,6 +143,7 @@ private slots:
     void settersValidate_data();
     void settersValidate();
     void settingNotifiesOnDriverThread();
+    void settingWritesAreCounted();
     void statusFollowsSettings_data();
     void statusFollowsSettings();
     void pairedSubDeviceFollowsDuplex();
@@ -334,6 +335,22 @@ void TestSimulator::settersValidate()
     QCOMPARE(after, accepted ? value : before);
     QVERIFY2((result == kMarlixOk) == accepted && (accepted || result < 0),
              qPrintable(QString::number(result, 16)));
+}
+
+// Refused writes count too: the count is of what the program asked for.
+void TestSimulator::settingWritesAreCounted()
+{
+    Watched watched(kStudioPro);
+    QCOMPARE(watched.configuration->SetInt(kConfigReferenceInputSamples, 42), kMarlixOk);
+    QVERIFY(watched.configuration->SetInt(kConfigReferenceInputSamples, 9999) < 0);
+    QVERIFY(watched.configuration->SetString(kConfigDeviceLabel, "Bay 2") == kMarlixOk);
+    QString count;
+    QVERIFY(simControl(QStringLiteral("writes studio-pro reset"), &count));
+    QCOMPARE(count.trimmed(), QStringLiteral("3"));
+    QVERIFY(simControl(QStringLiteral("writes studio-pro"), &count));
+    QCOMPARE(count.trimmed(), QStringLiteral("0"));
+    QVERIFY(simControl(QStringLiteral("writes shuttle-hd-2"), &count));
+    QCOMPARE(count.trimmed(), QStringLiteral("0"));
 }
 
 void TestSimulator::settingNotifiesOnDriverThread()
@@ -619,6 +636,7 @@ void TestSimulator::controlRejectsBadCommands_data()
     QTest::newRow("already plugged") << QStringList{"plug", "studio-pro"} << "already plugged in";
     QTest::newRow("raw bytes are not echoed") << QStringList{"unplug", "\x1b[2J\x07"} << "'\\x1b[2J\\x07'";
     QTest::newRow("success code out of range") << QStringList{"success", "getters", "-1"} << "the code must be";
+    QTest::newRow("writes, not reset") << QStringList{"writes", "studio-pro", "zero"} << "must be reset";
 }
 
 // One line naming the fault, a non-zero exit, and the fleet unchanged.

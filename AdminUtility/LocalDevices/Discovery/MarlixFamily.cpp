@@ -1,6 +1,7 @@
 #include "MarlixFamily.h"
 
 #include "AppDefaults.h"
+#include "MarlixProductCard.h"
 #include "VisibleMarlix.h"
 
 #include <QStringList>
@@ -64,6 +65,17 @@ void MarlixFamily::onDeviceFound(VisibleDevice* device)
 }
 
 // Receivers may still use the device while they handle its removal.
+void MarlixFamily::showDevice(VisibleDevice* device, AdminUtilityWindow* window)
+{
+    auto* marlix = dynamic_cast<VisibleMarlix*>(device);
+    if (!marlix || !window)
+        return;
+    // A card of a device that is not connected hides and deletes itself.
+    auto* card = new MarlixProductCard(*marlix, window);
+    if (marlix->isConnected())
+        card->show();
+}
+
 void MarlixFamily::onDeviceLost(VisibleDevice* device)
 {
     emit deviceRemoved(device);

@@ -17,6 +17,8 @@ public:
     bool handlesBonjourArrival(const BonjourInfo& info) override;
     bool handlesBonjourRemoval(const BonjourInfo& info) override;
     QString getBuildInfo() const override;
+    // Opens the device's card over the window.
+    void showDevice(VisibleDevice* device, AdminUtilityWindow* window) override;
 
     // Local devices are never looked up by address.
     virtual void tryAddByIpAddress(const QString& address);

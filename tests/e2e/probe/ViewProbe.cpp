@@ -2,6 +2,7 @@
 
 #include "AdminUtilityWindow.h"
 #include "DialogDriver.h"
+#include "CardProbe.h"
 #include "ViewReader.h"
 
 #include <QAbstractButton>
@@ -10,6 +11,7 @@
 #include <QJsonDocument>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QPointer>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -186,6 +188,15 @@ QJsonObject ViewProbe::handle(const QString& command, const QStringList& argumen
         return DialogDriver::press(m_window, arguments.join(' '));
     if (command == QLatin1String("type"))
         return DialogDriver::type(m_window, arguments.join(' '));
+    QJsonObject cardAnswer;
+    QPointer<QLocalSocket> asker(socket);
+    if (CardProbe::handle(m_window, command, arguments, cardAnswer, [this, asker](const QJsonObject& answer) {
+            if (asker)
+                reply(asker, answer);
+        })) {
+        deferred = cardAnswer.isEmpty();
+        return cardAnswer;
+    }
     if (command == QLatin1String("quit")) {
         QTimer::singleShot(0, m_window, &QWidget::close);
         return QJsonObject{{"ok", true}};

@@ -1,0 +1,7 @@
+#include "StatusPage.h"
+
+StatusPage::StatusPage(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("productCardBottom"));
+}

@@ -1,0 +1,295 @@
+#include "CommonGui.h"
+#include "ComboBoxTBase.h"
+#include "FlatImageButton.h"
+#include "SettingsComboBox.h"
+#include "SettingsSlider.h"
+#include "SettingsSliderLineEdit.h"
+#include "SettingsSliderWithEditableValue.h"
+#include "SliderLink.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+
+class TestSettingsControls : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fixedPoint_data();
+    void fixedPoint();
+    void sliderBoundsFollowDecimals();
+    void finishingAnEditNormalises_data();
+    void finishingAnEditNormalises();
+    void setRealValueClamps_data();
+    void setRealValueClamps();
+    void defaultButtonSetsTheDefault();
+    void links_data();
+    void links();
+    void unlinkedSlidersMoveAlone();
+    void resetMovesBothOnceEach();
+    void comboWrapper_data();
+    void comboWrapper();
+
+private:
+    std::unique_ptr<SettingsSliderWithEditableValue> slider(double minimum, double maximum, int decimals);
+};
+
+std::unique_ptr<SettingsSliderWithEditableValue> TestSettingsControls::slider(double minimum, double maximum,
+                                                                             int decimals)
+{
+    auto made = std::make_unique<SettingsSliderWithEditableValue>();
+    made->setDecimalPlaces(decimals);
+    made->setMinimum(minimum);
+    made->setMaximum(maximum);
+    return made;
+}
+
+void TestSettingsControls::fixedPoint_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<int>("fixed");
+
+    QTest::newRow("whole") << 3.0 << 0 << 3;
+    QTest::newRow("positive half rounds up") << 2.5 << 0 << 3;
+    QTest::newRow("negative half rounds up too") << -2.5 << 0 << -2;
+    QTest::newRow("negative below half") << -2.6 << 0 << -3;
+    QTest::newRow("two decimals") << 1.23 << 2 << 123;
+    QTest::newRow("negative half of last place") << -0.05 << 1 << 0;
+    QTest::newRow("typed value not exact in binary") << 2.675 << 2 << 268;
+    QTest::newRow("one decimal negative") << -10.0 << 1 << -100;
+}
+
+void TestSettingsControls::fixedPoint()
+{
+    QFETCH(double, value);
+    QFETCH(int, decimals);
+    QFETCH(int, fixed);
+    QCOMPARE(CommonGui::toFixedPoint(value, decimals), fixed);
+    QCOMPARE(CommonGui::fromFixedPoint(fixed, decimals), fixed / std::pow(10.0, decimals));
+}
+
+void TestSettingsControls::sliderBoundsFollowDecimals()
+{
+    const auto made = slider(-10, 10, 1);
+    QCOMPARE(made->slider()->minimum(), -100);
+    QCOMPARE(made->slider()->maximum(), 100);
+    made->setDecimalPlaces(2);
+    QCOMPARE(made->slider()->minimum(), -1000);
+    QCOMPARE(made->slider()->maximum(), 1000);
+}
+
+void TestSettingsControls::finishingAnEditNormalises_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("byFocusLoss");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("position");
+
+    // The slider starts at 2.5 (position 25).
+    QTest::newRow("above the top, Return") << "12" << false << "10.0" << 100;
+    QTest::newRow("below the bottom, Return") << "-12" << false << "-10.0" << -100;
+    QTest::newRow("minus alone, focus lost") << "-" << true << "2.5" << 25;
+    QTest::newRow("dot alone, focus lost") << "." << true << "2.5" << 25;
+    QTest::newRow("emptied, Return") << "" << false << "2.5" << 25;
+    QTest::newRow("in range, Return") << "-3.5" << false << "-3.5" << -35;
+    QTest::newRow("in range, focus lost") << "7" << true << "7" << 70;
+}
+
+void TestSettingsControls::finishingAnEditNormalises()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, byFocusLoss);
+    QFETCH(QString, shown);
+    QFETCH(int, position);
+
+    QWidget window;
+    auto* made = new SettingsSliderWithEditableValue(&window);
+    made->setDecimalPlaces(1);
+    made->setMinimum(-10);
+    made->setMaximum(10);
+    made->setRealValue(2.5);
+    auto* other = new QLineEdit(&window);
+    other->move(0, 40);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QSignalSpy changes(made, qOverload<double>(&SettingsSliderWithEditableValue::valueChanged));
+    SettingsSliderLineEdit* field = made->valueField();
+    field->setFocus();
+    QTRY_VERIFY(field->hasFocus());
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, typed);
+    if (byFocusLoss)
+        other->setFocus();
+    else
+        QTest::keyClick(field, Qt::Key_Return);
+
+    QTRY_VERIFY(!field->hasFocus());
+    QCOMPARE(field->text(), shown);
+    QCOMPARE(made->slider()->value(), position);
+    QCOMPARE(changes.count(), 1);
+    QCOMPARE(changes.first().first().toDouble(), shown.toDouble());
+}
+
+void TestSettingsControls::setRealValueClamps_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("position");
+
+    QTest::newRow("inside") << 1.25 << "1.25" << 125;
+    QTest::newRow("beyond the maximum") << 7.0 << "5.00" << 500;
+    QTest::newRow("below the minimum") << -9.0 << "-5.00" << -500;
+    QTest::newRow("negative half of last place") << -1.255 << "-1.25" << -125;
+}
+
+void TestSettingsControls::setRealValueClamps()
+{
+    QFETCH(double, value);
+    QFETCH(QString, shown);
+    QFETCH(int, position);
+    const auto made = slider(-5, 5, 2);
+    QSignalSpy changes(made.get(), qOverload<>(&SettingsSliderWithEditableValue::valueChanged));
+    made->setRealValue(value);
+    QCOMPARE(made->valueField()->text(), shown);
+    QCOMPARE(made->slider()->value(), position);
+    QCOMPARE(changes.count(), 1);
+}
+
+void TestSettingsControls::defaultButtonSetsTheDefault()
+{
+    const auto made = slider(-20, 20, 1);
+    made->setDefaultEnabled(true);
+    made->setDefaultValue(-1.5);
+    made->setRealValue(8);
+    QSignalSpy changes(made.get(), qOverload<>(&SettingsSliderWithEditableValue::valueChanged));
+    made->defaultButton()->click();
+    QCOMPARE(made->slider()->value(), -15);
+    QCOMPARE(made->realValue(), -1.5);
+    QCOMPARE(changes.count(), 1);
+    QCOMPARE(made->previousRealValue(), 8.0);
+}
+
+void TestSettingsControls::links_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<double>("masterStart");
+    QTest::addColumn<double>("slaveStart");
+    QTest::addColumn<double>("masterTo");
+    QTest::addColumn<double>("masterShown");
+    QTest::addColumn<double>("slaveShown");
+
+    // Master range -10..10, slave range -10..10 (Equal, Offset) or 0..100 (Proportional).
+    QTest::newRow("equal") << int(SliderLink::Equal) << 0.0 << 3.0 << 4.0 << 4.0 << 4.0;
+    QTest::newRow("equal to the bound") << int(SliderLink::Equal) << 0.0 << 3.0 << 10.0 << 10.0 << 10.0;
+    QTest::newRow("offset inside") << int(SliderLink::Offset) << 0.0 << 3.0 << 2.0 << 2.0 << 5.0;
+    QTest::newRow("offset slave stops 2 below its top") << int(SliderLink::Offset) << 1.0 << 8.0 << 6.0 << 3.0
+                                                          << 10.0;
+    QTest::newRow("offset slave stops at its bottom") << int(SliderLink::Offset) << 0.0 << -7.0 << -5.0 << -3.0
+                                                        << -10.0;
+    QTest::newRow("proportional inside") << int(SliderLink::Proportional) << 0.0 << 50.0 << 5.0 << 5.0 << 75.0;
+    QTest::newRow("proportional master held at slave top") << int(SliderLink::Proportional) << 0.0 << 80.0 << 10.0
+                                                             << 4.0 << 100.0;
+    QTest::newRow("proportional down to slave bottom") << int(SliderLink::Proportional) << 0.0 << 20.0 << -10.0
+                                                         << -4.0 << 0.0;
+}
+
+void TestSettingsControls::links()
+{
+    QFETCH(int, type);
+    QFETCH(double, masterStart);
+    QFETCH(double, slaveStart);
+    QFETCH(double, masterTo);
+    QFETCH(double, masterShown);
+    QFETCH(double, slaveShown);
+
+    QWidget column;
+    auto* master = new SettingsSliderWithEditableValue(&column);
+    auto* slave = new SettingsSliderWithEditableValue(&column);
+    master->setDecimalPlaces(1);
+    master->setMinimum(-10);
+    master->setMaximum(10);
+    slave->setDecimalPlaces(1);
+    slave->setMinimum(type == SliderLink::Proportional ? 0 : -10);
+    slave->setMaximum(type == SliderLink::Proportional ? 100 : 10);
+    master->setRealValue(masterStart);
+    slave->setRealValue(slaveStart);
+    SliderLink link(master, slave, SliderLink::Type(type), &column);
+    link.setIsLinked(true);
+
+    QSignalSpy slaveNotices(slave, qOverload<>(&SettingsSliderWithEditableValue::valueChanged));
+    // As the user would: drag the master's slider.
+    master->slider()->setValue(CommonGui::toFixedPoint(masterTo, 1));
+
+    QCOMPARE(master->realValue(), masterShown);
+    QCOMPARE(slave->realValue(), slaveShown);
+    QCOMPARE(slaveNotices.count(), 1);
+}
+
+void TestSettingsControls::unlinkedSlidersMoveAlone()
+{
+    QWidget column;
+    auto* a = new SettingsSliderWithEditableValue(&column);
+    auto* b = new SettingsSliderWithEditableValue(&column);
+    SliderLink link(a, b, SliderLink::Equal, &column);
+    link.setIsLinked(true);
+    link.linkButton()->click();
+    QVERIFY(!link.isLinked());
+    a->slider()->setValue(40);
+    QCOMPARE(b->realValue(), 0.0);
+}
+
+void TestSettingsControls::resetMovesBothOnceEach()
+{
+    QWidget column;
+    auto* a = slider(-10, 10, 1).release();
+    auto* b = slider(-10, 10, 1).release();
+    a->setParent(&column);
+    b->setParent(&column);
+    a->setRealValue(3);
+    b->setRealValue(-4);
+    SliderLink link(a, b, SliderLink::Offset, &column);
+    link.setIsLinked(true);
+    QSignalSpy aChanges(a, qOverload<>(&SettingsSliderWithEditableValue::valueChanged));
+    QSignalSpy bChanges(b, qOverload<>(&SettingsSliderWithEditableValue::valueChanged));
+    link.resetSliders(0);
+    // The link must not carry A's reset over to B as an offset.
+    QCOMPARE(a->realValue(), 0.0);
+    QCOMPARE(b->realValue(), 0.0);
+    QCOMPARE(aChanges.count(), 1);
+    QCOMPARE(bChanges.count(), 1);
+}
+
+void TestSettingsControls::comboWrapper_data()
+{
+    QTest::addColumn<bool>("withCombo");
+    QTest::addColumn<QVariant>("itemData");
+    QTest::addColumn<int>("id");
+    QTest::addColumn<bool>("result");
+
+    QTest::newRow("no combo box") << false << QVariant() << -1 << false;
+    QTest::newRow("item without id") << true << QVariant() << 0 << true;
+    QTest::newRow("item with id") << true << QVariant(0x48703235) << 0x48703235 << true;
+}
+
+void TestSettingsControls::comboWrapper()
+{
+    QFETCH(bool, withCombo);
+    QFETCH(QVariant, itemData);
+    QFETCH(int, id);
+    QFETCH(bool, result);
+
+    SettingsComboBox combo(nullptr, 240);
+    combo.addItem(QStringLiteral("first"), itemData);
+    const ComboBoxTBase wrapper(withCombo ? &combo : nullptr);
+    int got = 99;
+    QCOMPARE(wrapper.get(got), result);
+    QCOMPARE(got, id);
+}
+
+QTEST_MAIN(TestSettingsControls)
+#include "tst_settingscontrols.moc"

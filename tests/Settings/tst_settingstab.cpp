@@ -1,0 +1,273 @@
+#include "ButtonRowTBase.h"
+#include "CardBookmark.h"
+#include "CardPopupMenu.h"
+#include "CardScrollArea.h"
+#include "CardSection.h"
+#include "ComboBoxBuilder.h"
+#include "ImageGroupButton.h"
+#include "RadioButtonRowBuilder.h"
+#include "SettingsCheckBox.h"
+#include "SettingsComboBox.h"
+#include "SettingsLineEdit.h"
+#include "SettingsPage.h"
+#include "SettingsRadioButton.h"
+#include "SettingsTab.h"
+
+#include <QButtonGroup>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+enum class Step
+{
+    ClickCheckBox,
+    EmptyName,
+    TypeName,
+    EmptyAddress,
+    TypeAddress,
+};
+
+// A tab with one of each control the steps touch.
+struct Tab
+{
+    SettingsTab tab;
+    SettingsCheckBox* box = nullptr;
+    SettingsLineEdit* name = nullptr;
+    SettingsLineEdit* address = nullptr;
+
+    Tab()
+    {
+        tab.addSection(QStringLiteral("General"));
+        box = tab.addCheckBoxRow(QStringLiteral("Box:"), QStringLiteral("On"));
+        name = tab.addLineEditRow(QStringLiteral("Name:"), SettingsTab::kNonEmptyText);
+        address = tab.addLineEditRow(QStringLiteral("Address:"), SettingsTab::kIpAddress);
+        name->setText(QStringLiteral("deck"));
+        address->setText(QStringLiteral("10.0.0.1"));
+        tab.endSettingsTab();
+    }
+
+    void apply(Step step)
+    {
+        switch (step) {
+        case Step::ClickCheckBox: QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2)); break;
+        case Step::EmptyName: edit(name, QString()); break;
+        case Step::TypeName: edit(name, QStringLiteral("deck 2")); break;
+        case Step::EmptyAddress: edit(address, QString()); break;
+        case Step::TypeAddress: edit(address, QStringLiteral("10.0.0.2")); break;
+        }
+    }
+
+    static void edit(SettingsLineEdit* field, const QString& text)
+    {
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QTest::keyClicks(field, text);
+    }
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Step)
+
+class TestSettingsTab : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void status_data();
+    void status();
+    void hiddenRowTakesItsSpaceAlong();
+    void removedRowIsNoLongerWatched();
+    void sectionsHoldTheirRows();
+    void radioBuilder();
+    void comboBuilder();
+    void exclusivePictureGroupDrawsOneSelected();
+    void bookmarkScrollsToItsRow();
+};
+
+void TestSettingsTab::status_data()
+{
+    QTest::addColumn<QList<Step>>("steps");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("notices");
+
+    QTest::newRow("nothing done") << QList<Step>{} << int(SettingsPage::Unchanged) << 0;
+    QTest::newRow("check box clicked") << QList<Step>{Step::ClickCheckBox} << int(SettingsPage::Changed) << 1;
+    QTest::newRow("clicked twice, one signal") << QList<Step>{Step::ClickCheckBox, Step::ClickCheckBox}
+                                               << int(SettingsPage::Changed) << 1;
+    QTest::newRow("required text emptied") << QList<Step>{Step::EmptyName} << int(SettingsPage::Invalid) << 1;
+    QTest::newRow("required text typed again") << QList<Step>{Step::EmptyName, Step::TypeName}
+                                               << int(SettingsPage::Changed) << 2;
+    QTest::newRow("check box does not clear invalid") << QList<Step>{Step::EmptyName, Step::ClickCheckBox}
+                                                      << int(SettingsPage::Invalid) << 1;
+    QTest::newRow("one of two fixed, still invalid")
+        << QList<Step>{Step::EmptyName, Step::EmptyAddress, Step::TypeName} << int(SettingsPage::Invalid) << 1;
+    QTest::newRow("both fixed") << QList<Step>{Step::EmptyName, Step::EmptyAddress, Step::TypeName, Step::TypeAddress}
+                                << int(SettingsPage::Changed) << 2;
+}
+
+void TestSettingsTab::status()
+{
+    QFETCH(QList<Step>, steps);
+    QFETCH(int, status);
+    QFETCH(int, notices);
+
+    Tab tab;
+    tab.tab.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&tab.tab));
+    QSignalSpy spy(&tab.tab, &SettingsTab::settingsStatusChanged);
+    for (Step step : steps)
+        tab.apply(step);
+    QCOMPARE(tab.tab.settingsStatus(), status);
+    QCOMPARE(spy.count(), notices);
+}
+
+void TestSettingsTab::hiddenRowTakesItsSpaceAlong()
+{
+    SettingsTab tab;
+    tab.addSection(QStringLiteral("General"));
+    SettingsCheckBox* first = tab.addCheckBoxRow(QStringLiteral("A:"), QStringLiteral("a"));
+    SettingsCheckBox* second = tab.addCheckBoxRow(QStringLiteral("B:"), QStringLiteral("b"));
+    tab.endSettingsTab();
+    tab.resize(640, 400);
+    tab.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&tab));
+    QWidget* firstRow = tab.findRowContaining(first);
+    QWidget* secondRow = tab.findRowContaining(second);
+    QVERIFY(firstRow && secondRow && firstRow != secondRow);
+    const int sectionHeight = tab.sections().first()->sizeHint().height();
+    tab.showRowContaining(second, false);
+    QVERIFY(!secondRow->isVisible());
+    // The row and the space before it: the section shrinks by both.
+    QCOMPARE(tab.sections().first()->sizeHint().height(),
+             sectionHeight - secondRow->height() - SettingsTab::kRowSpacing);
+    tab.showRowContaining(second, true);
+    QCOMPARE(tab.sections().first()->sizeHint().height(), sectionHeight);
+}
+
+void TestSettingsTab::removedRowIsNoLongerWatched()
+{
+    SettingsTab tab;
+    tab.addSection(QStringLiteral("General"));
+    SettingsLineEdit* name = tab.addLineEditRow(QStringLiteral("Name:"), SettingsTab::kNonEmptyText);
+    SettingsLineEdit* other = tab.addLineEditRow(QStringLiteral("Other:"), SettingsTab::kNonEmptyText);
+    other->setText(QStringLiteral("x"));
+    tab.endSettingsTab();
+    QPointer<QWidget> row = tab.findRowContaining(name);
+    tab.removeRowContaining(name);
+    QVERIFY(row.isNull());
+    QCOMPARE(tab.watchedLineEdits(), QList<SettingsLineEdit*>{other});
+    QCOMPARE(tab.sections().first()->rows().size(), 1);
+}
+
+void TestSettingsTab::sectionsHoldTheirRows()
+{
+    SettingsTab tab;
+    CardSection* empty = tab.addSection(QStringLiteral("Empty"));
+    CardSection* full = tab.addSection(QStringLiteral("Full"));
+    SettingsCheckBox* box = tab.addCheckBoxRow(QStringLiteral("A:"), QStringLiteral("a"));
+    tab.endSettingsTab();
+    QVERIFY(!empty->hasRows());
+    QCOMPARE(full->rows().size(), 1);
+    QVERIFY(!empty->hasLeadingSeparator());
+    QVERIFY(full->hasLeadingSeparator());
+    tab.show();
+    tab.showSection(full, false);
+    QVERIFY(!box->isVisible());
+    tab.showSection(full, true);
+    QVERIFY(box->isVisible());
+}
+
+void TestSettingsTab::radioBuilder()
+{
+    SettingsTab tab;
+    tab.addSection(QStringLiteral("General"));
+    SettingsRadioButton* second = nullptr;
+    ButtonRowTBase row = RadioButtonRowBuilder()
+                             .add(QStringLiteral("Full frame"), 0)
+                             .add(QStringLiteral("Single field"), 1, &second)
+                             .build(tab, QStringLiteral("When paused:"));
+    ButtonRowTBase single = RadioButtonRowBuilder().add(QStringLiteral("Only"), 7).build(tab, QStringLiteral("One:"));
+    tab.endSettingsTab();
+    QVERIFY(row.exists());
+    int id = 0;
+    QVERIFY(!row.get(id));
+    QCOMPARE(id, -1);
+    row.set(1);
+    QVERIFY(second && second->isChecked());
+    QVERIFY(row.get(id));
+    QCOMPARE(id, 1);
+    row.set(42);
+    QVERIFY(row.get(id));
+    QCOMPARE(id, 1);
+    QCOMPARE(tab.findRowContaining(single.buttons()->button(7))->height(), 31);
+
+    QSignalSpy spy(&tab, &SettingsTab::settingsStatusChanged);
+    row.buttons()->button(0)->click();
+    QCOMPARE(tab.settingsStatus(), int(SettingsPage::Changed));
+}
+
+void TestSettingsTab::comboBuilder()
+{
+    SettingsTab tab;
+    tab.addSection(QStringLiteral("General"));
+    ComboBoxTBase combo = ComboBoxBuilder()
+                              .add(QStringLiteral("NTSC"), 1)
+                              .add(QStringLiteral("PAL"), 2)
+                              .build(tab, QStringLiteral("Standard:"), 240);
+    QCOMPARE(combo.combo()->size(), QSize(240, SettingsComboBox::kHeight));
+    QSignalSpy spy(&tab, &SettingsTab::settingsStatusChanged);
+    QVERIFY(combo.set(2));
+    QVERIFY(!combo.set(3));
+    int id = 0;
+    QVERIFY(combo.get(id));
+    QCOMPARE(id, 2);
+    combo.setLabel(2, QStringLiteral("PAL 625"));
+    QCOMPARE(combo.combo()->currentText(), QStringLiteral("PAL 625"));
+    // Selecting from the program is not a user change.
+    QCOMPARE(spy.count(), 0);
+}
+
+void TestSettingsTab::exclusivePictureGroupDrawsOneSelected()
+{
+    SettingsTab tab;
+    tab.addSection(QStringLiteral("Input"));
+    QPixmap picture(32, 32);
+    picture.fill(Qt::gray);
+    QButtonGroup* group = tab.addImageButtonGroup(QStringLiteral("Input:"), {picture, picture, picture},
+                                                  {"SDI", "HDMI", "Component"}, {1, 2, 8});
+    tab.endSettingsTab();
+    group->button(2)->click();
+    group->button(8)->click();
+    QCOMPARE(group->checkedId(), 8);
+    const auto* hdmi = qobject_cast<ImageGroupButton*>(group->button(2));
+    const auto* component = qobject_cast<ImageGroupButton*>(group->button(8));
+    QVERIFY(!hdmi->isChecked() && !hdmi->isDrawnSelected());
+    QVERIFY(component->isDrawnSelected());
+    QCOMPARE(tab.settingsStatus(), int(SettingsPage::Changed));
+}
+
+void TestSettingsTab::bookmarkScrollsToItsRow()
+{
+    SettingsTab tab;
+    tab.addHeader(QStringLiteral("Audio"), QString(), true);
+    QList<CardBookmark*> marks;
+    for (const char* title : {"Inputs", "Outputs", "Levels"}) {
+        marks << tab.addBookmark(QString::fromLatin1(title));
+        for (int i = 0; i < 8; ++i)
+            tab.addCheckBoxRow(QStringLiteral("Row:"), QString::number(i));
+    }
+    tab.endSettingsTab();
+    tab.resize(640, 300);
+    tab.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&tab));
+    QCOMPARE(tab.bookmarkMenu()->actions().size(), 3);
+    tab.bookmarkMenu()->actions().at(1)->trigger();
+    QCOMPARE(tab.scrollArea()->verticalScrollBar()->value(), marks.at(1)->y());
+    QVERIFY(marks.at(1)->y() > 0);
+}
+
+QTEST_MAIN(TestSettingsTab)
+#include "tst_settingstab.moc"
