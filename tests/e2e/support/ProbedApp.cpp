@@ -15,6 +15,7 @@
 namespace {
 
 constexpr int kStartTimeoutMs = 20000;
+constexpr int kStopTimeoutMs = 60000;
 
 // A hard link keeps the copy cheap; across file systems a real copy serves.
 bool linkOrCopy(const QString& from, const QString& to)
@@ -254,7 +255,9 @@ void ProbedApp::stop()
         return;
     if (m_probe && m_probe->state() == QLocalSocket::ConnectedState)
         command(QStringLiteral("quit"), 2000);
-    if (!m_process.waitForFinished(5000)) {
+    // A sanitizer build on a busy machine can take many seconds to tear down and
+    // check for leaks; only a program that never ends is stopped by force.
+    if (!m_process.waitForFinished(kStopTimeoutMs)) {
         m_process.terminate();
         if (!m_process.waitForFinished(5000))
             m_process.kill();
