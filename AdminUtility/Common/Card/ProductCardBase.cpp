@@ -20,7 +20,7 @@ ProductCardBase::ProductCardBase(AdminUtilityWindow* window)
 
 AdminUtilityWindow* ProductCardBase::mainWindow() const
 {
-    return m_window;
+    return qobject_cast<AdminUtilityWindow*>(m_window.data());
 }
 
 void ProductCardBase::resizeToMainWindow()

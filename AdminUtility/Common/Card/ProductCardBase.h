@@ -28,5 +28,6 @@ protected:
 
 private:
     QFrame* m_body = nullptr;
-    QPointer<AdminUtilityWindow> m_window;
+    // As a plain widget: the window may be half destroyed when it last sends us an event.
+    QPointer<QWidget> m_window;
 };
