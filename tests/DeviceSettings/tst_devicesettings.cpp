@@ -185,6 +185,10 @@ void TestDeviceSettings::refreshStormWritesNothing()
     QVERIFY(about);
     typeInto(about->noteEdit(kLabel), QStringLiteral("Bay"));
     QCOMPARE(writesTo("kept", true), 3);
+    // The notifications of those three writes are still on their way: let them land first.
+    QVERIFY(SimulatedFleet::control(QStringLiteral("wait")));
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
 
     QObject context;
     int refreshes = 0;

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QtTest>
 
@@ -13,6 +14,36 @@
 namespace {
 
 const QString kProfile = QStringLiteral(LUMARIS_TEST_PROFILES "/card-devices.json");
+
+// The first model name in the profile that starts with the prefix, as the profile
+// gives it (the card shows it on one line, elided).
+QString profileModelName(const QJsonValue& value, const QString& prefix)
+{
+    if (value.isArray()) {
+        for (const QJsonValue& item : value.toArray()) {
+            const QString found = profileModelName(item, prefix);
+            if (!found.isEmpty())
+                return found;
+        }
+    }
+    const QJsonObject object = value.toObject();
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        const QString found = it.key() == QLatin1String("modelName") && it->toString().startsWith(prefix)
+            ? it->toString()
+            : profileModelName(*it, prefix);
+        if (!found.isEmpty())
+            return found;
+    }
+    return QString();
+}
+
+QString profileModelName(const QString& prefix)
+{
+    QFile file(kProfile);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    return profileModelName(QJsonDocument::fromJson(file.readAll()).object(), prefix);
+}
 constexpr int kDevices = 3;
 constexpr int kLabelField = 0;
 constexpr int kCompanyField = 2;
@@ -254,8 +285,8 @@ void TestProductCard::createWritesAnEscapedReport()
 
     // The device's texts are in the page as text (a control character as its
     // picture), and none of them became markup.
-    QString model = card().value("header").toArray().at(1).toString();
-    QVERIFY(model.startsWith("<h1>Capture"));
+    QString model = profileModelName(QStringLiteral("<h1>Capture"));
+    QVERIFY(!model.isEmpty());
     model.replace(QChar(1), QChar(0x2401));
     const QString text = parsedHtml(path, "string(/html/body)");
     QVERIFY2(text.contains(model), "the model name is not in the page");

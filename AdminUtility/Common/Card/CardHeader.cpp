@@ -2,6 +2,7 @@
 
 #include "ColourPalette.h"
 #include "CommonGui.h"
+#include "DeviceText.h"
 #include "ElidedLabel.h"
 #include "SecretButton.h"
 #include "VisibleDevice.h"
@@ -36,8 +37,9 @@ void CardHeader::display(VisibleDevice* device)
 {
     if (!device)
         return;
-    m_deviceName->setText(device->deviceName());
-    m_modelName->setText(device->modelName());
+    // Both texts come from the device: one line each, never taller than the header allows.
+    m_deviceName->setText(DeviceText::oneLine(device->deviceName()));
+    m_modelName->setText(DeviceText::elided(device->modelName(), m_modelName->font(), kNameWidth));
     m_thumbnail->setPixmap(device->modelThumb());
     const QPixmap connection = device->cardConnectionIcon();
     m_connectionIcon->setVisible(!connection.isNull());
