@@ -2,22 +2,11 @@
 
 #include "ColourPalette.h"
 #include "CommonGui.h"
+#include "IpAddressValidator.h"
 #include "NonEmptyValidator.h"
 
 #include <QKeyEvent>
 #include <QLabel>
-#include <QRegularExpressionValidator>
-
-namespace {
-
-QValidator* ipAddressValidator(QObject* parent)
-{
-    static const QString octet = QStringLiteral("(25[0-5]|2[0-4][0-9]|[01]?[0-9]?[0-9])");
-    return new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("%1\\.%1\\.%1\\.%1").arg(octet)), parent);
-}
-
-} // namespace
 
 SettingsLineEdit::SettingsLineEdit(QWidget* parent)
     : QLineEdit(parent)
@@ -42,7 +31,7 @@ void SettingsLineEdit::setStandardVerifier(int kind)
     QValidator* old = const_cast<QValidator*>(validator());
     switch (kind) {
     case kVerifyNonEmpty: setValidator(new NonEmptyValidator(this)); break;
-    case kVerifyIpAddress: setValidator(ipAddressValidator(this)); break;
+    case kVerifyIpAddress: setValidator(new IpAddressValidator(this)); break;
     default: setValidator(nullptr); break;
     }
     if (old && old->parent() == this)
