@@ -1,28 +1,18 @@
 // Saves the product card of a default-fleet device, open on its About tab,
 // as a PNG file for the documentation: `lumaris-card-screenshots OUTPUT_DIRECTORY`.
 #include "ProbedApp.h"
+#include "ScreenshotTool.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QJsonObject>
 #include <QTest>
 
-#include <cstdio>
-
 namespace {
 
+using ScreenshotTool::fail;
+using ScreenshotTool::ok;
+
 constexpr int kDefaultFleetDevices = 11;
-
-bool fail(const QString& what)
-{
-    std::fprintf(stderr, "lumaris-card-screenshots: %s\n", qPrintable(what));
-    return false;
-}
-
-bool ok(const QJsonObject& answer, const QString& what)
-{
-    return !answer.contains("error") || fail(what + ": " + answer.value("error").toString());
-}
 
 bool cardOpen(ProbedApp& app)
 {
@@ -50,9 +40,5 @@ bool save(const QString& directory)
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    const QStringList arguments = app.arguments();
-    if (arguments.size() != 2)
-        return fail(QStringLiteral("usage: lumaris-card-screenshots OUTPUT_DIRECTORY")) ? 0 : 2;
-    return save(arguments.at(1)) ? 0 : 1;
+    return ScreenshotTool::run(argc, argv, save);
 }

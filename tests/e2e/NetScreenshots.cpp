@@ -1,20 +1,15 @@
 // Saves the add-by-address page and the update dialog in each of their
 // states, for the documentation: `lumaris-net-screenshots OUTPUT_DIRECTORY`.
 #include "NetSession.h"
+#include "ScreenshotTool.h"
 
-#include <QCoreApplication>
 #include <QDir>
 
-#include <cstdio>
 #include <memory>
 
 namespace
 {
-bool fail(const QString& what)
-{
-    std::fprintf(stderr, "lumaris-net-screenshots: %s\n", qPrintable(what));
-    return false;
-}
+using ScreenshotTool::fail;
 
 bool step(bool ok, const QString& what)
 {
@@ -103,14 +98,13 @@ private:
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    if (app.arguments().size() != 2)
-        return fail(QStringLiteral("usage: lumaris-net-screenshots OUTPUT_DIRECTORY")) ? 0 : 2;
-    Shooter shooter(app.arguments().at(1));
-    const bool ok = shooter.addPage()
-        && shooter.updateDialog("ok", "This Example Device has been updated.", "net-update-done.png", true)
-        && shooter.updateDialog("fail", "software failed.", "net-update-failed.png", false)
-        && shooter.noVerdict();
-    shooter.end();
-    return ok ? 0 : 1;
+    return ScreenshotTool::run(argc, argv, [](const QString& directory) {
+        Shooter shooter(directory);
+        const bool ok = shooter.addPage()
+            && shooter.updateDialog("ok", "This Example Device has been updated.", "net-update-done.png", true)
+            && shooter.updateDialog("fail", "software failed.", "net-update-failed.png", false)
+            && shooter.noVerdict();
+        shooter.end();
+        return ok;
+    });
 }

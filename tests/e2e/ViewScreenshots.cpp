@@ -2,30 +2,20 @@
 // documentation, and the same views with device labels that hold markup or
 // 255 characters: `lumaris-view-screenshots OUTPUT_DIRECTORY`.
 #include "ProbedApp.h"
+#include "ScreenshotTool.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QJsonObject>
 #include <QThread>
 
-#include <cstdio>
-
 namespace {
+
+using ScreenshotTool::fail;
+using ScreenshotTool::ok;
 
 constexpr int kDefaultFleetDevices = 11;
 constexpr int kHostileDevices = 3;
-
-bool fail(const QString& what)
-{
-    std::fprintf(stderr, "lumaris-view-screenshots: %s\n", qPrintable(what));
-    return false;
-}
-
-bool ok(const QJsonObject& answer, const QString& what)
-{
-    return !answer.contains("error") || fail(what + ": " + answer.value("error").toString());
-}
 
 // The window widens in an animation when the list needs room; wait until it rests.
 bool waitForSteadyWindow(ProbedApp& app)
@@ -78,9 +68,5 @@ bool save(const QString& directory)
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    const QStringList arguments = app.arguments();
-    if (arguments.size() != 2)
-        return fail(QStringLiteral("usage: lumaris-view-screenshots OUTPUT_DIRECTORY")) ? 0 : 2;
-    return save(arguments.at(1)) ? 0 : 1;
+    return ScreenshotTool::run(argc, argv, save);
 }
