@@ -4,7 +4,7 @@
 #include "AppDefaults.h"
 
 #define allowsAddByIpAddress applicationAllowsAddByIpAddress
-#include "Shell/AppDefaults.cpp"
+#include "AppDefaults/AppDefaults.cpp"
 #undef allowsAddByIpAddress
 
 bool AppDefaults::allowsAddByIpAddress()

@@ -8,7 +8,8 @@
 #include "MarlixNotificationCallback.h"
 #include "MarlixStrings.h"
 #include "ProductTable.h"
-#include "VisibleMarlixSummaryWidget.h"
+
+#include <QWidget>
 
 #include <algorithm>
 #include <cstdlib>
@@ -239,10 +240,17 @@ DeviceFirmwareUpdater* VisibleMarlix::getFirmwareUpdater()
     return nullptr;
 }
 
+static VisibleMarlix::SummaryWidgetFactory s_summaryWidgetFactory = nullptr;
+
+void VisibleMarlix::setSummaryWidgetFactory(SummaryWidgetFactory factory)
+{
+    s_summaryWidgetFactory = factory;
+}
+
 QWidget* VisibleMarlix::summaryWidget() const
 {
-    if (!m_summaryWidget && shouldShowSetup())
-        m_summaryWidget = new VisibleMarlixSummaryWidget(const_cast<VisibleMarlix&>(*this));
+    if (!m_summaryWidget && s_summaryWidgetFactory && shouldShowSetup())
+        m_summaryWidget = s_summaryWidgetFactory(const_cast<VisibleMarlix&>(*this));
     return m_summaryWidget;
 }
 

@@ -46,6 +46,10 @@ public:
     virtual QPixmap modelListThumb() const;
     DeviceFirmwareUpdater* getFirmwareUpdater() override;
     QWidget* summaryWidget() const override;
+    // The gallery's live summary is a view, made above this layer: the
+    // application names the function that makes it, once, at start.
+    using SummaryWidgetFactory = QWidget* (*)(VisibleMarlix& device);
+    static void setSummaryWidgetFactory(SummaryWidgetFactory factory);
     QString ipAddress() const override;
     QPixmap launcherConnectionIcon() const override;
     QPixmap cardConnectionIcon() const override;

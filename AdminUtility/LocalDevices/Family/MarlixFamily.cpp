@@ -3,6 +3,7 @@
 #include "AppDefaults.h"
 #include "MarlixProductCard.h"
 #include "VisibleMarlix.h"
+#include "VisibleMarlixSummaryWidget.h"
 
 #include <QStringList>
 
@@ -18,6 +19,8 @@ QString hexVersion(long version)
 MarlixFamily::MarlixFamily(QObject* parent)
     : ProductFamilyBase(parent)
 {
+    VisibleMarlix::setSummaryWidgetFactory(
+        [](VisibleMarlix& device) -> QWidget* { return new VisibleMarlixSummaryWidget(device); });
 }
 
 // The family owns the devices it announced; the discovery forgets them.

@@ -1,0 +1,97 @@
+# Fails when a source file crosses a layer of the program:
+#  - only the driver layer includes the driver's contract header, or a header
+#    that includes it (directly or through others);
+#  - the driver layer includes nothing of the application layers above it;
+#  - the family-neutral framework (Common/) includes nothing of LocalDevices/.
+# Usage: cmake -DROOT=<AdminUtility folder> -P check_layers.cmake
+
+cmake_minimum_required(VERSION 3.16)
+
+set(LOCAL ${ROOT}/LocalDevices)
+set(DRIVER_FOLDERS Contract Driver Adapter Discovery Tables)
+set(APPLICATION_FOLDERS Family Views Card Settings Report Shell AppDefaults)
+
+file(GLOB_RECURSE ALL_FILES ${ROOT}/*.h ${ROOT}/*.cpp)
+
+# Which folder of LocalDevices a file lies in ("" outside it).
+function(local_folder FILE OUT)
+  set(_folder "")
+  if(FILE MATCHES "^${LOCAL}/([^/]+)/")
+    set(_folder ${CMAKE_MATCH_1})
+  endif()
+  set(${OUT} "${_folder}" PARENT_SCOPE)
+endfunction()
+
+function(quoted_includes FILE OUT)
+  file(STRINGS ${FILE} _lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+  set(_names)
+  foreach(_l ${_lines})
+    string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]+)\".*" "\\1" _n "${_l}")
+    get_filename_component(_n ${_n} NAME)
+    list(APPEND _names ${_n})
+  endforeach()
+  set(${OUT} ${_names} PARENT_SCOPE)
+endfunction()
+
+# Header names that live in each layer.
+set(LOCAL_HEADERS)
+set(APPLICATION_HEADERS)
+foreach(_f ${ALL_FILES})
+  local_folder(${_f} _folder)
+  get_filename_component(_name ${_f} NAME)
+  if(_f MATCHES "\\.h$" AND NOT "${_folder}" STREQUAL "")
+    list(APPEND LOCAL_HEADERS ${_name})
+    if(_folder IN_LIST APPLICATION_FOLDERS)
+      list(APPEND APPLICATION_HEADERS ${_name})
+    endif()
+  endif()
+  quoted_includes(${_f} _inc)
+  set(INCLUDES_${_name} ${_inc})
+endforeach()
+
+# Headers that bring in the contract, closed over includes.
+set(CONTRACT_HEADERS MarlixAPI.h)
+set(_grew TRUE)
+while(_grew)
+  set(_grew FALSE)
+  foreach(_f ${ALL_FILES})
+    get_filename_component(_name ${_f} NAME)
+    if(_f MATCHES "\\.h$" AND NOT _name IN_LIST CONTRACT_HEADERS)
+      foreach(_i ${INCLUDES_${_name}})
+        if(_i IN_LIST CONTRACT_HEADERS)
+          list(APPEND CONTRACT_HEADERS ${_name})
+          set(_grew TRUE)
+          break()
+        endif()
+      endforeach()
+    endif()
+  endforeach()
+endwhile()
+
+set(FAULTS)
+foreach(_f ${ALL_FILES})
+  local_folder(${_f} _folder)
+  file(RELATIVE_PATH _rel ${ROOT} ${_f})
+  quoted_includes(${_f} _inc)
+  foreach(_i ${_inc})
+    if(_i IN_LIST CONTRACT_HEADERS AND NOT _folder IN_LIST DRIVER_FOLDERS)
+      list(APPEND FAULTS "${_rel} includes ${_i}, which brings in the driver contract")
+    endif()
+    if(_folder IN_LIST DRIVER_FOLDERS AND _i IN_LIST APPLICATION_HEADERS)
+      list(APPEND FAULTS "${_rel} (driver layer) includes ${_i} from the layer above")
+    endif()
+    if(_rel MATCHES "^Common/" AND _i IN_LIST LOCAL_HEADERS)
+      list(APPEND FAULTS "${_rel} (framework) includes ${_i} from LocalDevices")
+    endif()
+  endforeach()
+endforeach()
+
+list(LENGTH ALL_FILES _count)
+if(_count LESS 50)
+  message(FATAL_ERROR "only ${_count} source files found under ${ROOT}")
+endif()
+if(FAULTS)
+  list(JOIN FAULTS "\n  " _text)
+  message(FATAL_ERROR "Layer rule broken:\n  ${_text}")
+endif()
+message(STATUS "${_count} files keep to the layers; contract headers: ${CONTRACT_HEADERS}")
