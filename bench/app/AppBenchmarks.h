@@ -14,6 +14,8 @@ public:
 
     // Prints every figure; false when one of them broke its limit or could not be measured.
     bool run();
+    // Start-up, its CPU time and resident size against the floor, alone.
+    bool runStartup();
 
 private:
     struct Floor
@@ -31,9 +33,9 @@ private:
         double firstDeviceMs = 0.0;
         double shownMs = 0.0;
         double residentKb = 0.0;
-        double cpuMs = 0.0;
     };
     bool measureStartupOnce(Startup& startup);
+    double measureProgramCpuOnce();
     bool measureScale(const Floor& floor);
     bool measureScaleOnce(int devices, double& milliseconds);
     bool writeScaleFleet(int devices, const QString& path) const;

@@ -3,8 +3,10 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QLabel>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QScreen>
 
 #include <climits>
@@ -36,11 +38,35 @@ const FontStyleEntry kFontStyles[] = {
 // Shown for a style nobody defined, so that the mistake is visible on screen.
 const FontStyleEntry kFallbackFont = {-1, "Times", 24, QFont::Bold};
 
-const char* const kApplicationFonts[] = {
-    ":/OpenSans-Light",
-    ":/OpenSans-Regular",
-    ":/OpenSans-Semibold",
+// The three faces the program draws with: their style in the system's font
+// database and the embedded copy that stands in when the system lacks them.
+struct ApplicationFont
+{
+    const char* style;
+    const char* resource;
 };
+
+const ApplicationFont kApplicationFonts[] = {
+    {"Light", ":/OpenSans-Light"},
+    {"Regular", ":/OpenSans-Regular"},
+    {"Semibold", ":/OpenSans-Semibold"},
+};
+
+// Every picture is built into the program as PNG under a name without a suffix.
+// Reading it as PNG outright, without format detection, spares the image
+// reader from loading every image plug-in of the system to ask each one first.
+QPixmap readPicture(const QString& name)
+{
+    QPixmap picture;
+    if (QPixmapCache::find(name, &picture))
+        return picture;
+    QImageReader reader(name, QByteArrayLiteral("png"));
+    reader.setAutoDetectImageFormat(false);
+    picture = QPixmap::fromImage(reader.read());
+    if (!picture.isNull())
+        QPixmapCache::insert(name, picture);
+    return picture;
+}
 
 const FontStyleEntry& fontStyleEntry(int style)
 {
@@ -103,13 +129,17 @@ QFont font(int style)
 int registerApplicationFonts()
 {
     installFamilySubstitutions();
-    int loaded = 0;
-    for (const char* path : kApplicationFonts)
+    // Parsing a font file is a large part of the program's start; a system that
+    // has the faces installed (the package depends on them) needs no second copy.
+    const QStringList installed = QFontDatabase().styles(QStringLiteral("Open Sans"));
+    int available = 0;
+    for (const ApplicationFont& font : kApplicationFonts)
     {
-        if (QFontDatabase::addApplicationFont(QString::fromLatin1(path)) != -1)
-            ++loaded;
+        if (installed.contains(QLatin1String(font.style))
+            || QFontDatabase::addApplicationFont(QString::fromLatin1(font.resource)) != -1)
+            ++available;
     }
-    return loaded;
+    return available;
 }
 
 QLabel* label(const QString& text, int style, QWidget* parent, const QColor& colour)
@@ -142,14 +172,14 @@ QPixmap pixmap(const QString& resourceName)
 {
     if (qGuiApp && qGuiApp->devicePixelRatio() > 1.0)
     {
-        QPixmap doubled(resourceName + QStringLiteral("@2x"));
+        QPixmap doubled = readPicture(resourceName + QStringLiteral("@2x"));
         if (!doubled.isNull())
         {
             doubled.setDevicePixelRatio(2.0);
             return doubled;
         }
     }
-    return QPixmap(resourceName);
+    return readPicture(resourceName);
 }
 
 QPixmap createTransparentIcon(const QPixmap& icon, qreal opacity)

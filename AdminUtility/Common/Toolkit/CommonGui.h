@@ -30,7 +30,8 @@ enum FontStyle : int
 // The font of a style, sized so that its pixel height is the same on every screen.
 QFont font(int style);
 
-// Registers the bundled application fonts; returns how many were loaded.
+// Makes the program's three faces available, from the system when it has them,
+// else from the embedded copies; returns how many are available.
 int registerApplicationFonts();
 
 // A label showing text in a font style (and a text colour when one is given).
