@@ -213,9 +213,9 @@ void VisibleMarlixSummaryWidget::updateOutputs()
 // The variants go first: whether one is shown decides the plain connector's label.
 void VisibleMarlixSummaryWidget::updateOutputsOfConnection(uint32_t code, const VideoConnectionInfo& info)
 {
-    if (code == kVideoConnectionSDI || code == kVideoConnectionOptical)
+    if (code == MarlixValue::kVideoSDI || code == MarlixValue::kVideoOptical)
         updateConnectionWidget(info, code | kSecondLinkBit);
-    if (code == kVideoConnectionSDI)
+    if (code == MarlixValue::kVideoSDI)
         updateConnectionWidget(info, code | kDownConvertedBit);
     updateConnectionWidget(info, code);
 }
