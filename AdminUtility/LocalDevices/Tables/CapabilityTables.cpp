@@ -41,22 +41,21 @@ const ConversionModeList kOutput720To1080Modes{kConversion720to1080};
 const ConversionModeList kOutput2KToSDModes{kConversion2KtoSD};
 const ConversionModeList kOutputUHDToHDModes{kConversionUHDtoHD};
 
-// Each connection's pictures are ":/Input<Name>" and ":/Input<Name>Small".
-VideoConnectionInfo videoConnection(const QString& name, const QString& picture)
-{
-    const QString icon = QStringLiteral(":/Input") + picture;
-    return {name, icon, icon + QStringLiteral("Small")};
-}
-
 void fillVideoConnections()
 {
     kVideoConnections = {
-        {kVideoSDI, videoConnection(QStringLiteral("SDI"), QStringLiteral("SDI"))},
-        {kVideoHDMI, videoConnection(QStringLiteral("HDMI"), QStringLiteral("HDMI"))},
-        {kVideoOptical, videoConnection(QStringLiteral("Optical"), QStringLiteral("Fibre"))},
-        {kVideoComponent, videoConnection(QStringLiteral("Component"), QStringLiteral("Component"))},
-        {kVideoComposite, videoConnection(QStringLiteral("Composite"), QStringLiteral("Composite"))},
-        {kVideoSVideo, videoConnection(QStringLiteral("S Video"), QStringLiteral("SVideo"))},
+        {kVideoSDI,
+         {QStringLiteral("SDI"), QStringLiteral(":/InputSDI"), QStringLiteral(":/InputSDISmall")}},
+        {kVideoHDMI,
+         {QStringLiteral("HDMI"), QStringLiteral(":/InputHDMI"), QStringLiteral(":/InputHDMISmall")}},
+        {kVideoOptical,
+         {QStringLiteral("Optical"), QStringLiteral(":/InputFibre"), QStringLiteral(":/InputFibreSmall")}},
+        {kVideoComponent,
+         {QStringLiteral("Component"), QStringLiteral(":/InputComponent"), QStringLiteral(":/InputComponentSmall")}},
+        {kVideoComposite,
+         {QStringLiteral("Composite"), QStringLiteral(":/InputComposite"), QStringLiteral(":/InputCompositeSmall")}},
+        {kVideoSVideo,
+         {QStringLiteral("S Video"), QStringLiteral(":/InputSVideo"), QStringLiteral(":/InputSVideoSmall")}},
     };
 }
 
