@@ -23,8 +23,6 @@ std::string preferencesPathFor(const SimDeviceDescription& description)
     return directory.empty() ? std::string() : directory + "/" + file;
 }
 
-constexpr MarlixCode kDuplexInactive = MarlixFourCC("inac");
-
 // Counting from one; a profile may give any index, the largest included.
 std::string countedFromOne(int64_t index)
 {

@@ -15,6 +15,7 @@
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -22,16 +23,14 @@ using nlohmann::json;
 
 namespace {
 
-bool makeDirectories(const std::string& path)
+// As mkdir -p; the state directory itself, when made here, is the user's alone.
+bool makePrivateDirectories(const std::string& path, std::string& why)
 {
-    for (size_t at = 1; at <= path.size(); ++at) {
-        if (at != path.size() && path[at] != '/')
-            continue;
-        const std::string part = path.substr(0, at);
-        if (mkdir(part.c_str(), 0700) != 0 && errno != EEXIST)
-            return false;
-    }
-    return true;
+    std::error_code error;
+    if (std::filesystem::create_directories(path, error))
+        std::filesystem::permissions(path, std::filesystem::perms::owner_all, error);
+    why = error.message();
+    return !error;
 }
 
 std::string directoryOf(const std::string& path)
@@ -218,8 +217,8 @@ bool SimPreferences::save(const std::string& path, const std::string& device,
     }
     const std::string directory = directoryOf(path);
     std::string why;
-    if (!makeDirectories(directory)) {
-        error = "cannot create " + directory + ": " + strerror(errno);
+    if (!makePrivateDirectories(directory, why)) {
+        error = "cannot create " + directory + ": " + why;
         return false;
     }
     if (!SimFile::isPrivateDirectory(directory, why)) {

@@ -1,5 +1,4 @@
 #include "CapabilityTables.h"
-#include "FourCC.h"
 #include "ProductLine.h"
 #include "ProductTable.h"
 #include "SimulatorSession.h"
@@ -84,7 +83,7 @@ void TestCapabilityTables::conversionGroupMembersHaveTableRows()
     QFETCH(bool, output);
     const auto& table = output ? kVideoOutputConversionModes : kVideoInputConversionModes;
     const auto row = table.constFind(mode);
-    if (mode == fourCC("h2sd")) {
+    if (mode == MarlixValue::kConversion2KtoSD) {
         QVERIFY(row == table.constEnd());
         return;
     }

@@ -9,11 +9,11 @@
 
 namespace {
 
-constexpr uint32_t kSDI = kVideoConnectionSDI;
-constexpr uint32_t kHDMI = kVideoConnectionHDMI;
-constexpr uint32_t kComponent = kVideoConnectionComponent;
-constexpr uint32_t kComposite = kVideoConnectionComposite;
-constexpr uint32_t kSVideo = kVideoConnectionSVideo;
+constexpr uint32_t kSDI = MarlixValue::kVideoSDI;
+constexpr uint32_t kHDMI = MarlixValue::kVideoHDMI;
+constexpr uint32_t kComponent = MarlixValue::kVideoComponent;
+constexpr uint32_t kComposite = MarlixValue::kVideoComposite;
+constexpr uint32_t kSVideo = MarlixValue::kVideoSVideo;
 constexpr uint32_t kConverted = 0x40000000u;
 
 const char* const kHardware = "Lumaris Studio 4K";

@@ -172,7 +172,7 @@ void TestVisibleMarlix::neutralValuesWhenInitialisationFails()
         QVERIFY(device->modelImage().isNull());
         QVERIFY(device->hasDedicatedDownconvertedOutput());
         QVERIFY(device->deviceName().isEmpty());
-        QCOMPARE(device->getAnalogVideoOutputGainLevel(kVideoConnectionComponent), 0.0);
+        QCOMPARE(device->getAnalogVideoOutputGainLevel(MarlixValue::kVideoComponent), 0.0);
         QVERIFY(device->getSubDevices().isEmpty());
     }
 }
@@ -305,7 +305,7 @@ void TestVisibleMarlix::modelRules()
     QVERIFY(device);
     QCOMPARE(device->supportsOutputPsF(), psf);
     QCOMPARE(device->supportsCapturePsF(), psf);
-    QCOMPARE(device->supportsAnalogVideoInputGain(kVideoConnectionComponent),
+    QCOMPARE(device->supportsAnalogVideoInputGain(MarlixValue::kVideoComponent),
              !model.hasNote(QStringLiteral("no analog input gain")));
     QCOMPARE(device->getAudioInputConnectionTranslated(QStringLiteral("RCA")),
              model.hasNote(QStringLiteral("\"HIFI\"")) ? QStringLiteral("HIFI") : QStringLiteral("RCA"));
@@ -423,7 +423,7 @@ void TestVisibleMarlix::outputFollowsInputWhileBusy()
     QFETCH(QString, expected);
     QVERIFY(SimulatorSession::control(QStringLiteral("signal analog Hi50 0")));
     QVERIFY(SimulatorSession::control(QStringLiteral("status analog busy %1").arg(busy)));
-    QCOMPARE(getVideoOutputDisplayMode(analog(), kVideoConnectionSDI), expected);
+    QCOMPARE(getVideoOutputDisplayMode(analog(), MarlixValue::kVideoSDI), expected);
 }
 
 void TestVisibleMarlix::labelIsSavedAndRevertedThroughTheDriver()

@@ -1,8 +1,8 @@
 #include "CommonGui.h"
 #include "DeviceList.h"
 #include "FlatImageButton.h"
-#include "FourCC.h"
 #include "MarlixAPILoader.h"
+#include "MarlixCodes.h"
 #include "MarlixVisibleDevicesListViewWidget.h"
 #include "MarlixVisibleDevicesListViewWidget_ScrollArea.h"
 #include "ProductFamilyBase.h"
@@ -204,7 +204,7 @@ void TestListView::changeTouchesOnlyItsRow()
 
     QSignalSpy touched(m_view->table()->model(), &QAbstractItemModel::dataChanged);
     if (command.isEmpty()) {
-        m_fleet->device(device)->setVideoOutputDisplayMode(fourCC("hp59"));
+        m_fleet->device(device)->setVideoOutputDisplayMode(MarlixValue::kModeHD720p5994);
     } else {
         QString answer;
         QVERIFY2(SimulatedFleet::control(command, &answer), qPrintable(answer));

@@ -1,6 +1,6 @@
-#include "FourCC.h"
 #include "HorizontalScrollArea.h"
 #include "LabelledImage.h"
+#include "MarlixCodes.h"
 #include "SimulatedFleet.h"
 #include "VisibleMarlix.h"
 #include "VisibleMarlixSummaryWidget.h"
@@ -55,9 +55,9 @@ ShownList shownOutputs(const VisibleMarlixSummaryWidget& summary)
 void apply(VisibleMarlix* device, Change change)
 {
     if (change == Change::DownConvertSecondLink)
-        device->setOutputConversionMode(fourCC("HWlb"));
+        device->setOutputConversionMode(MarlixValue::kConversionHWLetterbox);
     else if (change == Change::OutputNTSC)
-        device->setVideoOutputDisplayMode(fourCC("ntsc"));
+        device->setVideoOutputDisplayMode(MarlixValue::kModeNTSC);
 }
 
 } // namespace

@@ -27,10 +27,10 @@ QPushButton* footerButton(const QString& text, bool primary, QWidget* parent)
     button->setStyleSheet(QStringLiteral("QPushButton { color: %1; background: %2; border: 1px solid %3;"
                                          " border-radius: 4px; }"
                                          "QPushButton:disabled { color: %4; background: %5; border-color: %5; }")
-                              .arg(ColourPalette::toHtmlQString(text_), ColourPalette::toHtmlQString(background),
-                                   ColourPalette::toHtmlQString(background.darker(115)),
-                                   ColourPalette::toHtmlQString(ColourPalette::kWolfGray),
-                                   ColourPalette::toHtmlQString(ColourPalette::kMilkGray)));
+                              .arg(text_.name(), background.name(),
+                                   background.darker(115).name(),
+                                   ColourPalette::kWolfGray.name(),
+                                   ColourPalette::kMilkGray.name()));
     return button;
 }
 

@@ -23,7 +23,7 @@ CardHeader::CardHeader(VisibleDevice* device, const QColor& accent, QWidget* par
     m_deviceName->setTextFormat(Qt::PlainText);
     m_modelName->setTextFormat(Qt::PlainText);
     m_deviceName->setFont(CommonGui::font(CommonGui::kFontTitle));
-    m_deviceName->setStyleSheet(QStringLiteral("color: %1;").arg(ColourPalette::toHtmlQString(accent.darker(160))));
+    m_deviceName->setStyleSheet(QStringLiteral("color: %1;").arg(accent.darker(160).name()));
     m_deviceName->setGeometry(30, 18, kNameWidth, 44);
     m_modelName->setGeometry(30, 62, kNameWidth, 24);
     m_thumbnail->setGeometry(kWidth - 30 - 200, 8, 200, 90);

@@ -2,6 +2,7 @@
 
 #include "CardHeader.h"
 #include "StatusPage.h"
+#include "TightVBoxLayout.h"
 
 #include <QMessageBox>
 #include <QStackedWidget>
@@ -13,9 +14,7 @@ ProductCard::ProductCard(VisibleDevice* device, AdminUtilityWindow* window, cons
     , m_pages(new QStackedWidget(body()))
 {
     m_pages->setObjectName(QStringLiteral("productCardBottom"));
-    auto* layout = new QVBoxLayout(body());
-    layout->setSpacing(0);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto* layout = new TightVBoxLayout(body());
     layout->addWidget(m_header);
     layout->addWidget(m_pages, 1);
     connect(m_header, &CardHeader::showEasterEgg, this, &ProductCard::onShowProductEasterEgg);

@@ -5,6 +5,7 @@
 #include "CardTabbedPages.h"
 #include "ColourPalette.h"
 #include "SettingsTab.h"
+#include "TightVBoxLayout.h"
 
 #include <QVBoxLayout>
 
@@ -13,9 +14,7 @@ SettingsPage::SettingsPage(QWidget* parent)
     , m_tabs(new CardTabbedPages(ColourPalette::kAccentColour, this))
     , m_footer(new CardFooter(this))
 {
-    auto* layout = new QVBoxLayout(this);
-    layout->setSpacing(0);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto* layout = new TightVBoxLayout(this);
     layout->addWidget(m_tabs, 1);
     layout->addWidget(new CardSeparator(CardSeparator::kDark, 0, this));
     layout->addWidget(m_footer);

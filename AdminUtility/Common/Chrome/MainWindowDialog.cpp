@@ -49,7 +49,7 @@ QWidget* MainWindowDialog::createTitleBar(const QString& title)
     bar->setFixedHeight(kTitleHeight);
     bar->setStyleSheet(QStringLiteral("QFrame { background: %1; border: none; border-top-right-radius: %2; "
                                       "border-top-left-radius: %2; }")
-                           .arg(ColourPalette::toHtmlQString(ColourPalette::kAccentColour),
+                           .arg(ColourPalette::kAccentColour.name(),
                                 QLatin1String(kCornerRadius)));
     auto* layout = new TightHBoxLayout(bar);
     layout->setContentsMargins(kTitleMargin, 0, kTitleMargin, 0);

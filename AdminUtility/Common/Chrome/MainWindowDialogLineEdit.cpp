@@ -43,9 +43,9 @@ void MainWindowDialogLineEdit::build(QColor focusColour)
                       "padding-bottom: 2px; padding-left: %7px; margin-left: 0px; }"
                       "QLineEdit:focus { border: 1px solid %3; background-color: %4; margin-left: 0px; }"
                       "QLineEdit:disabled { color: %5; background-color: %6; margin-left: 1px; }")
-                      .arg(toHtmlQString(kWinterSkyGray), toHtmlQString(kFieldBackground),
-                           toHtmlQString(focusColour), toHtmlQString(kFocusedBackground),
-                           toHtmlQString(kRaincloudGray, kDisabledAlpha), toHtmlQString(kDisabledBackground),
+                      .arg(kWinterSkyGray.name(), kFieldBackground.name(),
+                           focusColour.name(), kFocusedBackground.name(),
+                           toHtmlQString(kRaincloudGray, kDisabledAlpha), kDisabledBackground.name(),
                            QString::number(kLeftPadding)));
 }
 

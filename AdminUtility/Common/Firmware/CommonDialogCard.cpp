@@ -86,7 +86,7 @@ void CommonDialogCard::createProgress(int progressBarWidth)
                                kProgressBarHeight);
     m_progressBar->setStyleSheet(
         QStringLiteral("QProgressBar { border: none; background: %1 } QProgressBar::chunk { background-color: %2; }")
-            .arg(toHtmlQString(kMilkGray), toHtmlQString(kAccentColour)));
+            .arg(kMilkGray.name(), kAccentColour.name()));
 
     m_busy = new BusyButton(this);
     m_busy->move((kWidth - m_busy->width()) / 2, kBusyButtonTop);

@@ -3,6 +3,7 @@
 #include "CardSeparator.h"
 #include "ColourPalette.h"
 #include "CommonGui.h"
+#include "TightVBoxLayout.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -11,11 +12,9 @@
 CardSection::CardSection(const QString& title, QWidget* parent)
     : QWidget(parent)
     , m_title(title)
-    , m_layout(new QVBoxLayout(this))
+    , m_layout(new TightVBoxLayout(this))
     , m_titleLine(new QWidget(this))
 {
-    m_layout->setSpacing(0);
-    m_layout->setContentsMargins(0, 0, 0, 0);
     m_titleLine->setFixedHeight(kTitleHeight);
     QLabel* label = CommonGui::label(title, CommonGui::kFontMediumSemibold, m_titleLine, ColourPalette::kStormGray);
     label->setTextFormat(Qt::PlainText);

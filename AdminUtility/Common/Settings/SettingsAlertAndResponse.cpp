@@ -19,7 +19,7 @@ void SettingsAlertAndResponse::setAlarmed(bool alarmed, const QString& text)
     m_status->setText(text);
     m_status->setFont(CommonGui::font(alarmed ? CommonGui::kFontBodySemibold : CommonGui::kFontBody));
     const QColor colour = alarmed ? ColourPalette::kAccentColour : ColourPalette::kFoggyGray;
-    m_status->setStyleSheet(QStringLiteral("color: %1;").arg(ColourPalette::toHtmlQString(colour)));
+    m_status->setStyleSheet(QStringLiteral("color: %1;").arg(colour.name()));
     m_status->adjustSize();
     m_button->setVisible(alarmed);
 }

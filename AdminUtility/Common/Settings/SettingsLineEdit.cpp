@@ -18,10 +18,10 @@ SettingsLineEdit::SettingsLineEdit(QWidget* parent)
                                  " padding-right: 4px; color: %2; background: white; }"
                                  "QLineEdit:focus { border: 1px solid %3; }"
                                  "QLineEdit:disabled { color: %4; }")
-                      .arg(ColourPalette::toHtmlQString(ColourPalette::kBonesGray),
-                           ColourPalette::toHtmlQString(ColourPalette::kStormGray),
-                           ColourPalette::toHtmlQString(ColourPalette::kAccentColour),
-                           ColourPalette::toHtmlQString(ColourPalette::kWolfGray)));
+                      .arg(ColourPalette::kBonesGray.name(),
+                           ColourPalette::kStormGray.name(),
+                           ColourPalette::kAccentColour.name(),
+                           ColourPalette::kWolfGray.name()));
     m_iconLabel->hide();
     connect(this, &QLineEdit::textChanged, this, &SettingsLineEdit::updateStatusIcon);
 }

@@ -17,9 +17,9 @@ SettingsSlider::SettingsSlider(QWidget* parent)
                                  "QSlider::handle:horizontal { background: white; border: 1px solid %3;"
                                  " width: 14px; margin: -6px 0; border-radius: 8px; }"
                                  "QSlider::sub-page:horizontal:disabled { background: %1; }")
-                      .arg(ColourPalette::toHtmlQString(ColourPalette::kBonesGray),
-                           ColourPalette::toHtmlQString(ColourPalette::kAccentColour),
-                           ColourPalette::toHtmlQString(ColourPalette::kWolfGray)));
+                      .arg(ColourPalette::kBonesGray.name(),
+                           ColourPalette::kAccentColour.name(),
+                           ColourPalette::kWolfGray.name()));
 }
 
 void SettingsSlider::wheelEvent(QWheelEvent* event)

@@ -9,7 +9,7 @@ SettingsSliderValue::SettingsSliderValue(QWidget* parent)
     setTextFormat(Qt::PlainText);
     setFont(CommonGui::font(CommonGui::kFontBody));
     setFixedSize(50, 25);
-    setStyleSheet(QStringLiteral("color: %1;").arg(ColourPalette::toHtmlQString(ColourPalette::kStormGray)));
+    setStyleSheet(QStringLiteral("color: %1;").arg(ColourPalette::kStormGray.name()));
 }
 
 void SettingsSliderValue::setValue(int value)

@@ -30,7 +30,7 @@ void SettingsSliderWithEditableValue::createControls()
     m_units = new QLabel(this);
     m_units->setTextFormat(Qt::PlainText);
     m_units->setFont(CommonGui::font(CommonGui::kFontBody));
-    m_units->setStyleSheet(QStringLiteral("color: %1;").arg(ColourPalette::toHtmlQString(ColourPalette::kFoggyGray)));
+    m_units->setStyleSheet(QStringLiteral("color: %1;").arg(ColourPalette::kFoggyGray.name()));
     m_units->hide();
     m_defaultButton = new FlatImageButton(QStringLiteral(":/Refresh"), this);
 

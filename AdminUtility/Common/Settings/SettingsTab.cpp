@@ -21,6 +21,8 @@
 #include "SettingsSlider.h"
 #include "SettingsSliderValue.h"
 #include "SettingsSliderWithEditableValue.h"
+#include "TightHBoxLayout.h"
+#include "TightVBoxLayout.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -42,10 +44,10 @@ QString pushButtonStyle()
                           " padding: 2px 12px; }"
                           "QPushButton:pressed { background: %3; }"
                           "QPushButton:disabled { color: %4; }")
-        .arg(ColourPalette::toHtmlQString(ColourPalette::kStormGray),
-             ColourPalette::toHtmlQString(ColourPalette::kMilkGray),
-             ColourPalette::toHtmlQString(ColourPalette::kBonesGray),
-             ColourPalette::toHtmlQString(ColourPalette::kWolfGray));
+        .arg(ColourPalette::kStormGray.name(),
+             ColourPalette::kMilkGray.name(),
+             ColourPalette::kBonesGray.name(),
+             ColourPalette::kWolfGray.name());
 }
 
 QPushButton* pushButton(const QString& text, QWidget* parent)
@@ -63,17 +65,13 @@ QPushButton* pushButton(const QString& text, QWidget* parent)
 
 SettingsTab::SettingsTab(QWidget* parent)
     : QWidget(parent)
-    , m_outerLayout(new QVBoxLayout(this))
+    , m_outerLayout(new TightVBoxLayout(this))
     , m_scrollArea(new CardScrollArea(this))
     , m_column(new QWidget)
 {
     m_defaultGrid = GridSettings::labelled();
-    m_outerLayout->setSpacing(0);
-    m_outerLayout->setContentsMargins(0, 0, 0, 0);
     m_outerLayout->addWidget(m_scrollArea);
-    m_columnLayout = new QVBoxLayout(m_column);
-    m_columnLayout->setSpacing(0);
-    m_columnLayout->setContentsMargins(0, 0, 0, 0);
+    m_columnLayout = new TightVBoxLayout(m_column);
     m_scrollArea->setWidget(m_column);
     // By name: a plain rule would reach every control in the column.
     m_column->setObjectName(QStringLiteral("settingsTabColumn"));
@@ -221,7 +219,7 @@ QPushButton* SettingsTab::addCardPushButtonRow(const QString& label, const QStri
 {
     QPushButton* button = addPushButtonRow(label, text);
     button->setStyleSheet(pushButtonStyle() + QStringLiteral("QPushButton { color: %1; border-color: %1; }")
-                                                  .arg(ColourPalette::toHtmlQString(ColourPalette::kAccentColour)));
+                                                  .arg(ColourPalette::kAccentColour.name()));
     return button;
 }
 
@@ -315,9 +313,7 @@ QButtonGroup* SettingsTab::beginGridGroup(const QString& label, const GridSettin
     QWidget* row = addLabelledControlRow(QString(), 31);
     row->setFixedHeight(QWIDGETSIZE_MAX);
     row->setMinimumHeight(0);
-    auto* line = new QHBoxLayout(row);
-    line->setSpacing(0);
-    line->setContentsMargins(0, 0, 0, 0);
+    auto* line = new TightHBoxLayout(row);
     if (!label.isEmpty()) {
         auto* labelColumn = new QWidget(row);
         labelColumn->setFixedWidth(kGridLabelWidth);

@@ -16,7 +16,7 @@ CardPushButton::CardPushButton(const QString& text, QWidget* parent)
                                  "QPushButton:hover { border-color: %4; }"
                                  "QPushButton:pressed { background-color: %4; color: white; }"
                                  "QPushButton:disabled { color: %5; border-color: %6; }")
-                      .arg(toHtmlQString(kWolfGray), toHtmlQString(kWinterSkyGray), toHtmlQString(kMilkGray),
-                           toHtmlQString(kAccentColour), toHtmlQString(kRaincloudGray, kDisabledAlpha),
-                           toHtmlQString(kBonesGray)));
+                      .arg(kWolfGray.name(), kWinterSkyGray.name(), kMilkGray.name(),
+                           kAccentColour.name(), toHtmlQString(kRaincloudGray, kDisabledAlpha),
+                           kBonesGray.name()));
 }

@@ -25,7 +25,7 @@ inline constexpr QColor kAccentColour{34, 167, 148};
 // Alpha of a colour drawn for a disabled control.
 inline constexpr int kDisabledAlpha = 100;
 
-// Style sheet forms of a colour: "#rrggbb" and "rgba(r, g, b, alpha)".
-QString toHtmlQString(const QColor& colour);
+// A colour with the given alpha as a style sheet wants it, "rgba(r, g, b, alpha)"
+// (QColor::name() gives the opaque "#rrggbb" form).
 QString toHtmlQString(const QColor& colour, int alpha);
 }

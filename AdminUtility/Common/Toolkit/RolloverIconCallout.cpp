@@ -2,6 +2,7 @@
 
 #include "RolloverIconCalloutChevron.h"
 #include "RolloverIconCalloutTextBubble.h"
+#include "TightVBoxLayout.h"
 
 #include <QVBoxLayout>
 
@@ -29,9 +30,7 @@ void RolloverIconCallout::createContents(const QString& text)
 {
     m_chevron = new RolloverIconCalloutChevron(this);
     m_bubble = new RolloverIconCalloutTextBubble(text, this);
-    auto* layout = new QVBoxLayout(this);
-    layout->setSpacing(0);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto* layout = new TightVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(m_chevron, 0, Qt::AlignHCenter);
     layout->addWidget(m_bubble, 0, Qt::AlignHCenter);

@@ -3,6 +3,8 @@
 #include "ColourPalette.h"
 #include "CommonGui.h"
 #include "TabButton.h"
+#include "TightHBoxLayout.h"
+#include "TightVBoxLayout.h"
 
 #include <QButtonGroup>
 #include <QFrame>
@@ -15,9 +17,7 @@ TabbedWidgets::TabbedWidgets(const QColor& background, QWidget* parent)
     , m_buttons(new QButtonGroup(this))
 {
     setBackground(background);
-    auto* layout = new QVBoxLayout(this);
-    layout->setSpacing(0);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto* layout = new TightVBoxLayout(this);
     createTabStrip(layout);
     createSeparator(layout);
     createPages(layout);
@@ -32,9 +32,7 @@ void TabbedWidgets::setBackground(const QColor& background)
 void TabbedWidgets::createTabStrip(QVBoxLayout* layout)
 {
     m_buttons->setExclusive(true);
-    m_tabStrip = new QHBoxLayout;
-    m_tabStrip->setSpacing(0);
-    m_tabStrip->setContentsMargins(0, 0, 0, 0);
+    m_tabStrip = new TightHBoxLayout;
     m_tabStrip->addStrut(kStripHeight);
     m_tabStrip->addSpacing(kLeadingSpacing);
     m_tabStrip->addStretch();

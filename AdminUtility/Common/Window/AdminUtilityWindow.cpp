@@ -9,6 +9,7 @@
 #include "MainWindowMenuController.h"
 #include "PluginScanner.h"
 #include "ProductFamilyBase.h"
+#include "TightVBoxLayout.h"
 #include "VisibleDevicesListViewWidget.h"
 #include "VisibleDevicesWidget.h"
 #include "WindowFooter.h"
@@ -28,8 +29,8 @@
 namespace
 {
 const QSize kDefaultWindowSize(780, 680);
-const char* const kOrganisation = "Orvanta";
-const char* const kGeometryKey = "geometry";
+const QLatin1String kOrganisation("Orvanta");
+const QLatin1String kGeometryKey("geometry");
 }
 
 AdminUtilityWindow::AdminUtilityWindow()
@@ -232,9 +233,7 @@ void AdminUtilityWindow::createMenus()
 void AdminUtilityWindow::createCentralFrame()
 {
     auto* frame = new QWidget(this);
-    m_mainLayout = new QVBoxLayout(frame);
-    m_mainLayout->setSpacing(0);
-    m_mainLayout->setContentsMargins(0, 0, 0, 0);
+    m_mainLayout = new TightVBoxLayout(frame);
 
     m_mainLayout->addWidget(new WindowHeader(frame));
     auto* separator = new QWidget(frame);

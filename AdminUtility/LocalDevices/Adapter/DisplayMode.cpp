@@ -113,14 +113,14 @@ QString DisplayMode::driverName() const
 QString DisplayMode::shortNameFor(uint32_t code, const QString& name)
 {
     switch (code) {
-    case MarlixFourCC("H23d"):
+    case MarlixValue::kModeHD1080p2398Dual:
         return QStringLiteral("1080p23.98");
-    case MarlixFourCC("nt23"):
-    case MarlixFourCC("ntsc"):
-    case MarlixFourCC("ntsp"):
+    case MarlixValue::kModeNTSC2398:
+    case MarlixValue::kModeNTSC:
+    case MarlixValue::kModeNTSCp:
         return QStringLiteral("NTSC");
-    case MarlixFourCC("pal "):
-    case MarlixFourCC("palp"):
+    case MarlixValue::kModePAL:
+    case MarlixValue::kModePALp:
         return QStringLiteral("PAL");
     default:
         return name;

@@ -2,7 +2,7 @@
 
 #include "CapabilityTables.h"
 #include "DisplayModeText.h"
-#include "FourCC.h"
+#include "MarlixCodes.h"
 #include "SystemInfo.h"
 #include "VisibleMarlix.h"
 
@@ -169,13 +169,13 @@ void MarlixStatusReport::fillDeviceInterfaceTable(QTextTemplate& page)
 {
     QString bus;
     switch (m_device.getDeviceInterface()) {
-    case fourCC("pci "):
+    case MarlixValue::kBusPCI:
         bus = tr("PCI");
         break;
-    case fourCC("usb "):
+    case MarlixValue::kBusUSB:
         bus = tr("USB");
         break;
-    case fourCC("thun"):
+    case MarlixValue::kBusThunderbolt:
         bus = tr("Thunderbolt");
         break;
     default:

@@ -1,6 +1,5 @@
 #include "CapabilityTables.h"
 
-#include "FourCC.h"
 #include "ModelPictureTable.h"
 
 #include <QCoreApplication>
@@ -15,6 +14,8 @@ QList<Video3DPackingFormatInfo> kVideo3DPackingFormats;
 QList<uint64_t> kExcludedDevices;
 QMap<uint64_t, ModelIcons> kModelImages;
 
+using namespace MarlixValue;
+
 namespace {
 
 struct CapabilityTables
@@ -23,108 +24,116 @@ struct CapabilityTables
 };
 
 // Members of the conversion groups; the group records point at these.
-const ConversionModeList kInputNoneModes{fourCC("none")};
-const ConversionModeList kInputHD1080ToSDModes{fourCC("10lb"), fourCC("10am")};
-const ConversionModeList kInputHD720ToSDModes{fourCC("72lb"), fourCC("72am")};
-const ConversionModeList kInputSDToHDModes{fourCC("lbup"), fourCC("amup")};
+const ConversionModeList kInputNoneModes{kConversionNone};
+const ConversionModeList kInputHD1080ToSDModes{kInputConversion1080Letterbox, kInputConversion1080Anamorphic};
+const ConversionModeList kInputHD720ToSDModes{kInputConversion720Letterbox, kInputConversion720Anamorphic};
+const ConversionModeList kInputSDToHDModes{kInputConversionUpPillarbox, kInputConversionUpAnamorphic};
 
-const ConversionModeList kOutputNoneModes{fourCC("none")};
-const ConversionModeList kOutputHDToSDModes{fourCC("ltbx"), fourCC("amph"), fourCC("HWlb"),
-                                            fourCC("HWam"), fourCC("HWcc")};
-const ConversionModeList kOutputSDTo720pModes{fourCC("ua7p"), fourCC("u47p"), fourCC("up7p")};
-const ConversionModeList kOutputSDTo1080iModes{fourCC("ua1i"), fourCC("u41i"), fourCC("up1i")};
-const ConversionModeList kOutputCrossConvertModes{fourCC("xcap")};
-const ConversionModeList kOutput720To1080Modes{fourCC("720c")};
-const ConversionModeList kOutput2KToSDModes{fourCC("h2sd")};
-const ConversionModeList kOutputUHDToHDModes{fourCC("HWud")};
+const ConversionModeList kOutputNoneModes{kConversionNone};
+const ConversionModeList kOutputHDToSDModes{kConversionLetterbox, kConversionAnamorphic, kConversionHWLetterbox,
+                                            kConversionHWAnamorphic, kConversionHWCenterCut};
+const ConversionModeList kOutputSDTo720pModes{kConversionUpAnamorphic720, kConversionUp149Zoom720,
+                                              kConversionUpPillarbox720};
+const ConversionModeList kOutputSDTo1080iModes{kConversionUpAnamorphic1080, kConversionUp149Zoom1080,
+                                               kConversionUpPillarbox1080};
+const ConversionModeList kOutputCrossConvertModes{kConversionHW720to1080};
+const ConversionModeList kOutput720To1080Modes{kConversion720to1080};
+const ConversionModeList kOutput2KToSDModes{kConversion2KtoSD};
+const ConversionModeList kOutputUHDToHDModes{kConversionUHDtoHD};
 
 void fillVideoConnections()
 {
     kVideoConnections = {
-        {kVideoConnectionSDI, {"SDI", ":/InputSDI", ":/InputSDISmall"}},
-        {kVideoConnectionHDMI, {"HDMI", ":/InputHDMI", ":/InputHDMISmall"}},
-        {kVideoConnectionOptical, {"Optical", ":/InputFibre", ":/InputFibreSmall"}},
-        {kVideoConnectionComponent, {"Component", ":/InputComponent", ":/InputComponentSmall"}},
-        {kVideoConnectionComposite, {"Composite", ":/InputComposite", ":/InputCompositeSmall"}},
-        {kVideoConnectionSVideo, {"S Video", ":/InputSVideo", ":/InputSVideoSmall"}},
+        {kVideoSDI,
+         {QStringLiteral("SDI"), QStringLiteral(":/InputSDI"), QStringLiteral(":/InputSDISmall")}},
+        {kVideoHDMI,
+         {QStringLiteral("HDMI"), QStringLiteral(":/InputHDMI"), QStringLiteral(":/InputHDMISmall")}},
+        {kVideoOptical,
+         {QStringLiteral("Optical"), QStringLiteral(":/InputFibre"), QStringLiteral(":/InputFibreSmall")}},
+        {kVideoComponent,
+         {QStringLiteral("Component"), QStringLiteral(":/InputComponent"), QStringLiteral(":/InputComponentSmall")}},
+        {kVideoComposite,
+         {QStringLiteral("Composite"), QStringLiteral(":/InputComposite"), QStringLiteral(":/InputCompositeSmall")}},
+        {kVideoSVideo,
+         {QStringLiteral("S Video"), QStringLiteral(":/InputSVideo"), QStringLiteral(":/InputSVideoSmall")}},
     };
 }
 
 void fillAudioConnections()
 {
     kAudioConnections = {
-        {kAudioConnectionEmbedded, {":/AudioSDIORHDMI", CapabilityTables::tr("Embedded")}},
-        {kAudioConnectionAESEBU, {":/AudioAES", CapabilityTables::tr("AES/EBU")}},
-        {kAudioConnectionAnalog, {":/AudioXLR", CapabilityTables::tr("Analog")}},
-        {kAudioConnectionXLR, {":/AudioXLR", CapabilityTables::tr("XLR")}},
-        {kAudioConnectionRCA, {":/AudioRCA", CapabilityTables::tr("RCA")}},
-        {kAudioConnectionMicrophone, {":/AudioMic", CapabilityTables::tr("Microphone")}},
+        {kAudioEmbedded, {QStringLiteral(":/AudioSDIORHDMI"), CapabilityTables::tr("Embedded")}},
+        {kAudioAESEBU, {QStringLiteral(":/AudioAES"), CapabilityTables::tr("AES/EBU")}},
+        {kAudioAnalog, {QStringLiteral(":/AudioXLR"), CapabilityTables::tr("Analog")}},
+        {kAudioXLR, {QStringLiteral(":/AudioXLR"), CapabilityTables::tr("XLR")}},
+        {kAudioRCA, {QStringLiteral(":/AudioRCA"), CapabilityTables::tr("RCA")}},
+        {kAudioMicrophone, {QStringLiteral(":/AudioMic"), CapabilityTables::tr("Microphone")}},
     };
 }
 
 void fillInputConversionModes()
 {
     kVideoInputConversionModes = {
-        {fourCC("10lb"), {":/HDToSDLetterBox", CapabilityTables::tr("Letterbox")}},
-        {fourCC("10am"), {":/HDToSDAnamorphic", CapabilityTables::tr("Anamorphic")}},
-        {fourCC("72lb"), {":/HDToSDLetterBox", CapabilityTables::tr("Letterbox")}},
-        {fourCC("72am"), {":/HDToSDAnamorphic", CapabilityTables::tr("Anamorphic")}},
-        {fourCC("lbup"), {":/SDToHDPillarbox", CapabilityTables::tr("Pillarbox")}},
-        {fourCC("amup"), {":/SDToHDAnamorphic", CapabilityTables::tr("Anamorphic")}},
-        {fourCC("none"), {QString(), CapabilityTables::tr("None")}},
+        {kInputConversion1080Letterbox, {QStringLiteral(":/HDToSDLetterBox"), CapabilityTables::tr("Letterbox")}},
+        {kInputConversion1080Anamorphic, {QStringLiteral(":/HDToSDAnamorphic"), CapabilityTables::tr("Anamorphic")}},
+        {kInputConversion720Letterbox, {QStringLiteral(":/HDToSDLetterBox"), CapabilityTables::tr("Letterbox")}},
+        {kInputConversion720Anamorphic, {QStringLiteral(":/HDToSDAnamorphic"), CapabilityTables::tr("Anamorphic")}},
+        {kInputConversionUpPillarbox, {QStringLiteral(":/SDToHDPillarbox"), CapabilityTables::tr("Pillarbox")}},
+        {kInputConversionUpAnamorphic, {QStringLiteral(":/SDToHDAnamorphic"), CapabilityTables::tr("Anamorphic")}},
+        {kConversionNone, {QString(), CapabilityTables::tr("None")}},
     };
 }
 
 void fillOutputConversionModes()
 {
     kVideoOutputConversionModes = {
-        {fourCC("ltbx"), {":/HDToSDLetterBox", CapabilityTables::tr("Letterbox")}},
-        {fourCC("amph"), {":/HDToSDAnamorphic", CapabilityTables::tr("Anamorphic")}},
-        {fourCC("720c"), {":/HDToSDLetterBox", CapabilityTables::tr("HD 720p to HD 1080i")}},
-        {fourCC("HWlb"), {":/HDToSDLetterBox", CapabilityTables::tr("Letterbox")}},
-        {fourCC("HWam"), {":/HDToSDAnamorphic", CapabilityTables::tr("Anamorphic")}},
-        {fourCC("HWcc"), {":/HDToSDCenterCut", CapabilityTables::tr("Center Cut")}},
-        {fourCC("xcap"), {":/HDToSDLetterBox", CapabilityTables::tr("HD 720p to HD 1080i")}},
-        {fourCC("ua7p"), {":/SDToHD169", CapabilityTables::tr("16:9 Zoom")}},
-        {fourCC("ua1i"), {":/SDToHD169", CapabilityTables::tr("16:9 Zoom")}},
-        {fourCC("u47p"), {":/SDToHD149", CapabilityTables::tr("14:9 Zoom")}},
-        {fourCC("u41i"), {":/SDToHD149", CapabilityTables::tr("14:9 Zoom")}},
-        {fourCC("up7p"), {":/SDToHDPillarbox", CapabilityTables::tr("Pillarbox")}},
-        {fourCC("up1i"), {":/SDToHDPillarbox", CapabilityTables::tr("Pillarbox")}},
-        {fourCC("HWud"), {QString(), CapabilityTables::tr("UHD 2160p to HD 1080p")}},
-        {fourCC("none"), {QString(), CapabilityTables::tr("None")}},
+        {kConversionLetterbox, {QStringLiteral(":/HDToSDLetterBox"), CapabilityTables::tr("Letterbox")}},
+        {kConversionAnamorphic, {QStringLiteral(":/HDToSDAnamorphic"), CapabilityTables::tr("Anamorphic")}},
+        {kConversion720to1080, {QStringLiteral(":/HDToSDLetterBox"), CapabilityTables::tr("HD 720p to HD 1080i")}},
+        {kConversionHWLetterbox, {QStringLiteral(":/HDToSDLetterBox"), CapabilityTables::tr("Letterbox")}},
+        {kConversionHWAnamorphic, {QStringLiteral(":/HDToSDAnamorphic"), CapabilityTables::tr("Anamorphic")}},
+        {kConversionHWCenterCut, {QStringLiteral(":/HDToSDCenterCut"), CapabilityTables::tr("Center Cut")}},
+        {kConversionHW720to1080, {QStringLiteral(":/HDToSDLetterBox"), CapabilityTables::tr("HD 720p to HD 1080i")}},
+        {kConversionUpAnamorphic720, {QStringLiteral(":/SDToHD169"), CapabilityTables::tr("16:9 Zoom")}},
+        {kConversionUpAnamorphic1080, {QStringLiteral(":/SDToHD169"), CapabilityTables::tr("16:9 Zoom")}},
+        {kConversionUp149Zoom720, {QStringLiteral(":/SDToHD149"), CapabilityTables::tr("14:9 Zoom")}},
+        {kConversionUp149Zoom1080, {QStringLiteral(":/SDToHD149"), CapabilityTables::tr("14:9 Zoom")}},
+        {kConversionUpPillarbox720, {QStringLiteral(":/SDToHDPillarbox"), CapabilityTables::tr("Pillarbox")}},
+        {kConversionUpPillarbox1080, {QStringLiteral(":/SDToHDPillarbox"), CapabilityTables::tr("Pillarbox")}},
+        {kConversionUHDtoHD, {QString(), CapabilityTables::tr("UHD 2160p to HD 1080p")}},
+        {kConversionNone, {QString(), CapabilityTables::tr("None")}},
     };
 }
 
 void fillConversionModeGroups()
 {
     kVideoInputConversionModeGroups = {
-        {"None", &kInputNoneModes},
-        {"HD (1080) to SD", &kInputHD1080ToSDModes},
-        {"HD (720) to SD", &kInputHD720ToSDModes},
-        {"SD to HD", &kInputSDToHDModes},
+        {QStringLiteral("None"), &kInputNoneModes},
+        {QStringLiteral("HD (1080) to SD"), &kInputHD1080ToSDModes},
+        {QStringLiteral("HD (720) to SD"), &kInputHD720ToSDModes},
+        {QStringLiteral("SD to HD"), &kInputSDToHDModes},
     };
     kVideoOutputConversionModeGroups = {
-        {"None", &kOutputNoneModes},
-        {"HD to SD", &kOutputHDToSDModes},
-        {"SD to HD 720p", &kOutputSDTo720pModes},
-        {"SD to HD 1080i", &kOutputSDTo1080iModes},
-        {"HD 720 to HD 1080", &kOutputCrossConvertModes},
-        {"HD 720 to HD 1080", &kOutput720To1080Modes},
-        {"2K to SD", &kOutput2KToSDModes},
-        {"UHD 2160p to HD 1080p", &kOutputUHDToHDModes},
+        {QStringLiteral("None"), &kOutputNoneModes},
+        {QStringLiteral("HD to SD"), &kOutputHDToSDModes},
+        {QStringLiteral("SD to HD 720p"), &kOutputSDTo720pModes},
+        {QStringLiteral("SD to HD 1080i"), &kOutputSDTo1080iModes},
+        {QStringLiteral("HD 720 to HD 1080"), &kOutputCrossConvertModes},
+        {QStringLiteral("HD 720 to HD 1080"), &kOutput720To1080Modes},
+        {QStringLiteral("2K to SD"), &kOutput2KToSDModes},
+        {QStringLiteral("UHD 2160p to HD 1080p"), &kOutputUHDToHDModes},
     };
 }
 
 void fill3DPackingFormats()
 {
     kVideo3DPackingFormats = {
-        {fourCC("tabo"), ":/3DTopAndBottom", CapabilityTables::tr("Top and Bottom")},
-        {fourCC("frpk"), ":/3DFramePacking", CapabilityTables::tr("Frame Packing")},
-        {fourCC("sbsh"), ":/3DSideBySide", CapabilityTables::tr("Side by Side")},
-        {fourCC("left"), ":/3DLeft", CapabilityTables::tr("Left Eye")},
-        {fourCC("lbyl"), ":/3DLineByLine", CapabilityTables::tr("Line by Line")},
-        {fourCC("righ"), ":/3DRight", CapabilityTables::tr("Right Eye")},
+        {k3DTopAndBottom, QStringLiteral(":/3DTopAndBottom"), CapabilityTables::tr("Top and Bottom")},
+        {k3DFramePacking, QStringLiteral(":/3DFramePacking"), CapabilityTables::tr("Frame Packing")},
+        {k3DSideBySideHalf, QStringLiteral(":/3DSideBySide"), CapabilityTables::tr("Side by Side")},
+        {k3DLeftOnly, QStringLiteral(":/3DLeft"), CapabilityTables::tr("Left Eye")},
+        {k3DLineByLine, QStringLiteral(":/3DLineByLine"), CapabilityTables::tr("Line by Line")},
+        {k3DRightOnly, QStringLiteral(":/3DRight"), CapabilityTables::tr("Right Eye")},
     };
 }
 

@@ -1,29 +1,12 @@
 #pragma once
 
+#include "MarlixCodes.h"
+
 #include <QList>
 #include <QMap>
 #include <QString>
 
 #include <cstdint>
-
-// Connection codes of the driver's capability masks.
-enum VideoConnection : uint32_t {
-    kVideoConnectionSDI = 1,
-    kVideoConnectionHDMI = 2,
-    kVideoConnectionOptical = 4,
-    kVideoConnectionComponent = 8,
-    kVideoConnectionComposite = 16,
-    kVideoConnectionSVideo = 32,
-};
-
-enum AudioConnection : uint32_t {
-    kAudioConnectionEmbedded = 1,
-    kAudioConnectionAESEBU = 2,
-    kAudioConnectionAnalog = 4,
-    kAudioConnectionXLR = 8,
-    kAudioConnectionRCA = 16,
-    kAudioConnectionMicrophone = 32,
-};
 
 struct VideoConnectionInfo
 {

@@ -8,6 +8,7 @@
 #include "DisplayModeText.h"
 #include "FlatImageButton.h"
 #include "MarlixVisibleDevicesListViewWidget_ScrollArea.h"
+#include "TightVBoxLayout.h"
 #include "VisibleMarlix.h"
 
 #include <QHeaderView>
@@ -34,8 +35,8 @@ QString tableStyleSheet()
                           "QTableWidget::item { border-top: 1px solid %2; padding-left: 0px; } "
                           "QHeaderView::section { background-color: %1; border-style: none; "
                           "padding-left: 0px; padding-bottom: %3 }")
-        .arg(ColourPalette::toHtmlQString(ColourPalette::kThunderstormGray),
-             ColourPalette::toHtmlQString(ColourPalette::kWinterSkyGray))
+        .arg(ColourPalette::kThunderstormGray.name(),
+             ColourPalette::kWinterSkyGray.name())
         .arg(kTableBottomPadding);
 }
 
@@ -71,9 +72,7 @@ QTableWidgetItem* createHeaderItem(const QString& title)
 QWidget* wrapInCell(QWidget* widget)
 {
     auto* frame = new QFrame;
-    auto* layout = new QVBoxLayout(frame);
-    layout->setSpacing(0);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto* layout = new TightVBoxLayout(frame);
     layout->addStretch();
     layout->addWidget(widget, 0, Qt::AlignCenter);
     layout->addStretch();
@@ -115,6 +114,11 @@ MarlixVisibleDevicesListViewWidget::MarlixVisibleDevicesListViewWidget(DeviceLis
     createHeader();
     createScrollArea();
     createLayout();
+    m_refreshTimer.setSingleShot(true);
+    connect(&m_refreshTimer, &QTimer::timeout, this, &MarlixVisibleDevicesListViewWidget::refreshPendingDevices);
+    // Sizing walks every cell; a burst of additions or changes is sized once.
+    m_resizeTimer.setSingleShot(true);
+    connect(&m_resizeTimer, &QTimer::timeout, this, &MarlixVisibleDevicesListViewWidget::resizeTable);
     connect(m_table, &QTableWidget::cellClicked, this, &MarlixVisibleDevicesListViewWidget::onListViewCellClicked);
 }
 
@@ -158,9 +162,7 @@ void MarlixVisibleDevicesListViewWidget::createScrollArea()
 {
     auto* content = new QWidget;
     content->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    auto* layout = new QVBoxLayout(content);
-    layout->setSpacing(0);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto* layout = new TightVBoxLayout(content);
     layout->addWidget(m_table);
     layout->addStretch();
 
@@ -171,9 +173,7 @@ void MarlixVisibleDevicesListViewWidget::createScrollArea()
 
 void MarlixVisibleDevicesListViewWidget::createLayout()
 {
-    auto* layout = new QVBoxLayout(this);
-    layout->setSpacing(0);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto* layout = new TightVBoxLayout(this);
     layout->addSpacing(kTopSpacing);
     layout->addWidget(m_scrollArea, 0, Qt::AlignHCenter);
 }
@@ -220,7 +220,7 @@ void MarlixVisibleDevicesListViewWidget::onDeviceAdded(VisibleDevice* device)
     m_rowKeys.insert(device, key);
     m_table->show();
     updateDeviceDisplay(device);
-    scheduleResize();
+    m_resizeTimer.start();
 }
 
 void MarlixVisibleDevicesListViewWidget::addSetupButton(int row, VisibleDevice* device)
@@ -244,13 +244,13 @@ void MarlixVisibleDevicesListViewWidget::onDeviceRemoved(VisibleDevice* device)
     m_pendingDevices.remove(device);
     if (m_table->rowCount() == 0)
         m_table->hide();
-    scheduleResize();
+    m_resizeTimer.start();
 }
 
 void MarlixVisibleDevicesListViewWidget::onDeviceInfoChanged(VisibleDevice* device)
 {
     if (updateDeviceDisplay(device))
-        scheduleResize();
+        m_resizeTimer.start();
 }
 
 void MarlixVisibleDevicesListViewWidget::onDeviceStatusChanged()
@@ -259,21 +259,17 @@ void MarlixVisibleDevicesListViewWidget::onDeviceStatusChanged()
     if (!device || !m_rowKeys.contains(device))
         return;
     m_pendingDevices.insert(device);
-    if (m_refreshScheduled)
-        return;
-    m_refreshScheduled = true;
-    QMetaObject::invokeMethod(this, &MarlixVisibleDevicesListViewWidget::refreshPendingDevices, Qt::QueuedConnection);
+    m_refreshTimer.start();
 }
 
 void MarlixVisibleDevicesListViewWidget::refreshPendingDevices()
 {
-    m_refreshScheduled = false;
     bool changed = false;
     for (VisibleDevice* device : qAsConst(m_pendingDevices))
         changed |= updateDeviceDisplay(device);
     m_pendingDevices.clear();
     if (changed)
-        scheduleResize();
+        m_resizeTimer.start();
 }
 
 void MarlixVisibleDevicesListViewWidget::onListViewCellClicked(int row, int /*column*/)
@@ -337,18 +333,8 @@ bool MarlixVisibleDevicesListViewWidget::updateText(int row, int column, const Q
     return true;
 }
 
-// Sizing walks every cell; a burst of additions or changes is sized once.
-void MarlixVisibleDevicesListViewWidget::scheduleResize()
-{
-    if (m_resizeScheduled)
-        return;
-    m_resizeScheduled = true;
-    QMetaObject::invokeMethod(this, &MarlixVisibleDevicesListViewWidget::resizeTable, Qt::QueuedConnection);
-}
-
 void MarlixVisibleDevicesListViewWidget::resizeTable()
 {
-    m_resizeScheduled = false;
     m_table->resizeColumnsToContents();
     m_table->setColumnWidth(LabelColumn, qMin(m_table->columnWidth(LabelColumn), kMaxLabelColumnWidth));
     int width = 2 * m_table->frameWidth();

@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QSet>
+#include <QTimer>
 
 class MarlixVisibleDevicesListViewWidget_ScrollArea;
 class QTableWidget;
@@ -57,14 +58,14 @@ private:
     bool updatePicture(int row, VisibleMarlix* device);
     bool updateText(int row, int column, const QString& text);
     void refreshPendingDevices();
-    void scheduleResize();
     void resizeTable();
 
     MarlixVisibleDevicesListViewWidget_ScrollArea* m_scrollArea = nullptr;
     QTableWidget* m_table = nullptr;
     QHash<VisibleDevice*, QTableWidgetItem*> m_rowKeys;
     // A burst of status notifications costs one refresh per device and event-loop turn.
+    // Single-shot timers of interval 0: started any number of times in one turn, they fire once.
     QSet<VisibleDevice*> m_pendingDevices;
-    bool m_refreshScheduled = false;
-    bool m_resizeScheduled = false;
+    QTimer m_refreshTimer;
+    QTimer m_resizeTimer;
 };

@@ -20,7 +20,7 @@ QString scrollBarStyleSheet()
                "QScrollBar::sub-page:vertical, QScrollBar::up-arrow:vertical, QScrollBar::down-arrow:vertical "
                "{\theight: 0px; width: 0px; border: 0px; background: none;}")
         .arg(kOverlayWidth)
-        .arg(ColourPalette::toHtmlQString(ColourPalette::kOwlGray));
+        .arg(ColourPalette::kOwlGray.name());
 }
 
 } // namespace

@@ -127,8 +127,10 @@ void VisibleMarlixSummaryWidget::addSeparatorColumn()
 
 void VisibleMarlixSummaryWidget::connectSignals()
 {
-    connect(&m_device, &VisibleMarlix::statusChanged, this, &VisibleMarlixSummaryWidget::scheduleRefresh);
-    connect(&m_device, &VisibleMarlix::propertyChanged, this, &VisibleMarlixSummaryWidget::scheduleRefresh);
+    m_refreshTimer.setSingleShot(true);
+    connect(&m_refreshTimer, &QTimer::timeout, this, &VisibleMarlixSummaryWidget::onDeviceStatusChanged);
+    connect(&m_device, &VisibleMarlix::statusChanged, &m_refreshTimer, qOverload<>(&QTimer::start));
+    connect(&m_device, &VisibleMarlix::propertyChanged, &m_refreshTimer, qOverload<>(&QTimer::start));
     if (m_outputScrollArea)
         connect(m_outputScrollArea, &HorizontalScrollArea::outputWidgetChanged, this,
                 &VisibleMarlixSummaryWidget::onOutputWidgetChanged);
@@ -163,17 +165,8 @@ HorizontalScrollArea* VisibleMarlixSummaryWidget::outputScrollArea() const
     return m_outputScrollArea;
 }
 
-void VisibleMarlixSummaryWidget::scheduleRefresh()
-{
-    if (m_refreshScheduled)
-        return;
-    m_refreshScheduled = true;
-    QMetaObject::invokeMethod(this, &VisibleMarlixSummaryWidget::onDeviceStatusChanged, Qt::QueuedConnection);
-}
-
 void VisibleMarlixSummaryWidget::onDeviceStatusChanged()
 {
-    m_refreshScheduled = false;
     updateInput();
     updateReference();
     updateOutputs();
@@ -213,9 +206,9 @@ void VisibleMarlixSummaryWidget::updateOutputs()
 // The variants go first: whether one is shown decides the plain connector's label.
 void VisibleMarlixSummaryWidget::updateOutputsOfConnection(uint32_t code, const VideoConnectionInfo& info)
 {
-    if (code == kVideoConnectionSDI || code == kVideoConnectionOptical)
+    if (code == MarlixValue::kVideoSDI || code == MarlixValue::kVideoOptical)
         updateConnectionWidget(info, code | kSecondLinkBit);
-    if (code == kVideoConnectionSDI)
+    if (code == MarlixValue::kVideoSDI)
         updateConnectionWidget(info, code | kDownConvertedBit);
     updateConnectionWidget(info, code);
 }

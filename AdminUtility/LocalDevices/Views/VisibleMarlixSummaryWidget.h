@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QTimer>
 
 #include <cstdint>
 #include <map>
@@ -53,7 +54,6 @@ private:
     void addSeparatorColumn();
     void connectSignals();
 
-    void scheduleRefresh();
     void updateInput();
     void updateReference();
     void updateOutputs();
@@ -75,6 +75,7 @@ private:
     std::map<uint32_t, LabelledImage*> m_outputs;
     int m_outputWidth = 0;
     LabelledImage* m_reference = nullptr;
-    // Status notifications come in bursts; one refresh per event-loop turn shows the same.
-    bool m_refreshScheduled = false;
+    // Status notifications come in bursts; one refresh per event-loop turn shows the same
+    // (a single-shot timer of interval 0, started by every notification).
+    QTimer m_refreshTimer;
 };
