@@ -298,8 +298,11 @@ void SimDriver::settingsChanged(const std::shared_ptr<SimDevice>& device, Marlix
         std::lock_guard<std::mutex> lock(m_mutex);
         partner = updatePartnerLocked(*device);
     }
-    if (partner)
+    // What the partner offers changed with it, as if its settings had.
+    if (partner) {
+        notify(partner, MarlixItem::kTopicPreferences, 0);
         notify(partner, MarlixItem::kTopicStatus, MarlixItem::kStatusDuplexMode);
+    }
 }
 
 void SimDriver::notify(const std::shared_ptr<SimDevice>& device, MarlixCode topic, MarlixCode item)
