@@ -171,6 +171,9 @@ void SimDriver::plugSlot(Slot& slot)
 {
     bool statusChanged = false;
     slot.device->revert(statusChanged);
+    // The partner follows the duplex choice the device comes back with.
+    if (const auto partner = updatePartnerLocked(*slot.device))
+        notifyPartner(partner);
     slot.session = std::make_shared<SimSession>(slot.device);
     slot.object = SimRef<IMarlix>::adopt(new SimMarlix(slot.session));
     for (const Registration& registration : m_registrations)
@@ -298,11 +301,15 @@ void SimDriver::settingsChanged(const std::shared_ptr<SimDevice>& device, Marlix
         std::lock_guard<std::mutex> lock(m_mutex);
         partner = updatePartnerLocked(*device);
     }
-    // What the partner offers changed with it, as if its settings had.
-    if (partner) {
-        notify(partner, MarlixItem::kTopicPreferences, 0);
-        notify(partner, MarlixItem::kTopicStatus, MarlixItem::kStatusDuplexMode);
-    }
+    if (partner)
+        notifyPartner(partner);
+}
+
+// What the partner offers changed with the duplex choice, as if its settings had.
+void SimDriver::notifyPartner(const std::shared_ptr<SimDevice>& partner)
+{
+    notify(partner, MarlixItem::kTopicPreferences, 0);
+    notify(partner, MarlixItem::kTopicStatus, MarlixItem::kStatusDuplexMode);
 }
 
 void SimDriver::notify(const std::shared_ptr<SimDevice>& device, MarlixCode topic, MarlixCode item)

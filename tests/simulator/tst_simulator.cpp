@@ -459,6 +459,12 @@ void TestSimulator::pairedSubDeviceFollowsDuplex()
     QCOMPARE(valueOf(other, Kind::AttrInt, kAttrVideoInputConnections), QVariant(qlonglong(kVideoSDI)));
     QCOMPARE(valueOf(other, Kind::AttrInt, kAttrVideoIOSupport), QVariant(qlonglong(kVideoIOCapture | kVideoIOPlayback)));
     QCOMPARE(partner.configuration->SetInt(kConfigVideoInputConnection, kVideoSDI), kMarlixOk);
+
+    // Plugged in again, the owner comes back with its stored half duplex, and so does the partner.
+    QCOMPARE(owner.configuration->SetInt(kConfigDuplexMode, kDuplexFull), kMarlixOk);
+    QCOMPARE(valueOf(other, Kind::AttrInt, kAttrVideoInputConnections), QVariant(qlonglong(0)));
+    QVERIFY(simControl(QStringLiteral("unplug core-duo-1")) && simControl(QStringLiteral("plug core-duo-1")));
+    QCOMPARE(valueOf(other, Kind::AttrInt, kAttrVideoInputConnections), QVariant(qlonglong(kVideoSDI)));
 }
 
 // Studio Pro's profile gives three of its inputs a signal of their own and none to HDMI.
