@@ -52,7 +52,7 @@ package: build
 	@scripts/make-debs $(BUILD) $(BUILD)/packages
 	lintian --fail-on error $(BUILD)/packages/*.deb
 
-# Long scripted sessions (SOAK_SECONDS each, default 240) under the sanitizers and in Release.
+# Long scripted sessions (SOAK_SECONDS each, default 300) under the sanitizers and in Release.
 soak: build deps $(ASAN)/build.ninja
 	cmake --build $(ASAN) -j $(JOBS) --target lumaris-soak
 	@scripts/soak $(ASAN) $(BUILD)

@@ -13,10 +13,11 @@ const SimControl::Command SimControl::kCommands[] = {
     {"list", 0, 0, &SimControl::list, "list"},
     {"plug", 1, 1, &SimControl::plug, "plug DEVICE"},
     {"unplug", 1, 1, &SimControl::unplug, "unplug DEVICE"},
-    {"signal", 2, 3, &SimControl::signal, "signal DEVICE MODE|none [FLAGS]"},
+    {"signal", 2, 4, &SimControl::signal, "signal DEVICE MODE|none [FLAGS [CONNECTION]]"},
     {"reference", 2, 3, &SimControl::reference, "reference DEVICE MODE|none [FLAGS]"},
     {"status", 2, 3, &SimControl::status, "status DEVICE ITEM [VALUE]"},
     {"fail", 2, 3, &SimControl::fail, "fail DEVICE|* OPERATION[:DETAIL] [COUNT]"},
+    {"fail-every", 3, 3, &SimControl::failEvery, "fail-every DEVICE|* OPERATION[:DETAIL] N"},
     {"vanish", 2, 2, &SimControl::vanish, "vanish DEVICE|* OPERATION[:DETAIL]"},
     {"faults", 0, 0, &SimControl::faults, "faults"},
     {"clear", 0, 1, &SimControl::clear, "clear [DEVICE|*]"},
@@ -25,6 +26,7 @@ const SimControl::Command SimControl::kCommands[] = {
     {"success", 2, 2, &SimControl::success, "success getters|probes CODE"},
     {"wait", 0, 0, &SimControl::wait, "wait"},
     {"writes", 1, 2, &SimControl::writes, "writes DEVICE [reset]"},
+    {"setting", 1, 2, &SimControl::setting, "setting DEVICE [ITEM]"},
 };
 
 namespace {
@@ -170,14 +172,26 @@ bool SimControl::modeAndFlags(const Args& args, unsigned& mode, long long& flags
     return true;
 }
 
+// A connection code (1 SDI ... 32 S-Video); none given is the selected one.
+bool SimControl::inputConnection(const Args& args, long long& connection, std::string& error) const
+{
+    connection = 0;
+    if (args.size() > 3 && (!parseCount(args[3], 32, connection) || connection == 0)) {
+        error = "the connection must be a code from 1 (SDI) to 32 (S-Video)";
+        return false;
+    }
+    return true;
+}
+
 bool SimControl::signal(const Args& args, std::string& out)
 {
     unsigned mode = 0;
     long long flags = 0;
-    if (!knownDevice(args[0], out) || !modeAndFlags(args, mode, flags, out))
+    long long connection = 0;
+    if (!knownDevice(args[0], out) || !modeAndFlags(args, mode, flags, out) || !inputConnection(args, connection, out))
         return false;
     const auto device = m_driver.device(args[0]);
-    if (!device->setInputSignal(mode, flags, out))
+    if (!device->setInputSignal(mode, flags, out, connection))
         return false;
     m_driver.notify(device, MarlixItem::kTopicStatus, MarlixItem::kStatusVideoInputSignalLocked);
     return true;
@@ -239,6 +253,19 @@ bool SimControl::addFault(const Args& args, bool vanish, std::string& out)
 bool SimControl::fail(const Args& args, std::string& out)
 {
     return addFault(args, false, out);
+}
+
+// One call in N of the operation fails, until cleared: failures spread through a session.
+bool SimControl::failEvery(const Args& args, std::string& out)
+{
+    long long every = 0;
+    if (args[0] != "*" && !knownDevice(args[0], out))
+        return false;
+    if (!parseCount(args[2], 1000000, every) || every < 1) {
+        out = "N must be a whole number from 1 to 1000000";
+        return false;
+    }
+    return m_driver.faults().add(args[0], args[1], SimFaultAction::Fail, 0, out, static_cast<int>(every));
 }
 
 bool SimControl::vanish(const Args& args, std::string& out)
@@ -339,5 +366,30 @@ bool SimControl::writes(const Args& args, std::string& out)
     out = std::to_string(device->configurationWrites()) + "\n";
     if (args.size() == 2)
         device->resetConfigurationWrites();
+    return true;
+}
+
+// The live value of one setting, or of all of them one a line: what the program would read.
+bool SimControl::setting(const Args& args, std::string& out)
+{
+    unsigned item = 0;
+    if (!knownDevice(args[0], out))
+        return false;
+    if (args.size() == 2 && !parseCode(args[1], item)) {
+        out = "'" + args[1] + "' is not a four-character item code";
+        return false;
+    }
+    const std::map<MarlixCode, SimValue> live = m_driver.device(args[0])->liveSettings();
+    if (args.size() == 2) {
+        const auto found = live.find(item);
+        if (found == live.end()) {
+            out = "device '" + args[0] + "' has no setting '" + args[1] + "'";
+            return false;
+        }
+        out = found->second.describe() + "\n";
+        return true;
+    }
+    for (const auto& entry : live)
+        out += SimValue::fourCCText(entry.first) + " " + entry.second.describe() + "\n";
     return true;
 }

@@ -45,6 +45,8 @@ private:
     bool reference(const Args& args, std::string& out);
     bool status(const Args& args, std::string& out);
     bool fail(const Args& args, std::string& out);
+    bool failEvery(const Args& args, std::string& out);
+    bool setting(const Args& args, std::string& out);
     bool vanish(const Args& args, std::string& out);
     bool faults(const Args&, std::string& out);
     bool clear(const Args& args, std::string& out);
@@ -56,6 +58,7 @@ private:
 
     bool knownDevice(const std::string& key, std::string& error) const;
     bool addFault(const Args& args, bool vanish, std::string& out);
+    bool inputConnection(const Args& args, long long& connection, std::string& error) const;
     bool modeAndFlags(const Args& args, unsigned& mode, long long& flags, std::string& error) const;
 
     SimDriver& m_driver;

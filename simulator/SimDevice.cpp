@@ -23,6 +23,29 @@ std::string preferencesPathFor(const SimDeviceDescription& description)
     return directory.empty() ? std::string() : directory + "/" + file;
 }
 
+// What a sub-device without connectors answers for its connection and video I/O attributes.
+bool isConnectionAttribute(MarlixCode id)
+{
+    return id == kAttrVideoInputConnections || id == kAttrVideoOutputConnections || id == kAttrAudioInputConnections
+           || id == kAttrAudioOutputConnections || id == kAttrVideoIOSupport;
+}
+
+bool isConnectionSetting(SimDomain domain)
+{
+    return domain == SimDomain::Connection || domain == SimDomain::Connections;
+}
+
+// The lowest connection bit of a mask, 0 for none.
+int64_t firstConnection(int64_t mask)
+{
+    return mask & -mask;
+}
+
+bool isSingleConnection(int64_t value)
+{
+    return value > 0 && (value & (value - 1)) == 0;
+}
+
 // Counting from one; a profile may give any index, the largest included.
 std::string countedFromOne(int64_t index)
 {
@@ -34,7 +57,19 @@ std::string countedFromOne(int64_t index)
 SimDevice::SimDevice(SimDeviceDescription description) : m_description(std::move(description)), m_path(preferencesPathFor(m_description))
 {
     m_status = m_description.status;
+    m_inputSignals = m_description.inputSignals;
     loadStored();
+    // Without signals per connection, the profile's signal arrives on the connection selected by default.
+    const auto locked = m_status.find(kStatusVideoInputSignalLocked);
+    const auto mode = m_status.find(kStatusCurrentVideoInputMode);
+    const auto flags = m_status.find(kStatusCurrentVideoInputFlags);
+    if (m_inputSignals.empty() && locked != m_status.end() && locked->second.flag && mode != m_status.end()) {
+        const int64_t connection = m_description.configuration.count(kConfigVideoInputConnection)
+                                       ? m_description.configuration.at(kConfigVideoInputConnection).initial.integer
+                                       : firstConnection(m_description.attributeInt(kAttrVideoInputConnections));
+        m_inputSignals[connection] = SimSignal{static_cast<MarlixCode>(mode->second.integer),
+                                               flags != m_status.end() ? flags->second.integer : 0};
+    }
     m_live = m_stored;
     deriveStatus();
 }
@@ -66,7 +101,16 @@ MarlixResult SimDevice::read(const std::map<MarlixCode, SimValue>& items, Marlix
 
 MarlixResult SimDevice::getAttribute(MarlixCode id, SimKind kind, SimValue& out) const
 {
-    return read(m_description.attributes, id, kind, out);
+    const MarlixResult result = read(m_description.attributes, id, kind, out);
+    if (result == kMarlixOk && isConnectionAttribute(id) && !offersConnections())
+        out.integer = 0;
+    return result;
+}
+
+bool SimDevice::offersConnections() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return !m_connectorsTaken;
 }
 
 MarlixResult SimDevice::probeOutputConversion(int64_t mode) const
@@ -83,6 +127,12 @@ MarlixResult SimDevice::getConfiguration(MarlixCode id, SimKind kind, SimValue& 
     return read(m_live, id, kind, out);
 }
 
+std::map<MarlixCode, SimValue> SimDevice::liveSettings() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_live;
+}
+
 MarlixResult SimDevice::setConfiguration(MarlixCode id, const SimValue& value, bool& statusChanged)
 {
     ++m_configurationWrites;
@@ -90,6 +140,8 @@ MarlixResult SimDevice::setConfiguration(MarlixCode id, const SimValue& value, b
     if (valid != kMarlixOk)
         return valid;
     std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_connectorsTaken && isConnectionSetting(m_description.configuration.at(id).domain))
+        return kMarlixInvalidArg;
     m_live[id] = value;
     statusChanged = deriveStatus();
     return kMarlixOk;
@@ -147,10 +199,35 @@ int64_t SimDevice::outputFlagsFor(MarlixCode mode) const
     return info->height == 1080 && info->integerRate() < 31 ? kModeFlagPsF : 0;
 }
 
-// Status items that follow the settings: the output mode and the duplex state.
+int64_t SimDevice::selectedInputConnection() const
+{
+    const auto selected = m_live.find(kConfigVideoInputConnection);
+    return selected != m_live.end() ? selected->second.integer
+                                    : firstConnection(m_description.attributeInt(kAttrVideoInputConnections));
+}
+
+// The input status is that of the selected connection's signal.
+bool SimDevice::showInputSignal()
+{
+    if (!m_status.count(kStatusVideoInputSignalLocked))
+        return false;
+    const auto found = m_inputSignals.find(selectedInputConnection());
+    const SimSignal signal = found != m_inputSignals.end() ? found->second : SimSignal();
+    const int64_t flags = signal.present() ? signal.flags : 0;
+    bool changed = assignStatus(kStatusVideoInputSignalLocked, SimValue::makeFlag(signal.present()));
+    changed |= assignStatus(kStatusCurrentVideoInputMode, SimValue::makeInt(signal.mode));
+    changed |= assignStatus(kStatusCurrentVideoInputFlags, SimValue::makeInt(flags));
+    changed |= assignStatus(kStatusDetectedVideoInputMode, SimValue::makeInt(signal.mode));
+    changed |= assignStatus(kStatusDetectedVideoInputFlags, SimValue::makeInt(flags));
+    changed |= assignStatus(kStatusCurrentVideoInputPixelFormat,
+                            SimValue::makeInt(signal.present() ? kPixelFormat10BitYUV : 0));
+    return changed;
+}
+
+// Status items that follow the settings: the input signal, the output mode and the duplex state.
 bool SimDevice::deriveStatus()
 {
-    bool changed = false;
+    bool changed = showInputSignal();
     const auto mode = m_live.find(kConfigDefaultVideoOutputMode);
     if (mode != m_live.end()) {
         const auto code = static_cast<MarlixCode>(mode->second.integer);
@@ -168,8 +245,10 @@ bool SimDevice::followPartnerDuplex(MarlixCode partnerMode)
     std::lock_guard<std::mutex> lock(m_mutex);
     if (m_description.configuration.count(kConfigDuplexMode))
         return false;
-    return assignStatus(kStatusDuplexMode, SimValue::makeInt(partnerMode == kDuplexFull ? kDuplexInactive
-                                                                                        : kDuplexHalf));
+    const bool taken = partnerMode == kDuplexFull;
+    const bool changed = taken != m_connectorsTaken;
+    m_connectorsTaken = taken;
+    return assignStatus(kStatusDuplexMode, SimValue::makeInt(taken ? kDuplexInactive : kDuplexHalf)) || changed;
 }
 
 bool SimDevice::setStatus(MarlixCode id, const std::string& text, std::string& error)
@@ -190,7 +269,7 @@ bool SimDevice::setStatus(MarlixCode id, const std::string& text, std::string& e
     return true;
 }
 
-bool SimDevice::setInputSignal(MarlixCode mode, int64_t flags, std::string& error)
+bool SimDevice::setInputSignal(MarlixCode mode, int64_t flags, std::string& error, int64_t connection)
 {
     if ((m_description.attributeInt(kAttrVideoIOSupport) & kVideoIOCapture) == 0) {
         error = "device '" + key() + "' has no video input";
@@ -205,14 +284,15 @@ bool SimDevice::setInputSignal(MarlixCode mode, int64_t flags, std::string& erro
         error = "mode flags must be 0 to 3";
         return false;
     }
+    if (connection != 0
+        && (!isSingleConnection(connection)
+            || (m_description.attributeInt(kAttrVideoInputConnections) & connection) == 0)) {
+        error = "device '" + key() + "' has no input connection " + std::to_string(connection);
+        return false;
+    }
     std::lock_guard<std::mutex> lock(m_mutex);
-    const int64_t shownFlags = present ? flags : 0;
-    assignStatus(kStatusVideoInputSignalLocked, SimValue::makeFlag(present));
-    assignStatus(kStatusCurrentVideoInputMode, SimValue::makeInt(mode));
-    assignStatus(kStatusCurrentVideoInputFlags, SimValue::makeInt(shownFlags));
-    assignStatus(kStatusDetectedVideoInputMode, SimValue::makeInt(mode));
-    assignStatus(kStatusDetectedVideoInputFlags, SimValue::makeInt(shownFlags));
-    assignStatus(kStatusCurrentVideoInputPixelFormat, SimValue::makeInt(present ? kPixelFormat10BitYUV : 0));
+    m_inputSignals[connection != 0 ? connection : selectedInputConnection()] = SimSignal{mode, present ? flags : 0};
+    showInputSignal();
     return true;
 }
 

@@ -27,6 +27,7 @@ public:
     MarlixResult probeOutputConversion(int64_t mode) const;
 
     MarlixResult getConfiguration(MarlixCode id, SimKind kind, SimValue& out) const;
+    std::map<MarlixCode, SimValue> liveSettings() const;
     // Validates and applies at once; statusChanged says whether live status followed.
     MarlixResult setConfiguration(MarlixCode id, const SimValue& value, bool& statusChanged);
     MarlixResult writePreferences();
@@ -39,11 +40,14 @@ public:
 
     MarlixResult getStatus(MarlixCode id, SimKind kind, SimValue& out) const;
     bool setStatus(MarlixCode id, const std::string& text, std::string& error);
-    // kModeUnknown means no signal.
-    bool setInputSignal(MarlixCode mode, int64_t flags, std::string& error);
+    // kModeUnknown means no signal. connection 0 is the selected input connection; a signal on
+    // another one is seen once that connection is selected.
+    bool setInputSignal(MarlixCode mode, int64_t flags, std::string& error, int64_t connection = 0);
     bool setReference(MarlixCode mode, int64_t flags, std::string& error);
-    // The sub-device sharing connectors with its partner reports the partner's choice.
+    // The sub-device sharing connectors with its partner reports the partner's choice; while
+    // the partner takes both connectors this one offers no connection and cannot be set to one.
     bool followPartnerDuplex(MarlixCode partnerMode);
+    bool offersConnections() const;
 
     void addSubscription(const std::shared_ptr<SimSubscription>& subscription);
     std::shared_ptr<SimSubscription> removeSubscription(const void* owner, MarlixCode topic,
@@ -57,6 +61,8 @@ public:
 private:
     void loadStored();
     bool deriveStatus();
+    bool showInputSignal();
+    int64_t selectedInputConnection() const;
     bool assignStatus(MarlixCode id, const SimValue& value);
     int64_t outputFlagsFor(MarlixCode mode) const;
     static MarlixResult read(const std::map<MarlixCode, SimValue>& items, MarlixCode id, SimKind kind,
@@ -69,6 +75,8 @@ private:
     std::map<MarlixCode, SimValue> m_stored;
     std::map<MarlixCode, SimValue> m_status;
     std::vector<std::shared_ptr<SimSubscription>> m_subscriptions;
+    std::map<int64_t, SimSignal> m_inputSignals;  // by connection code
+    bool m_connectorsTaken = false;  // the partner uses both shared connectors
     bool m_storeBlocked = false;  // the stored file could not be read nor moved aside
     std::atomic<uint64_t> m_configurationWrites{0};
 };

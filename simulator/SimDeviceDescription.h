@@ -30,6 +30,15 @@ struct SimConfigRule
     size_t maxLength = 255;
 };
 
+// What arrives on one input connection: a display mode (kModeUnknown: nothing) and its flags.
+struct SimSignal
+{
+    MarlixCode mode = MarlixValue::kModeUnknown;
+    int64_t flags = 0;
+
+    bool present() const { return mode != MarlixValue::kModeUnknown; }
+};
+
 struct SimDeviceDescription
 {
     std::string key;  // the name the control tool uses
@@ -42,6 +51,8 @@ struct SimDeviceDescription
     std::vector<MarlixCode> inputModes;
     std::vector<MarlixCode> outputModes;
     std::vector<MarlixCode> outputConversions;
+    // By video connection code; the device sees the signal of the selected connection.
+    std::map<int64_t, SimSignal> inputSignals;
 
     // kMarlixOk, kMarlixNotImplemented for an unknown setting, kMarlixInvalidArg for a
     // wrong type or a value outside the setting's domain (with the reason in why).

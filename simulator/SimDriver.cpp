@@ -171,6 +171,9 @@ void SimDriver::plugSlot(Slot& slot)
 {
     bool statusChanged = false;
     slot.device->revert(statusChanged);
+    // The partner follows the duplex choice the device comes back with.
+    if (const auto partner = updatePartnerLocked(*slot.device))
+        notifyPartner(partner);
     slot.session = std::make_shared<SimSession>(slot.device);
     slot.object = SimRef<IMarlix>::adopt(new SimMarlix(slot.session));
     for (const Registration& registration : m_registrations)
@@ -299,7 +302,14 @@ void SimDriver::settingsChanged(const std::shared_ptr<SimDevice>& device, Marlix
         partner = updatePartnerLocked(*device);
     }
     if (partner)
-        notify(partner, MarlixItem::kTopicStatus, MarlixItem::kStatusDuplexMode);
+        notifyPartner(partner);
+}
+
+// What the partner offers changed with the duplex choice, as if its settings had.
+void SimDriver::notifyPartner(const std::shared_ptr<SimDevice>& partner)
+{
+    notify(partner, MarlixItem::kTopicPreferences, 0);
+    notify(partner, MarlixItem::kTopicStatus, MarlixItem::kStatusDuplexMode);
 }
 
 void SimDriver::notify(const std::shared_ptr<SimDevice>& device, MarlixCode topic, MarlixCode item)

@@ -95,6 +95,7 @@ private:
     void postRemoval(const Registration& registration, const SimRef<IMarlix>& device);
     std::shared_ptr<SimDevice> partnerOfLocked(const SimDevice& device) const;
     std::shared_ptr<SimDevice> updatePartnerLocked(const SimDevice& device) const;
+    void notifyPartner(const std::shared_ptr<SimDevice>& partner);
 
     mutable std::mutex m_mutex;
     std::vector<Slot> m_slots;

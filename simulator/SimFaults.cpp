@@ -27,6 +27,14 @@ const Operation kOperations[] = {
     {"APIInformation", "GetString"},
 };
 
+// "Set*" names every method that begins with "Set".
+bool methodMatches(const std::string& pattern, const char* method)
+{
+    if (!pattern.empty() && pattern.back() == '*')
+        return std::string(method).compare(0, pattern.size() - 1, pattern, 0, pattern.size() - 1) == 0;
+    return pattern == method;
+}
+
 const char* actionName(SimFaultAction action)
 {
     return action == SimFaultAction::Vanish ? "vanish" : "fail";
@@ -37,14 +45,14 @@ const char* actionName(SimFaultAction action)
 bool SimFaults::knownOperation(const std::string& interfaceName, const std::string& method)
 {
     return std::any_of(std::begin(kOperations), std::end(kOperations), [&](const Operation& op) {
-        return method == op.method && (interfaceName.empty() || interfaceName == op.interfaceName);
+        return methodMatches(method, op.method) && (interfaceName.empty() || interfaceName == op.interfaceName);
     });
 }
 
 bool SimFaults::add(const std::string& device, const std::string& operation, SimFaultAction action, int count,
-                    std::string& error)
+                    std::string& error, int every)
 {
-    Fault fault{device, std::string(), operation, std::string(), action, count};
+    Fault fault{device, std::string(), operation, std::string(), action, count, every, 0};
     const size_t colon = fault.method.find(':');
     if (colon != std::string::npos) {
         fault.detail = fault.method.substr(colon + 1);
@@ -61,6 +69,10 @@ bool SimFaults::add(const std::string& device, const std::string& operation, Sim
     }
     if (count < 0) {
         error = "the count must not be negative";
+        return false;
+    }
+    if (every < 1) {
+        error = "one call in N: N must be at least 1";
         return false;
     }
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -84,7 +96,7 @@ void SimFaults::clear(const std::string& device)
 bool SimFaults::matches(const Fault& fault, const std::string& device, const char* interfaceName,
                         const char* method, const std::string& detail)
 {
-    return (fault.device == "*" || fault.device == device) && fault.method == method
+    return (fault.device == "*" || fault.device == device) && methodMatches(fault.method, method)
            && (fault.interfaceName.empty() || fault.interfaceName == interfaceName)
            && (fault.detail.empty() || fault.detail == detail);
 }
@@ -96,7 +108,7 @@ SimFaultAction SimFaults::check(const std::string& device, const char* interface
         return SimFaultAction::None;
     std::lock_guard<std::mutex> lock(m_mutex);
     for (auto it = m_faults.begin(); it != m_faults.end(); ++it) {
-        if (!matches(*it, device, interfaceName, method, detail))
+        if (!matches(*it, device, interfaceName, method, detail) || ++it->seen % it->every != 0)
             continue;
         const SimFaultAction action = it->action;
         if (it->remaining > 0 && --it->remaining == 0)
@@ -115,6 +127,7 @@ std::string SimFaults::describe() const
         text += std::string(actionName(f.action)) + " " + f.device + " "
                 + (f.interfaceName.empty() ? "" : f.interfaceName + ".") + f.method
                 + (f.detail.empty() ? "" : ":" + f.detail)
+                + (f.every > 1 ? " one call in " + std::to_string(f.every) : "")
                 + (f.remaining > 0 ? " (" + std::to_string(f.remaining) + " more)" : " (until cleared)") + "\n";
     }
     return text;

@@ -63,6 +63,9 @@ private:
     bool readKind(const std::string& key, const json& node, SimConfigRule& rule);
     bool readDomain(const std::string& key, const json& node, SimConfigRule& rule);
     bool readEdid(const json& merged, SimDeviceDescription& description);
+    bool readInputSignals(const json& merged, SimDeviceDescription& description);
+    bool readSignal(const std::string& where, const json& node, const SimDeviceDescription& description,
+                    SimSignal& signal);
     bool checkDefaults(const SimDeviceDescription& description);
     bool code(const std::string& text, const std::string& what, MarlixCode& result);
 
@@ -321,6 +324,59 @@ bool Builder::readEdid(const json& merged, SimDeviceDescription& description)
     return true;
 }
 
+// The connections by the names a profile uses for them.
+const std::pair<const char*, int64_t> kInputConnectionNames[] = {
+    {"sdi", MarlixValue::kVideoSDI},           {"hdmi", MarlixValue::kVideoHDMI},
+    {"optical", MarlixValue::kVideoOptical},   {"component", MarlixValue::kVideoComponent},
+    {"composite", MarlixValue::kVideoComposite}, {"svideo", MarlixValue::kVideoSVideo},
+};
+
+// "none", a mode code, or {"mode": CODE, "flags": 0..3}; the mode must be one the device captures.
+bool Builder::readSignal(const std::string& where, const json& node, const SimDeviceDescription& description,
+                         SimSignal& signal)
+{
+    const json* mode = node.is_object() ? (node.contains("mode") ? &node["mode"] : nullptr) : &node;
+    if (node.is_object() && node.contains("flags")) {
+        const json& flags = node["flags"];
+        if (!flags.is_number_unsigned() || flags.get<uint64_t>() > 3)
+            return fail(where + "'flags' must be 0 to 3 (1 PsF, 2 3D)");
+        signal.flags = flags.get<int64_t>();
+    }
+    if (!mode || !mode->is_string())
+        return fail(where + "expected \"none\", a mode code or {\"mode\": ..., \"flags\": ...}");
+    if (mode->get<std::string>() == "none") {
+        signal = SimSignal();
+        return true;
+    }
+    if (!code(mode->get<std::string>(), where + "mode", signal.mode))
+        return false;
+    if (!description.hasMode(description.inputModes, signal.mode))
+        return fail(where + "'" + mode->get<std::string>() + "' is not an input mode of the device");
+    return true;
+}
+
+bool Builder::readInputSignals(const json& merged, SimDeviceDescription& description)
+{
+    const auto node = merged.find("inputSignals");
+    if (node == merged.end())
+        return true;
+    if (!node->is_object())
+        return fail("'inputSignals' must be an object of connection names");
+    const int64_t connections = description.attributeInt(MarlixItem::kAttrVideoInputConnections);
+    for (const auto& item : node->items()) {
+        const std::string where = "inputSignals." + item.key() + ": ";
+        const auto named = std::find_if(std::begin(kInputConnectionNames), std::end(kInputConnectionNames),
+                                        [&](const auto& entry) { return item.key() == entry.first; });
+        if (named == std::end(kInputConnectionNames))
+            return fail(where + "not a connection (sdi, hdmi, optical, component, composite, svideo)");
+        if ((connections & named->second) == 0)
+            return fail(where + "the device has no such input connection");
+        if (!readSignal(where, item.value(), description, description.inputSignals[named->second]))
+            return false;
+    }
+    return true;
+}
+
 bool Builder::checkDefaults(const SimDeviceDescription& description)
 {
     for (const auto& entry : description.configuration) {
@@ -348,7 +404,7 @@ bool Builder::build(const json& device, SimDeviceDescription& description)
            && readValues(merged, "attributes", description.attributes) && readValues(merged, "status", description.status)
            && readModes(merged, "inputModes", description.inputModes) && readModes(merged, "outputModes", description.outputModes)
            && readCodes(merged, "outputConversions", description.outputConversions) && readRules(merged, description)
-           && readEdid(merged, description) && checkDefaults(description);
+           && readEdid(merged, description) && readInputSignals(merged, description) && checkDefaults(description);
 }
 
 } // namespace

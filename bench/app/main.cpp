@@ -31,7 +31,7 @@ int main(int argc, char** argv)
     int exitCode = 0;
     if (runUnderVirtualDisplay(QCoreApplication::arguments(), exitCode))
         return exitCode;
-    // "card-opening": that figure alone.
+    // "card-opening": the figures of the open card alone.
     if (QCoreApplication::arguments().contains(QStringLiteral("card-opening")))
         return CardOpeningBenchmark(QStringLiteral(LUMARIS_BIN_DIR), QStringLiteral(LUMARIS_PROBE_LIBRARY)).run()
                        && BenchFigures::allWithinLimits()

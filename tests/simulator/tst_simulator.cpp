@@ -24,6 +24,13 @@ const QString kStudioPro = QStringLiteral("Lumaris Studio Pro");
 const QString kStudio4K = QStringLiteral("Lumaris Studio 4K 2");
 const QString kShuttle = QStringLiteral("Lumaris Shuttle HD 2");
 const QString kCoreQuad = QStringLiteral("Lumaris Core Quad (1)");
+const QString kCoreDuoOwner = QStringLiteral("Lumaris Core Duo (1)");
+const QString kCoreDuoPartner = QStringLiteral("Lumaris Core Duo (2)");
+const QString kHomeHdmi = QStringLiteral("Lumaris Home HDMI 2");
+const QString kBolt = QStringLiteral("Lumaris Bolt HD 2");
+// The two devices of the settings coverage profile, each lacking what the fleet always has.
+const QString kPlayout = QStringLiteral("Lumaris Playout HD 2");
+const QString kCapture = QStringLiteral("Lumaris Capture 4K 2");
 
 // Conversion reads the probe item with the conversion as its input.
 enum class Kind { AttrFlag, AttrInt, Conversion, ConfFlag, ConfInt, ConfFloat, ConfString, StatFlag, StatInt };
@@ -147,6 +154,12 @@ private slots:
     void statusFollowsSettings_data();
     void statusFollowsSettings();
     void pairedSubDeviceFollowsDuplex();
+    void inputFollowsSelectedConnection_data();
+    void inputFollowsSelectedConnection();
+    void signalOnAnotherConnectionWaitsForIt();
+    void failEverySpreadsFailures();
+    void profilesCoverEveryCapability_data();
+    void profilesCoverEveryCapability();
     void releaseWithUnsavedWritesReverts();
     void storedSettingsSurviveAFreshProcess();
     void edidSizeQueryThenFill();
@@ -315,6 +328,27 @@ void TestSimulator::settersValidate_data()
     row("label text", kShuttle, Kind::ConfString, kConfigDeviceLabel, QStringLiteral("Edit bay \u00e9 2"), true);
     row("label too long", kShuttle, Kind::ConfString, kConfigDeviceLabel, QString(300, 'x'), false);
     row("setting the device lacks", kShuttle, Kind::ConfInt, kConfigReferenceInputSamples, qlonglong(0), false);
+    row("full duplex", kCoreDuoOwner, Kind::ConfInt, kConfigDuplexMode, code("fdup"), true);
+    row("duplex mode unknown", kCoreDuoOwner, Kind::ConfInt, kConfigDuplexMode, code("auto"), false);
+    row("duplex on the partner", kCoreDuoPartner, Kind::ConfInt, kConfigDuplexMode, code("hdup"), false);
+    row("second deck port", kStudioPro, Kind::ConfInt, kConfigDeckControlConnection, qlonglong(2), true);
+    row("third deck port", kStudioPro, Kind::ConfInt, kConfigDeckControlConnection, qlonglong(3), false);
+    row("six AES/EBU outputs", kStudioPro, Kind::ConfInt, kConfigAnalogAudioOutputSwitch, code("aes "), true);
+    row("audio split unknown", kStudioPro, Kind::ConfInt, kConfigAnalogAudioOutputSwitch, code("aes_"), false);
+    row("quad link", kStudio4K, Kind::ConfInt, kConfigSDILinkConfiguration, code("lcql"), true);
+    row("link setting it lacks", kCoreQuad, Kind::ConfInt, kConfigSDILinkConfiguration, code("lcsl"), false);
+    row("3D packing it has", kHomeHdmi, Kind::ConfInt, kConfigHDMI3DPackingFormat, code("sbsh"), true);
+    row("3D packing unknown", kHomeHdmi, Kind::ConfInt, kConfigHDMI3DPackingFormat, code("ovr "), false);
+    row("input conversion it has", kStudioPro, Kind::ConfInt, kConfigVideoInputConversionMode, code("72am"), true);
+    row("output conversion as input", kStudioPro, Kind::ConfInt, kConfigVideoInputConversionMode, code("HWcc"), false);
+    row("AES/EBU audio input", kStudioPro, Kind::ConfInt, kConfigAudioInputConnection, qlonglong(kAudioAESEBU), true);
+    row("microphone it lacks", kStudioPro, Kind::ConfInt, kConfigAudioInputConnection, qlonglong(kAudioMicrophone), false);
+    row("third of two channels", kHomeHdmi, Kind::ConfFloat, kConfigAnalogAudioInputScale3, 0.0, false);
+    row("betacam and setup bits", kStudioPro, Kind::ConfInt, kConfigAnalogVideoOutputFlags, qlonglong(3), true);
+    row("unknown analog flag bit", kStudioPro, Kind::ConfInt, kConfigAnalogVideoOutputFlags, qlonglong(4), false);
+    row("headphone at full", kBolt, Kind::ConfFloat, kConfigHeadphoneVolume, 1.0, true);
+    row("headphone past full", kBolt, Kind::ConfFloat, kConfigHeadphoneVolume, 1.5, false);
+    row("chroma gain past range", kStudioPro, Kind::ConfFloat, kConfigVideoOutputCompositeChromaGain, 0.51, false);
 }
 
 // An accepted value reads back; a refused one is negative and changes nothing.
@@ -413,6 +447,193 @@ void TestSimulator::pairedSubDeviceFollowsDuplex()
     const QVariant partnerDuplex = valueOf(partner.device.get(), Kind::StatInt, kStatusDuplexMode);
     QVERIFY(partnerDuplex.isValid() && partnerDuplex != QVariant(qlonglong(kDuplexHalf)));
     QTRY_COMPARE(partner.recorder.count(kTopicStatus), 1);
+
+    // Both connectors belong to the owner now: the partner offers none and takes none.
+    IMarlix* other = partner.device.get();
+    for (const MarlixCode mask : {kAttrVideoInputConnections, kAttrVideoOutputConnections, kAttrVideoIOSupport})
+        QCOMPARE(valueOf(other, Kind::AttrInt, mask), QVariant(qlonglong(0)));
+    QVERIFY(partner.configuration->SetInt(kConfigVideoInputConnection, kVideoSDI) < 0);
+
+    QCOMPARE(owner.configuration->SetInt(kConfigDuplexMode, kDuplexHalf), kMarlixOk);
+    QTRY_COMPARE(partner.recorder.count(kTopicStatus), 2);
+    QCOMPARE(valueOf(other, Kind::AttrInt, kAttrVideoInputConnections), QVariant(qlonglong(kVideoSDI)));
+    QCOMPARE(valueOf(other, Kind::AttrInt, kAttrVideoIOSupport), QVariant(qlonglong(kVideoIOCapture | kVideoIOPlayback)));
+    QCOMPARE(partner.configuration->SetInt(kConfigVideoInputConnection, kVideoSDI), kMarlixOk);
+
+    // Plugged in again, the owner comes back with its stored half duplex, and so does the partner.
+    QCOMPARE(owner.configuration->SetInt(kConfigDuplexMode, kDuplexFull), kMarlixOk);
+    QCOMPARE(valueOf(other, Kind::AttrInt, kAttrVideoInputConnections), QVariant(qlonglong(0)));
+    QVERIFY(simControl(QStringLiteral("unplug core-duo-1")) && simControl(QStringLiteral("plug core-duo-1")));
+    QCOMPARE(valueOf(other, Kind::AttrInt, kAttrVideoInputConnections), QVariant(qlonglong(kVideoSDI)));
+}
+
+// Studio Pro's profile gives three of its inputs a signal of their own and none to HDMI.
+void TestSimulator::inputFollowsSelectedConnection_data()
+{
+    QTest::addColumn<qlonglong>("connection");
+    QTest::addColumn<bool>("locked");
+    QTest::addColumn<MarlixCode>("mode");
+
+    QTest::newRow("SDI, selected at start") << qlonglong(kVideoSDI) << true << kModePAL;
+    QTest::newRow("component") << qlonglong(kVideoComponent) << true << MarlixFourCC("Hi59");
+    QTest::newRow("composite") << qlonglong(kVideoComposite) << true << kModeNTSC;
+    QTest::newRow("HDMI without a signal") << qlonglong(kVideoHDMI) << false << kModeUnknown;
+}
+
+void TestSimulator::inputFollowsSelectedConnection()
+{
+    QFETCH(qlonglong, connection);
+    QFETCH(bool, locked);
+    QFETCH(MarlixCode, mode);
+    Watched watched(kStudioPro);
+    IMarlix* device = watched.device.get();
+    QCOMPARE(watched.subscribe(kTopicStatus), kMarlixOk);
+    QCOMPARE(watched.configuration->SetInt(kConfigVideoInputConnection, connection), kMarlixOk);
+    QCOMPARE(valueOf(device, Kind::StatFlag, kStatusVideoInputSignalLocked), QVariant(locked));
+    QCOMPARE(valueOf(device, Kind::StatInt, kStatusDetectedVideoInputMode), QVariant(qlonglong(mode)));
+    QCOMPARE(valueOf(device, Kind::StatInt, kStatusCurrentVideoInputMode), QVariant(qlonglong(mode)));
+    QVERIFY(simControl(QStringLiteral("wait")));
+    QCOMPARE(watched.recorder.count(kTopicStatus), connection == kVideoSDI ? 0 : 1);
+}
+
+void TestSimulator::signalOnAnotherConnectionWaitsForIt()
+{
+    const auto detected = [](IMarlix* device) { return valueOf(device, Kind::StatInt, kStatusDetectedVideoInputMode); };
+    {
+        Watched watched(kStudioPro);
+        QString error;
+        QVERIFY2(simControl(QStringLiteral("signal studio-pro Hp25 0 2"), &error), qPrintable(error));
+        QCOMPARE(detected(watched.device.get()), QVariant(qlonglong(kModePAL)));
+        QCOMPARE(watched.configuration->SetInt(kConfigVideoInputConnection, kVideoHDMI), kMarlixOk);
+        QCOMPARE(detected(watched.device.get()), QVariant(qlonglong(MarlixFourCC("Hp25"))));
+        QVERIFY(watched.configuration->SetInt(kConfigVideoInputConnection, kVideoOptical) < 0);
+        QCOMPARE(detected(watched.device.get()), QVariant(qlonglong(MarlixFourCC("Hp25"))));
+    }
+    // The unsaved choice of connection went with the released configuration, and so did its signal.
+    QCOMPARE(detected(findDevice(kStudioPro).get()), QVariant(qlonglong(kModePAL)));
+}
+
+// One setter call in ten fails, evenly; reads are untouched.
+void TestSimulator::failEverySpreadsFailures()
+{
+    const Watched watched(kStudioPro);
+    QString error;
+    QVERIFY2(simControl(QStringLiteral("fail-every studio-pro Configuration.Set* 10"), &error), qPrintable(error));
+    QList<int> failed;
+    for (int call = 1; call <= 30; ++call) {
+        if (watched.configuration->SetInt(kConfigReferenceInputSamples, call) < 0)
+            failed << call;
+        QVERIFY(configInt(watched.configuration.get(), kConfigReferenceInputSamples) >= 0);
+    }
+    QCOMPARE(failed, (QList<int>{10, 20, 30}));
+    QString live;
+    QVERIFY(simControl(QStringLiteral("setting studio-pro glot"), &live));
+    QCOMPARE(live.trimmed(), QStringLiteral("29"));
+}
+
+// How a capability shows in the driver's answers.
+enum class Capability { Flag, AnyBit, AllBits, SeveralBits, Readable, Conversion };
+
+bool hasCapability(IMarlix* device, Capability capability, MarlixCode item, qlonglong mask)
+{
+    QVariant value;
+    switch (capability) {
+    case Capability::Flag:
+        return valueOf(device, Kind::AttrFlag, item).toBool();
+    case Capability::AnyBit:
+    case Capability::AllBits:
+    case Capability::SeveralBits: {
+        const qlonglong bits = valueOf(device, Kind::AttrInt, item).toLongLong() & mask;
+        return capability == Capability::AnyBit ? bits != 0
+               : capability == Capability::AllBits ? bits == mask
+                                                   : (bits & (bits - 1)) != 0;
+    }
+    case Capability::Readable:
+        return readItem(device, Kind::ConfFlag, item) >= 0 || readItem(device, Kind::ConfInt, item) >= 0
+               || readItem(device, Kind::ConfFloat, item) >= 0;
+    case Capability::Conversion:
+        return readItem(device, Kind::Conversion, item) >= 0;
+    }
+    return false;
+}
+
+// Every capability that shows or hides a settings row is present on one device and absent
+// on another, across the default fleet and the coverage profile.
+void TestSimulator::profilesCoverEveryCapability_data()
+{
+    QTest::addColumn<int>("capability");
+    QTest::addColumn<MarlixCode>("item");
+    QTest::addColumn<qlonglong>("mask");
+    QTest::addColumn<QString>("having");
+    QTest::addColumn<QString>("lacking");
+
+    const auto row = [](const char* name, Capability capability, MarlixCode item, qlonglong mask,
+                        const QString& having, const QString& lacking) {
+        QTest::newRow(name) << int(capability) << item << mask << having << lacking;
+    };
+    const Capability readable = Capability::Readable;
+    const Capability flag = Capability::Flag;
+    row("playback", Capability::AllBits, kAttrVideoIOSupport, kVideoIOPlayback, kStudioPro, kCapture);
+    row("capture", Capability::AllBits, kAttrVideoIOSupport, kVideoIOCapture, kStudioPro, kPlayout);
+    row("field flicker removal", readable, kConfigFieldFlickerRemoval, 0, kStudioPro, kPlayout);
+    row("idle output", flag, kAttrIdleOutput, 0, kStudioPro, kPlayout);
+    row("capture passthrough", readable, kConfigCapturePassthroughMode, 0, kStudioPro, kPlayout);
+    row("4:4:4 SDI", readable, kConfig444SDIOutput, 0, kCoreQuad, kStudioPro);
+    row("SMPTE level A", flag, kAttrSMPTELevelAOutput, 0, kCoreQuad, kStudioPro);
+    row("output PsF", readable, kConfigOutput1080pAsPsF, 0, kStudioPro, kHomeHdmi);
+    row("dual link", flag, kAttrSDIDualLink, 0, kPlayout, kStudioPro);
+    row("quad link beside dual link", flag, kAttrSDIQuadLink, 0, kStudio4K, kPlayout);
+    row("HDMI 3D packing", readable, kConfigHDMI3DPackingFormat, 0, kHomeHdmi, kStudioPro);
+    row("analog outputs", Capability::AnyBit, kAttrVideoOutputConnections, 56, kStudioPro, kStudio4K);
+    row("analog outputs always on", flag, kAttrAllAnalogOutputsActive, 0, kPlayout, kStudioPro);
+    row("analog output gain", flag, kAttrAnalogVideoOutputGain, 0, kStudioPro, kStudio4K);
+    row("only overall output gain", flag, kAttrOnlyOverallVideoOutputGain, 0, kPlayout, kStudioPro);
+    row("reference input", flag, kAttrReferenceInput, 0, kStudioPro, kShuttle);
+    row("several inputs", Capability::SeveralBits, kAttrVideoInputConnections, 63, kShuttle, kCoreQuad);
+    row("timecode input", readable, kConfigUseLTCTimecode, 0, kStudioPro, kShuttle);
+    row("capture PsF", readable, kConfigCapture1080pAsPsF, 0, kCoreDuoOwner, kHomeHdmi);
+    row("PsF switched by itself", flag, kAttrPsFAutoSwitching, 0, kCoreQuad, kCoreDuoOwner);
+    row("analog input gain", readable, kConfigVideoInputCompositeLumaGain, 0, kStudioPro, kCapture);
+    row("analog inputs", Capability::AnyBit, kAttrVideoInputConnections, 56, kCapture, kShuttle);
+    row("audio inputs", Capability::AnyBit, kAttrAudioInputConnections, 63, kStudioPro, kPlayout);
+    row("HiFi levels", readable, kConfigAnalogAudioConsumerLevels, 0, kHomeHdmi, kStudioPro);
+    row("second input channel", readable, kConfigAnalogAudioInputScale2, 0, kHomeHdmi, kCapture);
+    row("microphone gain", readable, kConfigMicrophoneInputGain, 0, kCapture, kStudioPro);
+    row("phantom power", readable, kConfigMicrophonePhantomPower, 0, kCapture, kStudioPro);
+    row("audio output split", readable, kConfigAnalogAudioOutputSwitch, 0, kStudioPro, kStudio4K);
+    row("headphone volume", readable, kConfigHeadphoneVolume, 0, kBolt, kShuttle);
+    row("AES/EBU outputs", Capability::AnyBit, kAttrAudioOutputConnections, kAudioAESEBU, kStudioPro, kHomeHdmi);
+    row("AES/EBU input level", readable, kConfigDigitalAudioInputScale, 0, kStudioPro, kHomeHdmi);
+    row("AES/EBU output level", readable, kConfigDigitalAudioOutputScale, 0, kStudioPro, kCapture);
+    row("input conversion", readable, kConfigVideoInputConversionMode, 0, kStudioPro, kShuttle);
+    row("output conversion", Capability::Conversion, MarlixFourCC("none"), 0, kStudioPro, kCoreQuad);
+    row("analog down-conversion", readable, kConfigDownConversionOnAllAnalogOutputs, 0, kStudioPro, kShuttle);
+    row("paired sub-device", Capability::AnyBit, kAttrPairedDevicePersistentId, -1, kCoreDuoOwner, kStudioPro);
+    row("owns the duplex setting", flag, kAttrDuplexModeConfigurable, 0, kCoreDuoOwner, kCoreDuoPartner);
+    row("both deck ports", Capability::AllBits, kAttrDeckControlConnections, 3, kStudioPro, kPlayout);
+}
+
+void TestSimulator::profilesCoverEveryCapability()
+{
+    QFETCH(int, capability);
+    QFETCH(MarlixCode, item);
+    QFETCH(qlonglong, mask);
+    QFETCH(QString, having);
+    QFETCH(QString, lacking);
+    // One fleet at a time: switching fleets unplugs what was looked at.
+    const auto check = [&](const QString& name) {
+        const bool covering = name == kPlayout || name == kCapture;
+        QString error;
+        if (!simControl(covering ? QStringLiteral("profile " SIM_COVERAGE_PROFILE) : QStringLiteral("profile default"),
+                        &error))
+            qWarning("%s", qPrintable(error));
+        const Held<IMarlix> device = findDevice(name);
+        if (!device)
+            qWarning("no device %s", qPrintable(name));
+        return device && hasCapability(device.get(), static_cast<Capability>(capability), item, mask);
+    };
+    QVERIFY2(check(having), qPrintable(having + QStringLiteral(" should have it")));
+    QVERIFY2(!check(lacking) && findDevice(lacking), qPrintable(lacking + QStringLiteral(" should lack it")));
 }
 
 // The configuration interface is queried anew in each block: releasing it is the point.
@@ -637,6 +858,11 @@ void TestSimulator::controlRejectsBadCommands_data()
     QTest::newRow("raw bytes are not echoed") << QStringList{"unplug", "\x1b[2J\x07"} << "'\\x1b[2J\\x07'";
     QTest::newRow("success code out of range") << QStringList{"success", "getters", "-1"} << "the code must be";
     QTest::newRow("writes, not reset") << QStringList{"writes", "studio-pro", "zero"} << "must be reset";
+    QTest::newRow("signal on an input it lacks") << QStringList{"signal", "studio-pro", "Hi59", "0", "4"} << "no input connection 4";
+    QTest::newRow("signal on no connection") << QStringList{"signal", "studio-pro", "Hi59", "0", "0"} << "the connection must be";
+    QTest::newRow("one call in none") << QStringList{"fail-every", "*", "Configuration.Set*", "0"} << "N must be";
+    QTest::newRow("wildcard naming nothing") << QStringList{"fail-every", "*", "Configuration.Open*", "2"} << "unknown operation";
+    QTest::newRow("setting it lacks") << QStringList{"setting", "shuttle-hd-2", "glot"} << "no setting 'glot'";
 }
 
 // One line naming the fault, a non-zero exit, and the fleet unchanged.
@@ -666,6 +892,8 @@ void TestSimulator::faults_data()
     QTest::newRow("read fails once") << "fail studio-pro GetInt:dvom 1" << 1 << false;
     QTest::newRow("any device") << "fail * Configuration.GetInt:dvom" << 3 << false;
     QTest::newRow("device vanishes mid-call") << "vanish studio-pro Configuration.GetInt:dvom" << 3 << true;
+    QTest::newRow("one read in two") << "fail-every studio-pro Configuration.GetInt:dvom 2" << 1 << false;
+    QTest::newRow("setters only") << "fail-every * Configuration.Set* 1" << 0 << false;
 }
 
 void TestSimulator::faults()

@@ -202,24 +202,31 @@ private:
     qint64 m_start;
 };
 
-bool insideAboutTab(const QWidget* widget)
+bool insideSettingsTab(const QWidget* widget)
 {
     for (; widget; widget = widget->parentWidget()) {
-        if (widget->inherits("AboutSettings"))
+        if (widget->inherits("SettingsTab"))
             return true;
     }
     return false;
 }
 
-// From the click on the gallery's setup button to the About tab's first paint.
-bool timeCardOpening(QWidget* window, const std::function<void(const QJsonObject&)>& replyLater)
+// From the click on the gallery's setup button, or on a row of the list, to the first
+// paint of a settings tab of the card (every tab is built inside the click).
+bool timeCardOpening(QWidget* window, const QStringList& arguments,
+                     const std::function<void(const QJsonObject&)>& replyLater)
 {
     QWidget* gallery = ViewReader::findByClass(window, "VisibleDevicesWidget");
     auto* setup = gallery ? gallery->findChild<QAbstractButton*>(QStringLiteral("setupButton")) : nullptr;
-    if (!setup)
+    QTableWidget* table = ViewReader::deviceTable(window);
+    const int row = arguments.isEmpty() ? -1 : arguments.first().toInt();
+    if (arguments.isEmpty() ? !setup : !table || row < 0 || row >= table->rowCount())
         return false;
-    new PaintWaiter(insideAboutTab, [replyLater](qint64 ns) { replyLater(QJsonObject{{"ns", ns}}); });
-    setup->click();
+    new PaintWaiter(insideSettingsTab, [replyLater](qint64 ns) { replyLater(QJsonObject{{"ns", ns}}); });
+    if (arguments.isEmpty())
+        setup->click();
+    else
+        emit table->cellClicked(row, 1);
     return true;
 }
 
@@ -253,8 +260,8 @@ bool handle(QWidget* window, const QString& command, const QStringList& argument
         return true;
     }
     if (command == QLatin1String("time-card")) {
-        if (!timeCardOpening(window, replyLater))
-            answer = failure(QStringLiteral("no setup button"));
+        if (!timeCardOpening(window, arguments, replyLater))
+            answer = failure(QStringLiteral("no setup button or no such row"));
         return true;
     }
     if (command == QLatin1String("time-panel")) {

@@ -3,6 +3,7 @@
 #include "AdminUtilityWindow.h"
 #include "DialogDriver.h"
 #include "CardProbe.h"
+#include "ControlProbe.h"
 #include "ViewReader.h"
 
 #include <QAbstractButton>
@@ -189,6 +190,8 @@ QJsonObject ViewProbe::handle(const QString& command, const QStringList& argumen
     if (command == QLatin1String("type"))
         return DialogDriver::type(m_window, arguments.join(' '));
     QJsonObject cardAnswer;
+    if (ControlProbe::handle(m_window, command, arguments, cardAnswer))
+        return cardAnswer;
     QPointer<QLocalSocket> asker(socket);
     if (CardProbe::handle(m_window, command, arguments, cardAnswer, [this, asker](const QJsonObject& answer) {
             if (asker)

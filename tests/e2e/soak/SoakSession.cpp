@@ -25,13 +25,43 @@ bool fail(const QString& what)
     return false;
 }
 
+// One configuration write in this many fails, all session long.
+constexpr int kFailingWrite = 10;
+// One card edit in this many is made while the driver refuses every write, then checked.
+constexpr int kRefusedEdit = 4;
+
+// The name a device shows: its display name, else the model name its templates give it.
+QString shownName(const QJsonObject& device, const QJsonObject& templates)
+{
+    if (device.contains("displayName"))
+        return device.value("displayName").toString();
+    QJsonObject node = device;
+    for (int depth = 0; depth < 8; ++depth) {
+        if (node.contains("modelName"))
+            return node.value("modelName").toString();
+        const QString parent = node.value(depth == 0 ? "template" : "base").toString();
+        node = templates.value(parent).toObject();
+    }
+    return QString();
+}
+
+QMap<QString, QString> deviceKeys(const QJsonObject& profile)
+{
+    QMap<QString, QString> keys;
+    const QJsonObject templates = profile.value("templates").toObject();
+    for (const QJsonValue& device : profile.value("devices").toArray())
+        keys.insert(shownName(device.toObject(), templates), device.toObject().value("id").toString());
+    return keys;
+}
+
 // The default fleet, with the simulator told to return from unregistering at once.
-QString writeProfile(const QString& directory, bool atOnce)
+QString writeProfile(const QString& directory, bool atOnce, QMap<QString, QString>& keys)
 {
     QFile source(QStringLiteral(LUMARIS_DEFAULT_FLEET));
     if (!source.open(QIODevice::ReadOnly))
         return QString();
     QJsonObject profile = QJsonDocument::fromJson(source.readAll()).object();
+    keys = deviceKeys(profile);
     profile.insert("unsubscribeWaits", !atOnce);
     QFile target(directory + QStringLiteral("/soak-fleet.json"));
     if (!target.open(QIODevice::WriteOnly))
@@ -62,6 +92,9 @@ void SoakSession::createActions()
         {"reload", 1, [this] { return reload(); }},
         {"burst", 1, [this] { return burst(); }},
         {"view", 4, [this] { return switchView(); }},
+        {"card-open", 4, [this] { return openCard(); }},
+        {"card-edit", 12, [this] { return editCard(); }},
+        {"card-close", 2, [this] { return closeCard(); }},
     };
     for (const Action& action : m_actions)
         m_totalWeight += action.weight;
@@ -70,7 +103,7 @@ void SoakSession::createActions()
 bool SoakSession::run()
 {
     QTemporaryDir directory;
-    m_profile = writeProfile(directory.path(), m_options.atOnce);
+    m_profile = writeProfile(directory.path(), m_options.atOnce, m_deviceKeys);
     if (m_profile.isEmpty())
         return fail(QStringLiteral("cannot write the soak profile"));
     if (!start())
@@ -90,8 +123,9 @@ bool SoakSession::run()
     QStringList counts;
     for (auto count = m_counts.cbegin(); count != m_counts.cend(); ++count)
         counts << QStringLiteral("%1 %2").arg(count.value()).arg(count.key());
-    std::printf("lumaris-soak: seed %u, %d s, %d actions (%s), simulator %s\n", m_options.seed, m_options.seconds,
-                steps, qPrintable(counts.join(", ")), m_options.atOnce ? "returns at once" : "waits");
+    std::printf("lumaris-soak: seed %u, %d s, %d actions (%s), %d edits checked after refused writes, simulator %s\n",
+                m_options.seed, m_options.seconds, steps, qPrintable(counts.join(", ")), m_refusedEdits,
+                m_options.atOnce ? "returns at once" : "waits");
     if (!settleFleet())
         return false;
     const qint64 endKb = ProbedApp::residentKilobytes(m_app.pid());
@@ -107,7 +141,7 @@ bool SoakSession::start()
     QDeadlineTimer deadline(20000);
     while (!m_app.simCommand(QStringLiteral("wait")) && !deadline.hasExpired())
         QThread::msleep(20);
-    if (!sim("wait") || !refreshFleet())
+    if (!sim("wait") || !refreshFleet() || !sim(QStringLiteral("fail-every * Configuration.Set* %1").arg(kFailingWrite)))
         return false;
     const QJsonObject shown = m_app.command("snapshot");
     m_listedAtStart = shown.value("devices").toInt();
@@ -297,4 +331,122 @@ bool SoakSession::switchView()
         m_app.command(QStringLiteral("dot %1").arg(m_random.bounded(4)));
         return true;
     }
+}
+
+// The card closes itself when its device goes; a command may meet it either way.
+bool SoakSession::waitForCard(bool open)
+{
+    QDeadlineTimer deadline(30000);
+    while (!deadline.hasExpired()) {
+        const QJsonObject card = m_app.command("card", 30000);
+        if (card.contains("error"))
+            return fail(QStringLiteral("card: ") + card.value("error").toString());
+        if (card.value("open").toBool() == open)
+            return true;
+        QThread::msleep(20);
+    }
+    return open || fail(QStringLiteral("the card did not close"));
+}
+
+// The simulator id of the device whose card is open; empty when none is.
+QString SoakSession::openDevice()
+{
+    const QJsonObject card = m_app.command("card", 30000);
+    if (!card.value("open").toBool())
+        return QString();
+    return m_deviceKeys.value(card.value("header").toArray().first().toString());
+}
+
+bool SoakSession::openCard()
+{
+    if (m_app.command("card", 30000).value("open").toBool())
+        return true;
+    const int listed = m_app.command("snapshot", 30000).value("devices").toInt();
+    if (listed == 0)
+        return true;
+    if (!probe("show-list") || !probe(QStringLiteral("open-row %1").arg(m_random.bounded(listed))))
+        return m_app.process().state() == QProcess::Running;
+    // The device may have gone between the look and the click.
+    return waitForCard(true);
+}
+
+bool SoakSession::closeCard()
+{
+    if (!m_app.command("card", 30000).value("open").toBool())
+        return true;
+    m_app.command(m_random.bounded(2) ? "card-save" : "card-cancel", 30000);
+    return waitForCard(false);
+}
+
+// The controls the user sees on every tab, each with its value.
+QJsonArray SoakSession::shownControls()
+{
+    QJsonArray shown;
+    int index = 0;
+    for (const QJsonValue& control : m_app.command("controls", 30000).value("controls").toArray()) {
+        QJsonObject entry = control.toObject();
+        if (entry.value("shown").toBool()) {
+            entry.insert("index", index);
+            entry.remove("editable");
+            shown.append(entry);
+        }
+        ++index;
+    }
+    return shown;
+}
+
+// A "pref" notification, delivered: every tab reads the device again.
+bool SoakSession::refreshDevice(const QString& device)
+{
+    return sim(QStringLiteral("storm %1 pref 1").arg(device), true) && sim("wait") && probe("settle", 30000);
+}
+
+// Every write of one edit refused: the device's settings stay, and once the tabs have
+// read the device again every control shows what it showed before the edit.
+bool SoakSession::editRefused(const QString& device, int control)
+{
+    QString settingsBefore, settingsAfter;
+    if (!refreshDevice(device) || !m_app.simCommand("setting " + device, &settingsBefore))
+        return true;  // gone meanwhile
+    const QJsonArray before = shownControls();
+    if (!sim(QStringLiteral("fail %1 Configuration.Set*").arg(device)))
+        return false;
+    m_app.command(QStringLiteral("control-edit %1").arg(control), 30000);
+    if (!probe("settle", 30000) || !sim("wait") || !sim("clear " + device))
+        return false;
+    if (!m_app.simCommand("setting " + device, &settingsAfter))
+        return true;
+    if (settingsAfter != settingsBefore)
+        return fail(QStringLiteral("a refused write changed %1's settings:\n%2\nbecame\n%3")
+                        .arg(device, settingsBefore, settingsAfter));
+    if (!refreshDevice(device) || openDevice() != device)
+        return true;
+    const QJsonArray after = shownControls();
+    ++m_refusedEdits;
+    return after == before
+        || fail(QStringLiteral("after a refused edit of control %1 of %2 the card shows\n%3\ninstead of\n%4")
+                    .arg(control)
+                    .arg(device, QString::fromUtf8(QJsonDocument(after).toJson(QJsonDocument::Compact)),
+                         QString::fromUtf8(QJsonDocument(before).toJson(QJsonDocument::Compact))));
+}
+
+// One change of a control the open card shows, any kind; sometimes with every write refused.
+bool SoakSession::editCard()
+{
+    const QString device = openDevice();
+    if (device.isEmpty())
+        return true;
+    QList<int> editable;
+    const QJsonArray all = m_app.command("controls", 30000).value("controls").toArray();
+    for (int index = 0; index < all.size(); ++index) {
+        if (all.at(index).toObject().value("editable").toBool())
+            editable << index;
+    }
+    if (editable.isEmpty())
+        return true;
+    const int control = editable.at(int(m_random.bounded(editable.size())));
+    if (m_random.bounded(kRefusedEdit) == 0)
+        return editRefused(device, control);
+    m_app.command(QStringLiteral("control-edit %1").arg(control), 30000);
+    return m_app.process().state() == QProcess::Running || fail(QStringLiteral("the program ended during an edit"));
 }

@@ -3,6 +3,7 @@
 #include "ProbedApp.h"
 
 #include <QElapsedTimer>
+#include <QJsonArray>
 #include <QMap>
 #include <QRandomGenerator>
 #include <QString>
@@ -13,7 +14,8 @@
 
 // A long scripted session against the real program: hot-plug, notification
 // storms, injected driver faults, fleet reloads, bursts of plug and unplug
-// events and view switches, drawn at random (seeded) from a table of actions.
+// events, view switches, and cards opened, edited and closed while one
+// configuration write in ten fails, drawn at random (seeded) from a table of actions.
 // At the end the fleet is reloaded and the program must list exactly the live
 // devices; in between the resident size is sampled.
 class SoakSession
@@ -65,6 +67,15 @@ private:
     bool reload();
     bool burst();
     bool switchView();
+    bool openCard();
+    bool editCard();
+    bool closeCard();
+
+    QString openDevice();
+    QJsonArray shownControls();
+    bool refreshDevice(const QString& device);
+    bool editRefused(const QString& device, int control);
+    bool waitForCard(bool open);
 
     Options m_options;
     QRandomGenerator m_random;
@@ -77,4 +88,6 @@ private:
     int m_totalWeight = 0;
     QElapsedTimer m_clock;
     QMap<QString, int> m_counts;
+    QMap<QString, QString> m_deviceKeys;  // simulator id by the name the card shows
+    int m_refusedEdits = 0;
 };
