@@ -57,6 +57,7 @@ void fillAudioConnections()
         {kAudioConnectionAESEBU, {":/AudioAES", CapabilityTables::tr("AES/EBU")}},
         {kAudioConnectionAnalog, {":/AudioXLR", CapabilityTables::tr("Analog")}},
         {kAudioConnectionXLR, {":/AudioXLR", CapabilityTables::tr("XLR")}},
+        //: Keep as "RCA": the audio input row shows "HIFI" in its place on hi-fi models.
         {kAudioConnectionRCA, {":/AudioRCA", CapabilityTables::tr("RCA")}},
         {kAudioConnectionMicrophone, {":/AudioMic", CapabilityTables::tr("Microphone")}},
     };
