@@ -29,10 +29,10 @@ bool installCatalogue(QCoreApplication& app, const QLocale& language, const QStr
 namespace UiLanguage
 {
 
-QString install(QCoreApplication& app, const QLocale& locale)
+QString install(QCoreApplication& app, const QStringList& uiLanguages)
 {
     registerCatalogues();
-    for (const QString& name : locale.uiLanguages()) {
+    for (const QString& name : uiLanguages) {
         const QLocale language(name);
         if (language.language() == QLocale::English)
             return QString();

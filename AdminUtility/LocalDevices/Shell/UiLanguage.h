@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 
 class QCoreApplication;
 
@@ -14,6 +15,6 @@ namespace UiLanguage
 {
 // Installs the catalogues on the application before any text is made; returns
 // the name of the locale whose catalogue was installed ("de_DE"), or an empty
-// text when the program stays in English.
-QString install(QCoreApplication& app, const QLocale& locale = QLocale());
+// text when the program stays in English. uiLanguages in order of preference.
+QString install(QCoreApplication& app, const QStringList& uiLanguages = QLocale().uiLanguages());
 }

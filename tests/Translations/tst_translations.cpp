@@ -1,0 +1,190 @@
+// The German catalogue against the program's sources: every text that lupdate
+// finds has a finished translation in one of the translation files, and the
+// translations keep their placeholders. Then the choice of catalogue from the
+// user's interface languages.
+#include "UiLanguage.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#include <map>
+
+namespace {
+
+struct Message
+{
+    QString context;
+    QString source;
+    QString comment;
+    QString translation;
+    bool finished = false;
+
+    // A text is one source in one context; the comment tells apart equal sources.
+    QString key() const { return context + QStringLiteral(": \"") + source + QStringLiteral("\"") + comment; }
+};
+
+QList<Message> readLinguistFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QList<Message> messages;
+    QString context;
+    Message message;
+    QXmlStreamReader xml(&file);
+    while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
+        if (!xml.isStartElement())
+            continue;
+        const QStringRef name = xml.name();
+        if (name == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (name == QLatin1String("message")) {
+            message = Message();
+            message.context = context;
+        } else if (name == QLatin1String("source")) {
+            message.source = xml.readElementText();
+        } else if (name == QLatin1String("comment")) {
+            message.comment = QStringLiteral(" (") + xml.readElementText() + QLatin1Char(')');
+        } else if (name == QLatin1String("translation")) {
+            message.finished = xml.attributes().value(QLatin1String("type")).isEmpty();
+            message.translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            message.finished = message.finished && !message.translation.isEmpty();
+            messages << message;
+        }
+    }
+    return xml.hasError() ? QList<Message>() : messages;
+}
+
+QStringList germanFiles()
+{
+    const QDir dir(QStringLiteral(LUMARIS_TRANSLATIONS));
+    QStringList files;
+    for (const QString& name : dir.entryList({QStringLiteral("*_de.ts")}, QDir::Files, QDir::Name))
+        files << dir.filePath(name);
+    return files;
+}
+
+QStringList placeholders(const QString& text)
+{
+    static const QRegularExpression placeholder(QStringLiteral("%L?\\d+"));
+    QStringList found;
+    for (auto match = placeholder.globalMatch(text); match.hasNext();)
+        found << match.next().captured();
+    found.sort();
+    return found;
+}
+
+} // namespace
+
+class TestTranslations : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everySourceTextHasAGermanTranslation();
+    void germanTranslationsKeepTheirPlaceholders();
+    void catalogueFollowsTheInterfaceLanguages_data();
+    void catalogueFollowsTheInterfaceLanguages();
+};
+
+void TestTranslations::everySourceTextHasAGermanTranslation()
+{
+    QTemporaryDir dir;
+    const QString extracted = dir.filePath(QStringLiteral("sources.ts"));
+    QProcess lupdate;
+    lupdate.start(QStringLiteral(LUMARIS_LUPDATE),
+                  {QStringLiteral("-silent"), QStringLiteral("-no-obsolete"), QStringLiteral("-locations"),
+                   QStringLiteral("none"), QStringLiteral(LUMARIS_PROGRAM_SOURCES), QStringLiteral("-ts"), extracted});
+    QVERIFY(lupdate.waitForFinished(120000));
+    QVERIFY2(lupdate.exitCode() == 0, lupdate.readAllStandardError().constData());
+    const QList<Message> sources = readLinguistFile(extracted);
+    QVERIFY2(!sources.isEmpty(), "lupdate found no text in the program's sources");
+
+    QSet<QString> translated;
+    for (const QString& file : germanFiles()) {
+        for (const Message& message : readLinguistFile(file)) {
+            if (message.finished)
+                translated << message.key();
+        }
+    }
+    QStringList missing;
+    for (const Message& message : sources) {
+        if (!translated.contains(message.key()))
+            missing << message.key();
+    }
+    QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("%1 of %2 texts have no finished German translation:\n  %3")
+                                               .arg(missing.size())
+                                               .arg(sources.size())
+                                               .arg(missing.join(QStringLiteral("\n  ")))));
+}
+
+// A lost or invented "%1" shows the wrong value or a bare "%1"; and two files
+// may not give one text two different translations.
+void TestTranslations::germanTranslationsKeepTheirPlaceholders()
+{
+    const QStringList files = germanFiles();
+    QVERIFY2(!files.isEmpty(), LUMARIS_TRANSLATIONS " holds no *_de.ts file");
+    std::map<QString, QString> seen;
+    QStringList faults;
+    for (const QString& file : files) {
+        const QList<Message> messages = readLinguistFile(file);
+        if (messages.isEmpty())
+            faults << QFileInfo(file).fileName() + QStringLiteral(": unreadable or empty");
+        for (const Message& message : messages) {
+            if (!message.finished)
+                continue;
+            if (placeholders(message.source) != placeholders(message.translation))
+                faults << message.key() + QStringLiteral(" -> \"") + message.translation + QStringLiteral("\"");
+            const auto earlier = seen.emplace(message.key(), message.translation).first;
+            if (earlier->second != message.translation)
+                faults << message.key() + QStringLiteral(": \"%1\" and \"%2\"").arg(earlier->second, message.translation);
+        }
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
+void TestTranslations::catalogueFollowsTheInterfaceLanguages_data()
+{
+    QTest::addColumn<QStringList>("uiLanguages");
+    QTest::addColumn<QString>("installed");
+    QTest::addColumn<QString>("noDevice");
+    QTest::addColumn<QString>("standardCancel");
+
+    const QString english = QStringLiteral("No Lumaris Device Detected.");
+    const QString german = QStringLiteral("Kein Lumaris-Gerät erkannt.");
+    QTest::newRow("German") << QStringList{"de"} << "de_DE" << german << "Abbrechen";
+    QTest::newRow("German of Austria, from the German catalogue")
+        << QStringList{"de-AT"} << "de_AT" << german << "Abbrechen";
+    QTest::newRow("French has no catalogue, German next") << QStringList{"fr-FR", "de"} << "de_DE" << german
+                                                          << "Abbrechen";
+    QTest::newRow("English before German stays English") << QStringList{"en-GB", "de-DE"} << "" << english
+                                                         << "Cancel";
+    QTest::newRow("no language with a catalogue") << QStringList{"fr", "ja"} << "" << english << "Cancel";
+    QTest::newRow("C locale") << QStringList{"C"} << "" << english << "Cancel";
+}
+
+void TestTranslations::catalogueFollowsTheInterfaceLanguages()
+{
+    QFETCH(QStringList, uiLanguages);
+    QFETCH(QString, installed);
+    QFETCH(QString, noDevice);
+    QFETCH(QString, standardCancel);
+
+    QCoreApplication& app = *QCoreApplication::instance();
+    QCOMPARE(UiLanguage::install(app, uiLanguages), installed);
+    QCOMPARE(QCoreApplication::translate("QObject", "No Lumaris Device Detected."), noDevice);
+    // The standard dialogs' buttons, from Qt's own catalogue.
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), standardCancel);
+    qDeleteAll(app.findChildren<QTranslator*>());
+}
+
+QTEST_GUILESS_MAIN(TestTranslations)
+
+#include "tst_translations.moc"
