@@ -325,6 +325,11 @@ Alle Rechte vorbehalten.</translation>
         <source>-</source>
         <translation>-</translation>
     </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>date format</comment>
+        <translation>d. MMMM yyyy</translation>
+    </message>
 </context>
 <context>
     <name>DotsWidget</name>

@@ -156,18 +156,22 @@ void TestTranslations::catalogueFollowsTheInterfaceLanguages_data()
     QTest::addColumn<QString>("installed");
     QTest::addColumn<QString>("noDevice");
     QTest::addColumn<QString>("standardCancel");
+    QTest::addColumn<QString>("date");
 
     const QString english = QStringLiteral("No Lumaris Device Detected.");
     const QString german = QStringLiteral("Kein Lumaris-Gerät erkannt.");
-    QTest::newRow("German") << QStringList{"de"} << "de_DE" << german << "Abbrechen";
+    const QString englishDate = QStringLiteral("6 December 2026");
+    const QString germanDate = QStringLiteral("6 Dezember 2026");
+    QTest::newRow("German") << QStringList{"de"} << "de_DE" << german << "Abbrechen" << germanDate;
     QTest::newRow("German of Austria, from the German catalogue")
-        << QStringList{"de-AT"} << "de_AT" << german << "Abbrechen";
-    QTest::newRow("French has no catalogue, German next") << QStringList{"fr-FR", "de"} << "de_DE" << german
-                                                          << "Abbrechen";
-    QTest::newRow("English before German stays English") << QStringList{"en-GB", "de-DE"} << "" << english
-                                                         << "Cancel";
-    QTest::newRow("no language with a catalogue") << QStringList{"fr", "ja"} << "" << english << "Cancel";
-    QTest::newRow("C locale") << QStringList{"C"} << "" << english << "Cancel";
+        << QStringList{"de-AT"} << "de_AT" << german << "Abbrechen" << germanDate;
+    QTest::newRow("French has no catalogue, German next")
+        << QStringList{"fr-FR", "de"} << "de_DE" << german << "Abbrechen" << germanDate;
+    QTest::newRow("English before German stays English")
+        << QStringList{"en-GB", "de-DE"} << "" << english << "Cancel" << englishDate;
+    QTest::newRow("no language with a catalogue") << QStringList{"fr", "ja"} << "" << english << "Cancel"
+                                                  << englishDate;
+    QTest::newRow("C locale") << QStringList{"C"} << "" << english << "Cancel" << englishDate;
 }
 
 void TestTranslations::catalogueFollowsTheInterfaceLanguages()
@@ -176,13 +180,16 @@ void TestTranslations::catalogueFollowsTheInterfaceLanguages()
     QFETCH(QString, installed);
     QFETCH(QString, noDevice);
     QFETCH(QString, standardCancel);
+    QFETCH(QString, date);
 
     QCoreApplication& app = *QCoreApplication::instance();
     QCOMPARE(UiLanguage::install(app, uiLanguages), installed);
     QCOMPARE(QCoreApplication::translate("QObject", "No Lumaris Device Detected."), noDevice);
     // The standard dialogs' buttons, from Qt's own catalogue.
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), standardCancel);
+    QCOMPARE(QLocale().toString(QDate(2026, 12, 6), QStringLiteral("d MMMM yyyy")), date);
     qDeleteAll(app.findChildren<QTranslator*>());
+    QLocale::setDefault(QLocale::system());
 }
 
 QTEST_GUILESS_MAIN(TestTranslations)

@@ -38,6 +38,8 @@ QString install(QCoreApplication& app, const QStringList& uiLanguages)
             return QString();
         if (installCatalogue(app, language, kCatalogue, kCatalogueDirectory)) {
             installCatalogue(app, language, kQtCatalogue, QLibraryInfo::location(QLibraryInfo::TranslationsPath));
+            // Dates and other texts Qt makes follow the language of the texts around them.
+            QLocale::setDefault(language);
             return language.name();
         }
     }

@@ -9,8 +9,9 @@ class QCoreApplication;
 // The language of the program's texts. The program is written in English; of
 // the user's interface languages (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) the first
 // that has a catalogue is used, together with Qt's own catalogue for the
-// standard dialogs when the system has one. English listed before another
-// language keeps the program in English.
+// standard dialogs when the system has one, and that language's locale becomes
+// the default one. English listed before another language keeps the program in
+// English.
 namespace UiLanguage
 {
 // Installs the catalogues on the application before any text is made; returns
