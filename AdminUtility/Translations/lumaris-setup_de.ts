@@ -572,7 +572,7 @@ Alle Rechte vorbehalten.</translation>
     <name>SettingsTab</name>
     <message>
         <source>Jump to</source>
-        <translation>Springen zu</translation>
+        <translation>Gehe zu</translation>
     </message>
 </context>
 <context>

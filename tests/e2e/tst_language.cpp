@@ -30,7 +30,6 @@ void TestLanguage::windowSpeaksTheUsersLanguage_data()
     QTest::newRow("LANGUAGE") << "de" << "" << "C.UTF-8" << german << "PRODUKT";
     QTest::newRow("LANG") << "" << "" << "de_DE.UTF-8" << german << "PRODUKT";
     QTest::newRow("LC_ALL over LANG") << "" << "de_DE.UTF-8" << "en_US.UTF-8" << german << "PRODUKT";
-    QTest::newRow("English first in LANGUAGE") << "en:de" << "" << "de_DE.UTF-8" << english << "PRODUCT";
 }
 
 // The no-device message of the gallery and the list's first column header.
