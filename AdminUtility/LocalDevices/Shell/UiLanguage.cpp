@@ -12,7 +12,7 @@ static void registerCatalogues()
 
 namespace
 {
-const QString kCatalogueDirectory = QStringLiteral(":/i18n");
+const QString kCatalogueDirectory = QStringLiteral(":/i18n/");
 const QString kCatalogue = QStringLiteral("lumaris-setup");
 const QString kQtCatalogue = QStringLiteral("qtbase");
 
