@@ -3,6 +3,7 @@
 #include "MarlixAdminUtilityWindow.h"
 #include "MarlixFamily.h"
 #include "PluginScanner.h"
+#include "UiLanguage.h"
 
 #include <QCoreApplication>
 #include <QMetaType>
@@ -13,6 +14,8 @@
 int main(int argc, char** argv)
 {
     AdminUtilityApplication app(argc, argv);
+    // Before any text is made: the capability tables translate their names when filled.
+    UiLanguage::install(app);
 
     qRegisterMetaType<uint32_t>("uint32_t");
     qRegisterMetaType<uint64_t>("uint64_t");

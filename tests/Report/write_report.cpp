@@ -1,9 +1,11 @@
 // Writes the status report of one device of the simulated default fleet, as the
-// About tab's "Create" does, for the screenshots and for reading by hand.
+// About tab's "Create" does, for the screenshots and for reading by hand, in the
+// user's language as the program would.
 // Usage: lumaris-write-report OUTPUT.html [DEVICE NAME]
 #include "CapabilityTables.h"
 #include "MarlixStatusReport.h"
 #include "SimulatorSession.h"
+#include "UiLanguage.h"
 #include "VisibleMarlix.h"
 
 #include <QCoreApplication>
@@ -19,6 +21,7 @@ int main(int argc, char** argv)
         fprintf(stderr, "usage: lumaris-write-report OUTPUT.html [DEVICE NAME]\n");
         return 2;
     }
+    UiLanguage::install(app);
     SimulatorSession::start();
     initialiseStaticData();
     const QString name = arguments.value(2, QStringLiteral("Lumaris Studio Pro"));

@@ -151,7 +151,8 @@ void TestInstalledPackage::dependencies_data()
 
     // A studio with the real driver installs the program alone: it must not pull the simulator in.
     QTest::newRow("program") << kProgramPackage
-                             << QStringList{"libqt5widgets5", "libqt5gui5", "libqt5core5a", "libc6"}
+                             << QStringList{"libqt5widgets5", "libqt5gui5", "libqt5core5a", "libc6",
+                                            "qttranslations5-l10n"}
                              << QStringList{kSimulatorPackage};
     QTest::newRow("simulator never uses Qt") << kSimulatorPackage << QStringList{"libstdc++6", "libc6"}
                                              << QStringList{"libqt5"};

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
+#include <QLocale>
 
 #include <algorithm>
 #include <functional>
@@ -219,7 +220,9 @@ QString getLastUpdatedDateTime()
     if (!executable.exists())
         return QString();
     const QDateTime modified = executable.lastModified();
-    return modified.isValid() ? modified.toString(QStringLiteral("d MMMM yyyy")) : QString();
+    // In the program's language: the month's name and the order of day, month and year.
+    return modified.isValid() ? QLocale().toString(modified, DisplayModeText::tr("d MMMM yyyy", "date format"))
+                              : QString();
 }
 
 bool GetPixelFormatFamilyString(uint32_t format, QString& name)

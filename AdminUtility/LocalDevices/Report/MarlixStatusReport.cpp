@@ -63,6 +63,7 @@ QString MarlixStatusReport::render()
     m_table.load(QStringLiteral(":/SystemReportTable"));
     m_row.load(QStringLiteral(":/SystemReportTableRow"));
 
+    fillPageTexts(page);
     if (!fillDeviceTables(page))
         return QString();
     fillHostValues(page);
@@ -83,6 +84,18 @@ bool MarlixStatusReport::writeTo(const QString& path)
         return false;
     }
     return file.commit();
+}
+
+// The page's own headings, in the language of the program.
+void MarlixStatusReport::fillPageTexts(QTextTemplate& page)
+{
+    page.setValue(QStringLiteral("Language"), tr("en", "language code of the report's HTML, e.g. de"), true);
+    page.setValue(QStringLiteral("ReportTitle"), tr("Orvanta System Report"), true);
+    page.setValue(QStringLiteral("SystemConfigurationHeading"), tr("System Configuration"), true);
+    page.setValue(QStringLiteral("MachineNameHeading"), tr("Machine Name"), true);
+    page.setValue(QStringLiteral("OperatingSystemHeading"), tr("Operating System"), true);
+    page.setValue(QStringLiteral("PhysicalMemoryHeading"), tr("Physical Memory"), true);
+    page.setValue(QStringLiteral("PhysicalProcessorsHeading"), tr("Physical Processors"), true);
 }
 
 // In the order the page is filled.

@@ -45,6 +45,7 @@ private:
         bool col1IsMarkup;
     };
 
+    void fillPageTexts(QTextTemplate& page);
     bool fillDeviceTables(QTextTemplate& page);
     bool fillVideoInputTable(QTextTemplate& page);
     void fillVideoOutputTable(QTextTemplate& page);

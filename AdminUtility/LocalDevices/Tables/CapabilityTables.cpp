@@ -66,6 +66,7 @@ void fillAudioConnections()
         {kAudioAESEBU, {QStringLiteral(":/AudioAES"), CapabilityTables::tr("AES/EBU")}},
         {kAudioAnalog, {QStringLiteral(":/AudioXLR"), CapabilityTables::tr("Analog")}},
         {kAudioXLR, {QStringLiteral(":/AudioXLR"), CapabilityTables::tr("XLR")}},
+        //: Keep as "RCA": the audio input row shows "HIFI" in its place on hi-fi models.
         {kAudioRCA, {QStringLiteral(":/AudioRCA"), CapabilityTables::tr("RCA")}},
         {kAudioMicrophone, {QStringLiteral(":/AudioMic"), CapabilityTables::tr("Microphone")}},
     };

@@ -143,6 +143,12 @@ QProcessEnvironment ProbedApp::environment(const QString& profile) const
     // An installed program finds its libraries on its own.
     if (m_layout == Layout::Installed)
         env.remove(QStringLiteral("LD_LIBRARY_PATH"));
+    for (auto setting = m_environment.cbegin(); setting != m_environment.cend(); ++setting) {
+        if (setting.value().isEmpty())
+            env.remove(setting.key());
+        else
+            env.insert(setting.key(), setting.value());
+    }
     return env;
 }
 

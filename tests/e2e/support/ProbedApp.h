@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QJsonObject>
+#include <QMap>
 #include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
@@ -26,6 +27,9 @@ public:
     // to lay beside it; both before start().
     void setProgram(const QString& name) { m_program = name; }
     void addPlugin(const QString& library) { m_plugins << library; }
+    // An environment setting for the program over the inherited one (an empty
+    // value removes it); before start().
+    void setEnvironment(const QString& name, const QString& value) { m_environment[name] = value; }
 
     // Starts the program with the given simulator profile (empty: the built-in
     // fleet) and waits until the probe answers. Returns false with a reason.
@@ -68,6 +72,7 @@ private:
     Layout m_layout;
     QString m_program = QStringLiteral("lumaris-setup");
     QStringList m_plugins;
+    QMap<QString, QString> m_environment;
     QTemporaryDir m_programDir;
     QTemporaryDir m_runtimeDir;
     QProcess m_process;

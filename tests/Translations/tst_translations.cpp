@@ -1,0 +1,177 @@
+// The German catalogue against the program's sources: every text that lupdate
+// finds has a finished translation in one of the translation files. Then the
+// choice of catalogue from the user's interface languages.
+#include "UiLanguage.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#include <map>
+
+namespace {
+
+struct Message
+{
+    QString context;
+    QString source;
+    QString comment;
+    QString translation;
+    bool finished = false;
+
+    // A text is one source in one context; the comment tells apart equal sources.
+    QString key() const { return context + QStringLiteral(": \"") + source + QStringLiteral("\"") + comment; }
+};
+
+QList<Message> readLinguistFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QList<Message> messages;
+    QString context;
+    Message message;
+    QXmlStreamReader xml(&file);
+    while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
+        if (!xml.isStartElement())
+            continue;
+        const QStringRef name = xml.name();
+        if (name == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (name == QLatin1String("message")) {
+            message = Message();
+            message.context = context;
+        } else if (name == QLatin1String("source")) {
+            message.source = xml.readElementText();
+        } else if (name == QLatin1String("comment")) {
+            message.comment = QStringLiteral(" (") + xml.readElementText() + QLatin1Char(')');
+        } else if (name == QLatin1String("translation")) {
+            message.finished = xml.attributes().value(QLatin1String("type")).isEmpty();
+            message.translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            message.finished = message.finished && !message.translation.isEmpty();
+            messages << message;
+        }
+    }
+    return xml.hasError() ? QList<Message>() : messages;
+}
+
+QStringList germanFiles()
+{
+    const QDir dir(QStringLiteral(LUMARIS_TRANSLATIONS));
+    QStringList files;
+    for (const QString& name : dir.entryList({QStringLiteral("*_de.ts")}, QDir::Files, QDir::Name))
+        files << dir.filePath(name);
+    return files;
+}
+
+QStringList placeholders(const QString& text)
+{
+    static const QRegularExpression placeholder(QStringLiteral("%L?\\d+"));
+    QStringList found;
+    for (auto match = placeholder.globalMatch(text); match.hasNext();)
+        found << match.next().captured();
+    found.sort();
+    return found;
+}
+
+} // namespace
+
+class TestTranslations : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everySourceTextHasAGermanTranslation();
+    void catalogueFollowsTheInterfaceLanguages_data();
+    void catalogueFollowsTheInterfaceLanguages();
+};
+
+// Each fault on a line of its own: a text without a finished translation, a
+// translation that loses or invents a "%1", and one text that two files
+// translate differently.
+void TestTranslations::everySourceTextHasAGermanTranslation()
+{
+    QTemporaryDir dir;
+    const QString extracted = dir.filePath(QStringLiteral("sources.ts"));
+    QProcess lupdate;
+    lupdate.start(QStringLiteral(LUMARIS_LUPDATE),
+                  {QStringLiteral("-silent"), QStringLiteral("-no-obsolete"), QStringLiteral("-locations"),
+                   QStringLiteral("none"), QStringLiteral(LUMARIS_PROGRAM_SOURCES), QStringLiteral("-ts"), extracted});
+    QVERIFY(lupdate.waitForFinished(120000));
+    QVERIFY2(lupdate.exitCode() == 0, lupdate.readAllStandardError().constData());
+    const QList<Message> sources = readLinguistFile(extracted);
+    QVERIFY2(!sources.isEmpty(), "lupdate found no text in the program's sources");
+
+    std::map<QString, QString> translated;
+    QStringList faults;
+    for (const QString& file : germanFiles()) {
+        for (const Message& message : readLinguistFile(file)) {
+            if (!message.finished)
+                continue;
+            if (placeholders(message.source) != placeholders(message.translation))
+                faults << message.key() + QStringLiteral(" -> \"") + message.translation + QStringLiteral("\"");
+            const auto earlier = translated.emplace(message.key(), message.translation).first;
+            if (earlier->second != message.translation)
+                faults << message.key() + QStringLiteral(": \"%1\" and \"%2\"").arg(earlier->second, message.translation);
+        }
+    }
+    for (const Message& message : sources) {
+        if (translated.count(message.key()) == 0)
+            faults << message.key() + QStringLiteral(": no finished German translation");
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("%1 faults among %2 texts:\n  %3")
+                                              .arg(faults.size())
+                                              .arg(sources.size())
+                                              .arg(faults.join(QStringLiteral("\n  ")))));
+}
+
+void TestTranslations::catalogueFollowsTheInterfaceLanguages_data()
+{
+    QTest::addColumn<QStringList>("uiLanguages");
+    QTest::addColumn<QString>("installed");
+    QTest::addColumn<QString>("noDevice");
+    QTest::addColumn<QString>("standardCancel");
+    QTest::addColumn<QString>("date");
+
+    const QString english = QStringLiteral("No Lumaris Device Detected.");
+    const QString german = QStringLiteral("Kein Lumaris-Gerät erkannt.");
+    const QString englishDate = QStringLiteral("6 December 2026");
+    const QString germanDate = QStringLiteral("6 Dezember 2026");
+    QTest::newRow("German") << QStringList{"de"} << "de_DE" << german << "Abbrechen" << germanDate;
+    QTest::newRow("German of Austria, from the German catalogue")
+        << QStringList{"de-AT"} << "de_AT" << german << "Abbrechen" << germanDate;
+    QTest::newRow("French has no catalogue, German next")
+        << QStringList{"fr-FR", "de"} << "de_DE" << german << "Abbrechen" << germanDate;
+    QTest::newRow("English before German stays English")
+        << QStringList{"en-GB", "de-DE"} << "" << english << "Cancel" << englishDate;
+    QTest::newRow("no language with a catalogue") << QStringList{"fr", "C"} << "" << english << "Cancel"
+                                                  << englishDate;
+}
+
+void TestTranslations::catalogueFollowsTheInterfaceLanguages()
+{
+    QFETCH(QStringList, uiLanguages);
+    QFETCH(QString, installed);
+    QFETCH(QString, noDevice);
+    QFETCH(QString, standardCancel);
+    QFETCH(QString, date);
+
+    QCoreApplication& app = *QCoreApplication::instance();
+    QCOMPARE(UiLanguage::install(app, uiLanguages), installed);
+    QCOMPARE(QCoreApplication::translate("QObject", "No Lumaris Device Detected."), noDevice);
+    // The standard dialogs' buttons, from Qt's own catalogue.
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), standardCancel);
+    QCOMPARE(QLocale().toString(QDate(2026, 12, 6), QStringLiteral("d MMMM yyyy")), date);
+    qDeleteAll(app.findChildren<QTranslator*>());
+    QLocale::setDefault(QLocale::system());
+}
+
+QTEST_GUILESS_MAIN(TestTranslations)
+
+#include "tst_translations.moc"

@@ -1,0 +1,68 @@
+// The real window in the user's language: German from LANGUAGE, LC_ALL or LANG,
+// English when none asks for another language.
+#include "ProbedApp.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestLanguage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void windowSpeaksTheUsersLanguage_data();
+    void windowSpeaksTheUsersLanguage();
+};
+
+void TestLanguage::windowSpeaksTheUsersLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("lcAll");
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QString>("noDevice");
+    QTest::addColumn<QString>("firstColumn");
+
+    const QString english = QStringLiteral("No Lumaris Device Detected.");
+    const QString german = QStringLiteral("Kein Lumaris-Gerät erkannt.");
+    QTest::newRow("no language asked for") << "" << "" << "C.UTF-8" << english << "PRODUCT";
+    QTest::newRow("LANGUAGE") << "de" << "" << "C.UTF-8" << german << "PRODUKT";
+    QTest::newRow("LANG") << "" << "" << "de_DE.UTF-8" << german << "PRODUKT";
+    QTest::newRow("LC_ALL over LANG") << "" << "de_DE.UTF-8" << "en_US.UTF-8" << german << "PRODUKT";
+}
+
+// The no-device message of the gallery and the list's first column header.
+void TestLanguage::windowSpeaksTheUsersLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, lcAll);
+    QFETCH(QString, lang);
+    QFETCH(QString, noDevice);
+    QFETCH(QString, firstColumn);
+
+    QTemporaryDir dir;
+    const QString emptyFleet = dir.filePath(QStringLiteral("empty.json"));
+    QFile file(emptyFleet);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("{ \"devices\": [] }") > 0);
+    file.close();
+
+    ProbedApp app(QStringLiteral(LUMARIS_BIN_DIR), QStringLiteral(LUMARIS_PROBE_LIBRARY));
+    app.setEnvironment(QStringLiteral("LANGUAGE"), language);
+    app.setEnvironment(QStringLiteral("LC_ALL"), lcAll);
+    app.setEnvironment(QStringLiteral("LC_MESSAGES"), QString());
+    app.setEnvironment(QStringLiteral("LANG"), lang);
+    QString error;
+    QVERIFY2(app.start(emptyFleet, &error), qPrintable(error));
+
+    const auto snapshot = [&app] { return app.command(QStringLiteral("snapshot")); };
+    QTRY_VERIFY2(snapshot().value("gallery").toObject().value("texts").toArray().contains(noDevice),
+                 qPrintable(QJsonDocument(snapshot().value("gallery").toObject()).toJson()));
+    QTRY_COMPARE(snapshot().value("list").toObject().value("headers").toArray().first().toString(), firstColumn);
+    app.stop();
+    QCOMPARE(app.process().exitCode(), 0);
+}
+
+QTEST_GUILESS_MAIN(TestLanguage)
+
+#include "tst_language.moc"
