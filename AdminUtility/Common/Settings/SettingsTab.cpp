@@ -594,6 +594,12 @@ void SettingsTab::showSection(CardSection* section, bool shown)
         section->setVisible(shown);
 }
 
+void SettingsTab::setActiveSection(CardSection* section)
+{
+    m_activeSection = section;
+    m_previousRowKind = section && section->hasRows() ? kRowLabelledControl : kRowSection;
+}
+
 FlatImageButton* SettingsTab::addSectionButton(CardSection* section, const QString& picture)
 {
     const QPixmap image = CommonGui::pixmap(picture);
@@ -739,6 +745,13 @@ void SettingsTab::removeRowContaining(QWidget* widget)
     m_watchedLineEdits.erase(std::remove_if(m_watchedLineEdits.begin(), m_watchedLineEdits.end(),
                                             [row](SettingsLineEdit* edit) { return row->isAncestorOf(edit); }),
                              m_watchedLineEdits.end());
+    // The grids die with the row and must not be aligned afterwards.
+    const auto inRow = [row](QGridLayout* grid) { return row->isAncestorOf(grid->parentWidget()); };
+    m_checkBoxGridLayouts.erase(std::remove_if(m_checkBoxGridLayouts.begin(), m_checkBoxGridLayouts.end(), inRow),
+                                m_checkBoxGridLayouts.end());
+    m_imageButtonGridLayouts.erase(
+        std::remove_if(m_imageButtonGridLayouts.begin(), m_imageButtonGridLayouts.end(), inRow),
+        m_imageButtonGridLayouts.end());
     m_rows.remove(row);
     delete m_rowSpacers.take(row);
     delete row;
