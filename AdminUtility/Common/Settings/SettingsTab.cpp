@@ -323,6 +323,8 @@ QButtonGroup* SettingsTab::beginGridGroup(const QString& label, const GridSettin
         labelColumn->setFixedWidth(kGridLabelWidth);
         QLabel* text = addRowLabel(labelColumn, label);
         text->move(kLabelX, grid.labelTopMargin - 8 + grid.verticalMargin);
+        // The column has no layout of its own: without a height it would hide its label.
+        labelColumn->setMinimumHeight(text->y() + text->sizeHint().height());
         line->addWidget(labelColumn, 0, Qt::AlignTop);
     }
     auto* gridWidget = new QWidget(row);

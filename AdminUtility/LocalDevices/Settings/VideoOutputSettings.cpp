@@ -204,7 +204,8 @@ void VideoOutputSettings::createAnalogLevels()
             endRowGroup();
             m_controls.cbCrLink = linkSliders(m_controls.cb, m_controls.cr, SliderLink::Offset);
             m_controls.cbCrLink->setIsLinked(deviceSettings().value(kAnalogVideoOutputCbCrLinked, true).toBool());
-            addCheckBoxGroup(QString(), {&m_controls.betacam}, {tr("Use Betacam Levels")});
+            // In the column of the controls above it, like every other choice of the tab.
+            m_controls.betacam = addCheckBoxRow(QString(), tr("Use Betacam Levels"));
         }
     }
     if (device().hasAnalogVideoOutputs())
