@@ -313,6 +313,16 @@ void TestVideoOutputSettings::linkChoiceKeptWithNextChange()
     auto tab = openTab(QStringLiteral("Rich"));
     QVERIFY(tab);
     QVERIFY(tab->controls().cbCrLink->isLinked());
+    // Linked by offset: a typed Cb moves Cr by as much.
+    typeValue(tab->controls().cb, QStringLiteral("0.1"));
+    QCOMPARE(tab->controls().cr->realValue(), 0.1);
+    QCOMPARE(rich->getAnalogVideoOutputCrLevel(kComponent), 0.1);
+    // The device's notifications of those writes show the same levels.
+    QVERIFY(SimulatedFleet::control(QStringLiteral("wait")));
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    QCOMPARE(tab->controls().cb->realValue(), 0.1);
+    QCOMPARE(tab->controls().cr->realValue(), 0.1);
     writesTo(QStringLiteral("rich"), true);
     tab->controls().cbCrLink->linkButton()->click();
     QVERIFY(!tab->controls().cbCrLink->isLinked());
@@ -325,7 +335,7 @@ void TestVideoOutputSettings::linkChoiceKeptWithNextChange()
     QCOMPARE(MarlixDeviceSettings(*other).value(MarlixSettingsTab::kAnalogVideoOutputCbCrLinked, true).toBool(), true);
     // Unlinked, Cb moves alone.
     typeValue(tab->controls().cb, QStringLiteral("0.3"));
-    QCOMPARE(tab->controls().cr->realValue(), 0.0);
+    QCOMPARE(tab->controls().cr->realValue(), 0.1);
 }
 
 void TestVideoOutputSettings::rejectedWriteComesBack()

@@ -294,8 +294,9 @@ void VideoOutputSettings::showAnalogLevels(uint32_t connection)
     showRowContaining(m_controls.cb, component);
     showRowContaining(m_controls.cr, component);
     if (component) {
-        showValue(m_controls.cb, device().getAnalogVideoOutputCbLevel(connection));
-        showValue(m_controls.cr, device().getAnalogVideoOutputCrLevel(connection));
+        // The colour difference levels belong to the component output alone.
+        showValue(m_controls.cb, device().getAnalogVideoOutputCbLevel(kVideoConnectionComponent));
+        showValue(m_controls.cr, device().getAnalogVideoOutputCrLevel(kVideoConnectionComponent));
         m_controls.cbCrLink->setIsLinked(deviceSettings().value(kAnalogVideoOutputCbCrLinked, true).toBool());
     } else {
         showValue(m_controls.chroma, device().getAnalogVideoOutputChromaGainLevel(connection));
