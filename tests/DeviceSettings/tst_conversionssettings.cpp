@@ -57,8 +57,7 @@ private slots:
     void groupsOfferedByTheDevice();
     void choosingAGroupWritesItsFirstMode_data();
     void choosingAGroupWritesItsFirstMode();
-    void reopeningShowsTheDevicesMode();
-    void pictureAndCheckBoxWriteAlone();
+    void opensOnTheDevicesModesAndWritesEachChoice();
 
 private:
     std::unique_ptr<ConversionsSettings> openTab(const QString& name);
@@ -171,26 +170,18 @@ void TestConversionsSettings::choosingAGroupWritesItsFirstMode()
     QCOMPARE(output ? rich->getOutputConversionMode() : rich->getInputConversionMode(), fourCC("none"));
 }
 
-void TestConversionsSettings::reopeningShowsTheDevicesMode()
-{
-    VisibleMarlix* rich = m_fleet->device(QStringLiteral("Rich"));
-    rich->setOutputConversionMode(fourCC("u47p"));
-    rich->setInputConversionMode(fourCC("72am"));
-    auto tab = openTab(QStringLiteral("Rich"));
-    QVERIFY(tab);
-    QCOMPARE(tab->outputGroups()->currentText(), QStringLiteral("SD to HD 720p"));
-    QCOMPARE(tab->outputModes()->checkedId(), int(fourCC("u47p")));
-    QCOMPARE(tab->inputGroups()->currentText(), QStringLiteral("HD (720) to SD"));
-    QCOMPARE(tab->inputModes()->checkedId(), int(fourCC("72am")));
-    QCOMPARE(tab->settingsStatus(), 0);
-}
-
-void TestConversionsSettings::pictureAndCheckBoxWriteAlone()
+void TestConversionsSettings::opensOnTheDevicesModesAndWritesEachChoice()
 {
     VisibleMarlix* rich = m_fleet->device(QStringLiteral("Rich"));
     rich->setOutputConversionMode(fourCC("HWlb"));
+    rich->setInputConversionMode(fourCC("72am"));
     auto tab = openTab(QStringLiteral("Rich"));
     QVERIFY(tab);
+    // Opened, the tab shows the device's modes, not the first of their groups.
+    QCOMPARE(tab->outputGroups()->currentText(), QStringLiteral("HD to SD"));
+    QCOMPARE(tab->outputModes()->checkedId(), int(fourCC("HWlb")));
+    QCOMPARE(tab->inputGroups()->currentText(), QStringLiteral("HD (720) to SD"));
+    QCOMPARE(tab->inputModes()->checkedId(), int(fourCC("72am")));
     QString answer;
     QVERIFY(SimulatedFleet::control(QStringLiteral("writes rich reset")));
     QTest::mouseClick(tab->outputModes()->button(int(fourCC("HWcc"))), Qt::LeftButton);

@@ -127,7 +127,7 @@ void VideoOutputSettings::createGeneral()
 
 void VideoOutputSettings::createSdiOutput()
 {
-    addSection(tr("SDI Output"));
+    CardSection* section = addSection(tr("SDI Output"));
     if (device().supports444SDI())
         m_controls.colourSpace = addChoice(tr("Color space:"), {{tr("Video is converted to RGB 4:4:4:4"), kRGB444},
                                                                 {tr("Video is converted to Y, Cb, Cr 4:2:2"), kYCbCr422}});
@@ -144,6 +144,8 @@ void VideoOutputSettings::createSdiOutput()
             links.append({tr("Quad Link"), int(kQuadLink)});
         m_controls.sdiLink = addChoice(tr("SDI connector:"), links);
     }
+    // A title over nothing only puzzles the user.
+    showSection(section, section->hasRows());
 }
 
 void VideoOutputSettings::createHdmiOutput()
