@@ -119,7 +119,7 @@
     </message>
     <message>
         <source>During capture:</source>
-        <translation>Während der Aufnahme:</translation>
+        <translation>Bei Aufnahme:</translation>
     </message>
     <message>
         <source>Video output displays playback video</source>
