@@ -149,7 +149,9 @@ void SettingsSliderWithEditableValue::onFieldEdited()
         return;
     m_field->setModified(false);
     const double value = realValue();
-    takePreviousValue(value);
+    // The field shows the typed value already; the slider still stands where it was.
+    m_previousValue = m_hasPreviousValue ? CommonGui::fromFixedPoint(m_slider->value(), m_decimals) : value;
+    m_hasPreviousValue = true;
     const QSignalBlocker blocker(m_slider);
     m_slider->setValue(CommonGui::toFixedPoint(value, m_decimals));
     emitValueChanged(value);

@@ -319,6 +319,8 @@ QButtonGroup* SettingsTab::beginGridGroup(const QString& label, const GridSettin
         labelColumn->setFixedWidth(kGridLabelWidth);
         QLabel* text = addRowLabel(labelColumn, label);
         text->move(kLabelX, grid.labelTopMargin - 8 + grid.verticalMargin);
+        // The column has no layout of its own: without a height it would hide its label.
+        labelColumn->setMinimumHeight(text->y() + text->sizeHint().height());
         line->addWidget(labelColumn, 0, Qt::AlignTop);
     }
     auto* gridWidget = new QWidget(row);
@@ -590,6 +592,12 @@ void SettingsTab::showSection(CardSection* section, bool shown)
         section->setVisible(shown);
 }
 
+void SettingsTab::setActiveSection(CardSection* section)
+{
+    m_activeSection = section;
+    m_previousRowKind = section && section->hasRows() ? kRowLabelledControl : kRowSection;
+}
+
 FlatImageButton* SettingsTab::addSectionButton(CardSection* section, const QString& picture)
 {
     const QPixmap image = CommonGui::pixmap(picture);
@@ -735,6 +743,13 @@ void SettingsTab::removeRowContaining(QWidget* widget)
     m_watchedLineEdits.erase(std::remove_if(m_watchedLineEdits.begin(), m_watchedLineEdits.end(),
                                             [row](SettingsLineEdit* edit) { return row->isAncestorOf(edit); }),
                              m_watchedLineEdits.end());
+    // The grids die with the row and must not be aligned afterwards.
+    const auto inRow = [row](QGridLayout* grid) { return row->isAncestorOf(grid->parentWidget()); };
+    m_checkBoxGridLayouts.erase(std::remove_if(m_checkBoxGridLayouts.begin(), m_checkBoxGridLayouts.end(), inRow),
+                                m_checkBoxGridLayouts.end());
+    m_imageButtonGridLayouts.erase(
+        std::remove_if(m_imageButtonGridLayouts.begin(), m_imageButtonGridLayouts.end(), inRow),
+        m_imageButtonGridLayouts.end());
     m_rows.remove(row);
     delete m_rowSpacers.take(row);
     delete row;

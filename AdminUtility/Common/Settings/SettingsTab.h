@@ -127,6 +127,8 @@ public:
     CardSection* addSection(const QString& title);
     CardSection* addSection(CardSection* section);
     void showSection(CardSection* section, bool shown);
+    // Rows added from now on go to the end of section, as while it was built.
+    void setActiveSection(CardSection* section);
     FlatImageButton* addSectionButton(CardSection* section, const QString& picture);
     void addHeader(const QString& title, const QString& picturePath, bool withBookmarks);
     CardBookmark* addBookmark(const QString& title);

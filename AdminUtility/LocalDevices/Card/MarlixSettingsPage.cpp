@@ -1,6 +1,8 @@
 #include "MarlixSettingsPage.h"
 
 #include "AboutSettings.h"
+#include "ConversionsSettings.h"
+#include "VideoOutputSettings.h"
 #include "VisibleMarlix.h"
 
 MarlixSettingsPage::MarlixSettingsPage(VisibleMarlix& device, QWidget* parent)
@@ -21,6 +23,9 @@ void MarlixSettingsPage::buildPages()
 {
     if (!m_tabs.isEmpty())
         return;
+    if (m_device.supportsPlayback())
+        checkAddTab(new VideoOutputSettings(m_device), tr("Video Output"));
+    checkAddTab(new ConversionsSettings(m_device), tr("Conversions"));
     checkAddTab(new AboutSettings(m_device), tr("About"));
 }
 

@@ -3,6 +3,11 @@
 #include "ViewReader.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
+#include <QMouseEvent>
+#include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QApplication>
 #include <QFileDialog>
 #include <QFrame>
@@ -244,6 +249,176 @@ void timePlainPanel(QWidget* window, const std::function<void(const QJsonObject&
     panel->show();
 }
 
+
+// --- The settings tabs ------------------------------------------------------------
+
+QWidget* currentTab(QWidget* window)
+{
+    QWidget* open = card(window);
+    for (QWidget* widget : open ? open->findChildren<QWidget*>() : QList<QWidget*>()) {
+        if (widget->inherits("SettingsTab") && widget->isVisible())
+            return widget;
+    }
+    return nullptr;
+}
+
+QString buttonName(const QAbstractButton* button)
+{
+    return button->text().isEmpty() ? button->toolTip() : button->text();
+}
+
+QJsonObject selectTab(QWidget* window, const QString& title)
+{
+    QWidget* open = card(window);
+    for (QAbstractButton* button : open ? open->findChildren<QAbstractButton*>() : QList<QAbstractButton*>()) {
+        if (button->inherits("TabButton") && button->text() == title) {
+            button->click();
+            return ok();
+        }
+    }
+    return failure(QStringLiteral("no tab %1").arg(title));
+}
+
+// A radio button, check box or picture button of the shown tab, by its text or tooltip.
+QJsonObject clickButton(QWidget* window, const QString& name)
+{
+    QWidget* tab = currentTab(window);
+    for (QAbstractButton* button : tab ? tab->findChildren<QAbstractButton*>() : QList<QAbstractButton*>()) {
+        if (button->isVisible() && buttonName(button) == name) {
+            button->click();
+            return ok();
+        }
+    }
+    return failure(QStringLiteral("no button %1").arg(name));
+}
+
+// As a user picks an item: the index changes, then the combo box says it was activated.
+QJsonObject chooseItem(QWidget* window, const QString& text)
+{
+    QWidget* tab = currentTab(window);
+    for (QComboBox* combo : tab ? tab->findChildren<QComboBox*>() : QList<QComboBox*>()) {
+        const int index = combo->findText(text);
+        if (index < 0 || !combo->isVisible())
+            continue;
+        if (!combo->isEnabled())
+            return failure(QStringLiteral("combo box of %1 is disabled").arg(text));
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+        return ok();
+    }
+    return failure(QStringLiteral("no item %1").arg(text));
+}
+
+// The slider row whose label reads label.
+QWidget* sliderRow(QWidget* window, const QString& label)
+{
+    QWidget* tab = currentTab(window);
+    for (QLabel* text : tab ? tab->findChildren<QLabel*>() : QList<QLabel*>()) {
+        if (text->text() != label || !text->isVisible())
+            continue;
+        if (QWidget* slider = ViewReader::findByClass(text->parentWidget(), "SettingsSliderWithEditableValue"))
+            return slider;
+    }
+    return nullptr;
+}
+
+QJsonObject typeIntoSlider(QWidget* window, const QString& label, const QString& value)
+{
+    QWidget* slider = sliderRow(window, label);
+    QLineEdit* field = slider ? slider->findChild<QLineEdit*>() : nullptr;
+    if (!field)
+        return failure(QStringLiteral("no slider %1").arg(label));
+    field->setFocus(Qt::MouseFocusReason);
+    field->selectAll();
+    QKeyEvent erase(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
+    QApplication::sendEvent(field, &erase);
+    for (const QChar c : value) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(field, &press);
+    }
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(field, &enter);
+    return ok();
+}
+
+void sendMouse(QWidget* target, QEvent::Type type, const QPoint& at, Qt::MouseButtons buttons)
+{
+    QMouseEvent event(type, at, target->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+// Takes the handle and moves it sideways by pixels.
+QJsonObject dragSlider(QWidget* window, const QString& label, int pixels)
+{
+    QWidget* row = sliderRow(window, label);
+    QSlider* slider = row ? row->findChild<QSlider*>() : nullptr;
+    if (!slider)
+        return failure(QStringLiteral("no slider %1").arg(label));
+    QStyleOptionSlider option;
+    option.initFrom(slider);
+    option.orientation = slider->orientation();
+    option.minimum = slider->minimum();
+    option.maximum = slider->maximum();
+    option.sliderPosition = slider->sliderPosition();
+    option.sliderValue = slider->value();
+    option.subControls = QStyle::SC_SliderHandle | QStyle::SC_SliderGroove;
+    const QPoint from =
+        slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider).center();
+    const QPoint to = from + QPoint(pixels, 0);
+    sendMouse(slider, QEvent::MouseButtonPress, from, Qt::LeftButton);
+    sendMouse(slider, QEvent::MouseMove, (from + to) / 2, Qt::LeftButton);
+    sendMouse(slider, QEvent::MouseMove, to, Qt::LeftButton);
+    sendMouse(slider, QEvent::MouseButtonRelease, to, Qt::NoButton);
+    return ok();
+}
+
+QJsonObject toggleLink(QWidget* window)
+{
+    QWidget* tab = currentTab(window);
+    QWidget* link = tab ? ViewReader::findByClass(tab, "SliderLink") : nullptr;
+    auto* button = link ? link->findChild<QAbstractButton*>() : nullptr;
+    if (!button)
+        return failure(QStringLiteral("no slider link"));
+    button->click();
+    return ok();
+}
+
+// The whole column of the shown tab, also the part scrolled out of sight.
+QJsonObject grabTab(QWidget* window, const QString& path)
+{
+    QWidget* tab = currentTab(window);
+    auto* column = tab ? tab->findChild<QWidget*>(QStringLiteral("settingsTabColumn")) : nullptr;
+    if (!column || path.isEmpty() || !column->grab().save(path))
+        return failure(QStringLiteral("could not save the tab to %1").arg(path));
+    return ok();
+}
+
+// What the shown tab shows: checked buttons, combo box texts, slider fields by label.
+QJsonObject readTab(QWidget* window)
+{
+    QWidget* tab = currentTab(window);
+    if (!tab)
+        return failure(QStringLiteral("no tab shown"));
+    QJsonArray checked;
+    for (const QAbstractButton* button : tab->findChildren<QAbstractButton*>()) {
+        if (button->isVisible() && button->isCheckable() && button->isChecked())
+            checked.append(buttonName(button));
+    }
+    QJsonArray combos;
+    for (const QComboBox* combo : tab->findChildren<QComboBox*>()) {
+        if (combo->isVisible())
+            combos.append(combo->currentText());
+    }
+    QJsonObject fields;
+    for (const QLabel* text : tab->findChildren<QLabel*>()) {
+        QWidget* slider = text->isVisible() ? ViewReader::findByClass(text->parentWidget(), "SettingsSliderWithEditableValue")
+                                            : nullptr;
+        if (auto* field = slider ? slider->findChild<QLineEdit*>() : nullptr)
+            fields.insert(text->text(), field->text());
+    }
+    return QJsonObject{{"ok", true}, {"checked", checked}, {"combos", combos}, {"fields", fields}};
+}
+
 } // namespace
 
 namespace CardProbe
@@ -285,6 +460,24 @@ bool handle(QWidget* window, const QString& command, const QStringList& argument
         answer = clickLater(open ? buttonNamed(open, command == QLatin1String("card-save") ? "Save" : "Cancel")
                                  : nullptr,
                             command);
+    else if (command == QLatin1String("card-tab"))
+        answer = selectTab(window, arguments.join(QLatin1Char(' ')));
+    else if (command == QLatin1String("card-click"))
+        answer = clickButton(window, arguments.join(QLatin1Char(' ')));
+    else if (command == QLatin1String("card-choose"))
+        answer = chooseItem(window, arguments.join(QLatin1Char(' ')));
+    else if (command == QLatin1String("card-field"))
+        answer = typeIntoSlider(window, arguments.mid(0, arguments.size() - 1).join(QLatin1Char(' ')),
+                                arguments.value(arguments.size() - 1));
+    else if (command == QLatin1String("card-drag"))
+        answer = dragSlider(window, arguments.mid(0, arguments.size() - 1).join(QLatin1Char(' ')),
+                            arguments.value(arguments.size() - 1).toInt());
+    else if (command == QLatin1String("card-link"))
+        answer = toggleLink(window);
+    else if (command == QLatin1String("card-grab-tab"))
+        answer = grabTab(window, arguments.join(QLatin1Char(' ')));
+    else if (command == QLatin1String("card-read"))
+        answer = readTab(window);
     else if (command == QLatin1String("answer-save-dialog"))
         answer = answerSaveDialog(arguments.join(QLatin1Char(' ')));
     else
