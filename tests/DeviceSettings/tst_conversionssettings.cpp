@@ -1,5 +1,5 @@
 #include "ConversionsSettings.h"
-#include "FourCC.h"
+#include "MarlixCodes.h"
 #include "SettingsCheckBox.h"
 #include "SettingsComboBox.h"
 #include "SimulatedFleet.h"
@@ -139,12 +139,12 @@ void TestConversionsSettings::choosingAGroupWritesItsFirstMode_data()
     QTest::addColumn<uint>("written");
 
     QTest::newRow("HD to SD offers the supported modes")
-        << true << "HD to SD" << QList<int>{int(fourCC("HWlb")), int(fourCC("HWam")), int(fourCC("HWcc"))}
-        << uint(fourCC("HWlb"));
+        << true << "HD to SD" << QList<int>{int(MarlixFourCC("HWlb")), int(MarlixFourCC("HWam")), int(MarlixFourCC("HWcc"))}
+        << uint(MarlixFourCC("HWlb"));
     QTest::newRow("a single mode shows no choice") << true << "UHD 2160p to HD 1080p" << QList<int>()
-                                                   << uint(fourCC("HWud"));
-    QTest::newRow("input SD to HD") << false << "SD to HD" << QList<int>{int(fourCC("lbup")), int(fourCC("amup"))}
-                                    << uint(fourCC("lbup"));
+                                                   << uint(MarlixFourCC("HWud"));
+    QTest::newRow("input SD to HD") << false << "SD to HD" << QList<int>{int(MarlixFourCC("lbup")), int(MarlixFourCC("amup"))}
+                                    << uint(MarlixFourCC("lbup"));
 }
 
 void TestConversionsSettings::choosingAGroupWritesItsFirstMode()
@@ -167,25 +167,25 @@ void TestConversionsSettings::choosingAGroupWritesItsFirstMode()
     choose(output ? tab->outputGroups() : tab->inputGroups(), QStringLiteral("None"));
     QCOMPARE(output ? tab->outputModes() : tab->inputModes(), nullptr);
     QCOMPARE(tab->convertAnalogOutputs(), nullptr);
-    QCOMPARE(output ? rich->getOutputConversionMode() : rich->getInputConversionMode(), fourCC("none"));
+    QCOMPARE(output ? rich->getOutputConversionMode() : rich->getInputConversionMode(), MarlixFourCC("none"));
 }
 
 void TestConversionsSettings::opensOnTheDevicesModesAndWritesEachChoice()
 {
     VisibleMarlix* rich = m_fleet->device(QStringLiteral("Rich"));
-    rich->setOutputConversionMode(fourCC("HWlb"));
-    rich->setInputConversionMode(fourCC("72am"));
+    rich->setOutputConversionMode(MarlixFourCC("HWlb"));
+    rich->setInputConversionMode(MarlixFourCC("72am"));
     auto tab = openTab(QStringLiteral("Rich"));
     QVERIFY(tab);
     // Opened, the tab shows the device's modes, not the first of their groups.
     QCOMPARE(tab->outputGroups()->currentText(), QStringLiteral("HD to SD"));
-    QCOMPARE(tab->outputModes()->checkedId(), int(fourCC("HWlb")));
+    QCOMPARE(tab->outputModes()->checkedId(), int(MarlixFourCC("HWlb")));
     QCOMPARE(tab->inputGroups()->currentText(), QStringLiteral("HD (720) to SD"));
-    QCOMPARE(tab->inputModes()->checkedId(), int(fourCC("72am")));
+    QCOMPARE(tab->inputModes()->checkedId(), int(MarlixFourCC("72am")));
     QString answer;
     QVERIFY(SimulatedFleet::control(QStringLiteral("writes rich reset")));
-    QTest::mouseClick(tab->outputModes()->button(int(fourCC("HWcc"))), Qt::LeftButton);
-    QCOMPARE(rich->getOutputConversionMode(), fourCC("HWcc"));
+    QTest::mouseClick(tab->outputModes()->button(int(MarlixFourCC("HWcc"))), Qt::LeftButton);
+    QCOMPARE(rich->getOutputConversionMode(), MarlixFourCC("HWcc"));
     QTest::mouseClick(tab->convertAnalogOutputs(), Qt::LeftButton);
     QCOMPARE(rich->getDownConversionOnAllAnalogOutputs(), true);
     QVERIFY(SimulatedFleet::control(QStringLiteral("writes rich"), &answer));
@@ -193,7 +193,7 @@ void TestConversionsSettings::opensOnTheDevicesModesAndWritesEachChoice()
     // The device's notifications of those writes keep the row and the choice.
     QVERIFY(SimulatedFleet::control(QStringLiteral("wait")));
     QTRY_VERIFY(tab->convertAnalogOutputs() && tab->convertAnalogOutputs()->isChecked());
-    QCOMPARE(tab->outputModes()->checkedId(), int(fourCC("HWcc")));
+    QCOMPARE(tab->outputModes()->checkedId(), int(MarlixFourCC("HWcc")));
 }
 
 QTEST_MAIN(TestConversionsSettings)

@@ -1,5 +1,5 @@
 #include "FlatImageButton.h"
-#include "FourCC.h"
+#include "MarlixCodes.h"
 #include "MarlixDeviceSettings.h"
 #include "MarlixSettingsPage.h"
 #include "SettingsCheckBox.h"
@@ -182,9 +182,9 @@ void TestVideoOutputSettings::eachControlWritesItsSetting_data()
         << Action([](const Controls& c) { click(c.fieldFlicker.buttons(), VideoOutputSettings::kSingleField); })
         << Reading([](const VisibleMarlix& d) { return qint64(d.getFieldFlickerRemovalIsEnabled()); }) << 1ll << 1;
     QTest::newRow("freeze frame when idle")
-        << Action([](const Controls& c) { click(c.idleOperation.buttons(), int(fourCC("lafa"))); })
+        << Action([](const Controls& c) { click(c.idleOperation.buttons(), int(MarlixFourCC("lafa"))); })
         << Reading([](const VisibleMarlix& d) { return qint64(d.getVideoOutputIdleOperation()); })
-        << qint64(fourCC("lafa")) << 1;
+        << qint64(MarlixFourCC("lafa")) << 1;
     QTest::newRow("playback shown during capture")
         << Action([](const Controls& c) { click(c.passthrough.buttons(), VideoOutputSettings::kShowPlayback); })
         << Reading([](const VisibleMarlix& d) { return qint64(d.getCapturePassthroughIsDisabled()); }) << 1ll << 1;
@@ -198,9 +198,9 @@ void TestVideoOutputSettings::eachControlWritesItsSetting_data()
         << Action([](const Controls& c) { click(c.progressive.buttons(), VideoOutputSettings::kSegmented); })
         << Reading([](const VisibleMarlix& d) { return qint64(d.getOutput1080pAsPsF()); }) << 1ll << 1;
     QTest::newRow("quad link")
-        << Action([](const Controls& c) { click(c.sdiLink.buttons(), int(fourCC("lcql"))); })
+        << Action([](const Controls& c) { click(c.sdiLink.buttons(), int(MarlixFourCC("lcql"))); })
         << Reading([](const VisibleMarlix& d) { return qint64(d.getSDILinkConfiguration()); })
-        << qint64(fourCC("lcql")) << 1;
+        << qint64(MarlixFourCC("lcql")) << 1;
     QTest::newRow("7.5 IRE keeps the Betacam bit")
         << Action([](const Controls& c) { click(c.ntscIre.buttons(), VideoOutputSettings::kIre75); })
         << Reading([](const VisibleMarlix& d) { return qint64(d.getAnalogVideoOutputFlags()); }) << 3ll << 1;
@@ -220,7 +220,7 @@ void TestVideoOutputSettings::eachControlWritesItsSetting_data()
                emit combo->activated(0);
            })
         << Reading([](const VisibleMarlix& d) { return qint64(d.getHDMI3DPackingFormat()); })
-        << qint64(fourCC("tabo")) << 1;
+        << qint64(MarlixFourCC("tabo")) << 1;
     QTest::newRow("reference reset writes zero")
         << Action([](const Controls& c) { c.referenceReset->click(); })
         << Reading([](const VisibleMarlix& d) { return qint64(d.getReferenceInputSamples()); }) << 0ll << 1;

@@ -2,8 +2,8 @@
 
 #include "CardSection.h"
 #include "CommonGui.h"
-#include "FourCC.h"
 #include "ImageButtonRowBuilder.h"
+#include "MarlixCodes.h"
 #include "SettingsCheckBox.h"
 #include "SettingsComboBox.h"
 #include "VisibleMarlix.h"
@@ -15,9 +15,9 @@
 namespace {
 
 constexpr int kComboWidth = 240;
-constexpr uint32_t kConversionNone = fourCC("none");
+using MarlixValue::kConversionNone;
 // Set by the driver while an application converts on its own; not for the user to change.
-constexpr uint32_t kConversionByApplication = fourCC("advc");
+constexpr uint32_t kConversionByApplication = MarlixValue::kConversionAdvanced;
 
 // The group headings come from the tables untranslated; these are them, for the translators.
 [[maybe_unused]] const char* const kGroupNames[] = {

@@ -6,8 +6,8 @@
 #include "CommonGui.h"
 #include "DisplayMode.h"
 #include "FlatImageButton.h"
-#include "FourCC.h"
 #include "ImageButtonRowBuilder.h"
+#include "MarlixCodes.h"
 #include "RadioButtonRowBuilder.h"
 #include "RolloverIcon.h"
 #include "RolloverIconCallout.h"
@@ -28,12 +28,12 @@ constexpr int kComboWidth = 240;
 constexpr int kLevelDecimals = 2;
 constexpr double kOffsetLimit = 511.0;
 
-constexpr uint32_t kIdleBlack = fourCC("blac");
-constexpr uint32_t kIdleLastFrame = fourCC("lafa");
-constexpr uint32_t kSingleLink = fourCC("lcsl");
-constexpr uint32_t kDualLink = fourCC("lcdl");
-constexpr uint32_t kQuadLink = fourCC("lcql");
-constexpr uint32_t kAnalogOutputs = kVideoConnectionComponent | kVideoConnectionComposite | kVideoConnectionSVideo;
+using MarlixValue::kIdleBlack;
+using MarlixValue::kIdleLastFrame;
+constexpr uint32_t kSingleLink = MarlixValue::kLinkSingle;
+constexpr uint32_t kDualLink = MarlixValue::kLinkDual;
+constexpr uint32_t kQuadLink = MarlixValue::kLinkQuad;
+constexpr uint32_t kAnalogOutputs = MarlixValue::kVideoComponent | MarlixValue::kVideoComposite | MarlixValue::kVideoSVideo;
 
 const QString kInfoPicture = QStringLiteral(":/Info");
 const QString kResetPicture = QStringLiteral(":/Refresh");
@@ -291,14 +291,14 @@ void VideoOutputSettings::showAnalogLevels(uint32_t connection)
     showRowContaining(m_controls.y, true);
     if (!m_controls.chroma)
         return;
-    const bool component = connection & kVideoConnectionComponent;
+    const bool component = connection & MarlixValue::kVideoComponent;
     showRowContaining(m_controls.chroma, !component);
     showRowContaining(m_controls.cb, component);
     showRowContaining(m_controls.cr, component);
     if (component) {
         // The colour difference levels belong to the component output alone.
-        showValue(m_controls.cb, device().getAnalogVideoOutputCbLevel(kVideoConnectionComponent));
-        showValue(m_controls.cr, device().getAnalogVideoOutputCrLevel(kVideoConnectionComponent));
+        showValue(m_controls.cb, device().getAnalogVideoOutputCbLevel(MarlixValue::kVideoComponent));
+        showValue(m_controls.cr, device().getAnalogVideoOutputCrLevel(MarlixValue::kVideoComponent));
         m_controls.cbCrLink->setIsLinked(deviceSettings().value(kAnalogVideoOutputCbCrLinked, true).toBool());
     } else {
         showValue(m_controls.chroma, device().getAnalogVideoOutputChromaGainLevel(connection));
