@@ -56,7 +56,6 @@ private slots:
     void busyAnimationStops();
     void switchTabs_data();
     void switchTabs();
-    void tabStripOrder();
     void checkedTabUnderlined_data();
     void checkedTabUnderlined();
 };
@@ -279,19 +278,6 @@ void TestToolkitButtons::switchTabs()
     QCOMPARE(three.pages()->currentWidget(), three.tabs.tabPage(current));
     QVERIFY(three.tabs.tabButton(current)->isChecked());
     QCOMPARE(three.checkedButtons(), 1);
-}
-
-void TestToolkitButtons::tabStripOrder()
-{
-    ThreeTabs three;
-    QTRY_COMPARE(three.tabs.tabButton(0)->x(), TabbedWidgets::kLeadingSpacing);
-    for (int i = 1; i < three.tabs.numTabs(); ++i)
-    {
-        const TabButton* previous = three.tabs.tabButton(i - 1);
-        QCOMPARE(three.tabs.tabButton(i)->x(), previous->x() + previous->width());
-    }
-    // A longer title makes a wider tab.
-    QVERIFY(three.tabs.tabButton(0)->width() > three.tabs.tabButton(2)->width());
 }
 
 void TestToolkitButtons::checkedTabUnderlined_data()
