@@ -38,6 +38,7 @@ QColor shownAt(QWidget& widget, const QPoint& point)
 
 enum Picture { Disabled = 1, Hover = 2, HoverBackground = 4, Pressed = 8, Checked = 16 };
 enum State { Off = 1, Pointer = 2, Down = 4, On = 8 };
+enum BusyStep { NotBusy = 1, HideParent = 2, Hide = 4, Show = 8 };
 }
 
 class TestToolkitButtons : public QObject
@@ -187,19 +188,20 @@ void TestToolkitButtons::busyFramesCycle()
 
 void TestToolkitButtons::busyAnimationStops_data()
 {
-    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("steps");
     QTest::addColumn<bool>("animating");
 
-    QTest::newRow("hidden") << "hide" << false;
-    QTest::newRow("parent hidden") << "hide parent" << false;
-    QTest::newRow("no longer busy") << "not busy" << false;
-    QTest::newRow("hidden and shown again") << "hide and show" << true;
-    QTest::newRow("shown again but not busy") << "not busy, hide and show" << false;
+    QTest::newRow("hidden") << int(Hide) << false;
+    QTest::newRow("parent hidden") << int(HideParent) << false;
+    QTest::newRow("no longer busy") << int(NotBusy) << false;
+    QTest::newRow("hidden and shown again") << (Hide | Show) << true;
+    QTest::newRow("shown again but not busy") << (NotBusy | Hide | Show) << false;
 }
 
+// The steps are taken in the order of their flags.
 void TestToolkitButtons::busyAnimationStops()
 {
-    QFETCH(QString, action);
+    QFETCH(int, steps);
     QFETCH(bool, animating);
 
     QWidget window;
@@ -208,13 +210,13 @@ void TestToolkitButtons::busyAnimationStops()
     busy->setBusy(true);
     QVERIFY(busy->isAnimating());
 
-    if (action.startsWith(QLatin1String("not busy")))
+    if (steps & NotBusy)
         busy->setBusy(false);
-    if (action.contains(QLatin1String("hide parent")))
+    if (steps & HideParent)
         window.hide();
-    else if (action.contains(QLatin1String("hide")))
+    if (steps & Hide)
         busy->hide();
-    if (action.contains(QLatin1String("show")))
+    if (steps & Show)
         busy->show();
 
     QCOMPARE(busy->isAnimating(), animating);
