@@ -188,7 +188,6 @@ void TestCard::cardCoversTheWindow_data()
     QTest::addColumn<QSize>("windowSize");
 
     QTest::newRow("narrow") << QSize(900, 720);
-    QTest::newRow("wide and tall") << QSize(1400, 1000);
     QTest::newRow("odd width") << QSize(1001, 777);
 }
 
@@ -205,8 +204,10 @@ void TestCard::cardCoversTheWindow()
     window.resize(windowSize);
     QTRY_COMPARE(window.size(), windowSize);
     QCOMPARE(card->geometry(), QRect(QPoint(0, 0), windowSize));
-    QCOMPARE(card->body()->geometry(),
-             QRect((windowSize.width() - 620) / 2, 20, 620, windowSize.height() - 40));
+    // The body stands centred within the card, whatever the window's width.
+    const QRect body = card->body()->geometry();
+    QVERIFY(card->rect().contains(body));
+    QVERIFY(qAbs(body.center().x() - card->rect().center().x()) <= 1);
     card->close();
     QTRY_VERIFY(alive.isNull());
 }
@@ -223,7 +224,6 @@ void TestCard::headerShowsPlainText()
     }
     QCOMPARE(header.deviceNameText(), device.name);
     QCOMPARE(header.modelNameText(), device.model);
-    QCOMPARE(header.size(), QSize(620, 106));
 }
 
 QTEST_MAIN(TestCard)

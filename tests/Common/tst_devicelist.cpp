@@ -20,38 +20,39 @@ private slots:
     void infoChangesAndStrayRemovalsAreForwarded();
 };
 
-// Each arrival is "name" or "name:usb".
 void TestDeviceList::insertionOrder_data()
 {
     QTest::addColumn<DeviceList::SortOrder>("order");
     QTest::addColumn<QStringList>("arrivals");
+    QTest::addColumn<QStringList>("usb");
     QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("arrival order appends") << DeviceList::ArrivalOrder << QStringList{"C", "A:usb", "B"}
-                                           << QStringList{"C", "A", "B"};
-    QTest::newRow("name order sorts") << DeviceList::NameOrder << QStringList{"C", "A", "B"}
+    QTest::newRow("arrival order appends") << DeviceList::ArrivalOrder << QStringList{"C", "A", "B"}
+                                           << QStringList{"A"} << QStringList{"C", "A", "B"};
+    QTest::newRow("name order sorts") << DeviceList::NameOrder << QStringList{"C", "A", "B"} << QStringList{}
                                       << QStringList{"A", "B", "C"};
-    QTest::newRow("usb Z before pcie A") << DeviceList::NameOrder << QStringList{"A", "Z:usb"}
+    QTest::newRow("usb Z before pcie A") << DeviceList::NameOrder << QStringList{"A", "Z"} << QStringList{"Z"}
                                          << QStringList{"Z", "A"};
-    QTest::newRow("usb devices sorted among themselves")
-        << DeviceList::NameOrder << QStringList{"P", "Y:usb", "B", "X:usb"} << QStringList{"X", "Y", "B", "P"};
-    QTest::newRow("usb newcomer after all usb devices")
-        << DeviceList::NameOrder << QStringList{"A:usb", "B", "C:usb"} << QStringList{"A", "C", "B"};
+    QTest::newRow("usb devices sorted among themselves") << DeviceList::NameOrder << QStringList{"P", "Y", "B", "X"}
+                                                         << QStringList{"X", "Y"} << QStringList{"X", "Y", "B", "P"};
+    QTest::newRow("usb newcomer after all usb devices") << DeviceList::NameOrder << QStringList{"A", "B", "C"}
+                                                        << QStringList{"A", "C"} << QStringList{"A", "C", "B"};
     QTest::newRow("case-sensitive code units") << DeviceList::NameOrder << QStringList{"b", "C", "a", "B"}
-                                               << QStringList{"B", "C", "a", "b"};
+                                               << QStringList{} << QStringList{"B", "C", "a", "b"};
     QTest::newRow("prefix sorts first") << DeviceList::NameOrder << QStringList{"Card 10", "Card 1", "Card"}
-                                        << QStringList{"Card", "Card 1", "Card 10"};
+                                        << QStringList{} << QStringList{"Card", "Card 1", "Card 10"};
 }
 
 void TestDeviceList::insertionOrder()
 {
     QFETCH(DeviceList::SortOrder, order);
     QFETCH(QStringList, arrivals);
+    QFETCH(QStringList, usb);
     QFETCH(QStringList, expected);
 
     FamilyFedList fixture(order);
-    for (const QString& entry : arrivals)
-        fixture.family.announce(entry.section(QLatin1Char(':'), 0, 0), entry.endsWith(QLatin1String(":usb")));
+    for (const QString& name : arrivals)
+        fixture.family.announce(name, usb.contains(name));
     QCOMPARE(deviceNames(fixture.list), expected);
 }
 
@@ -84,33 +85,36 @@ void TestDeviceList::firstDeviceBecomesCurrentSilently()
     QCOMPARE(fixture.list.getCurrentDeviceIndex(), 1);
 }
 
-// Stepping and removal, from "Device <start>" selected among "Device 0" .. "Device <count - 1>".
+// From "Device <start>" selected among "Device 0" .. "Device <count - 1>", a step
+// forward (+1) or back (-1), or the removal of one device.
 void TestDeviceList::selection_data()
 {
     QTest::addColumn<int>("count");
     QTest::addColumn<int>("start");
-    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("step");
+    QTest::addColumn<int>("removed");
     QTest::addColumn<QString>("expected");
     QTest::addColumn<int>("selections");
 
-    QTest::newRow("next moves on") << 3 << 0 << "next" << "Device 1" << 1;
-    QTest::newRow("next on last does nothing") << 3 << 2 << "next" << "Device 2" << 0;
-    QTest::newRow("previous moves back") << 3 << 2 << "previous" << "Device 1" << 1;
-    QTest::newRow("previous on first does nothing") << 3 << 0 << "previous" << "Device 0" << 0;
-    QTest::newRow("next on empty list does nothing") << 0 << -1 << "next" << "" << 0;
-    QTest::newRow("previous on empty list does nothing") << 0 << -1 << "previous" << "" << 0;
-    QTest::newRow("single device stays") << 1 << 0 << "next" << "Device 0" << 0;
-    QTest::newRow("removed current moves to first, not neighbour") << 4 << 2 << "remove 2" << "Device 0" << 0;
-    QTest::newRow("removed first current moves to new first") << 3 << 0 << "remove 0" << "Device 1" << 0;
-    QTest::newRow("removed other device keeps current") << 3 << 2 << "remove 0" << "Device 2" << 0;
-    QTest::newRow("removed last device leaves none") << 1 << 0 << "remove 0" << "" << 0;
+    QTest::newRow("next moves on") << 3 << 0 << 1 << -1 << "Device 1" << 1;
+    QTest::newRow("next on last does nothing") << 3 << 2 << 1 << -1 << "Device 2" << 0;
+    QTest::newRow("previous moves back") << 3 << 2 << -1 << -1 << "Device 1" << 1;
+    QTest::newRow("previous on first does nothing") << 3 << 0 << -1 << -1 << "Device 0" << 0;
+    QTest::newRow("next on empty list does nothing") << 0 << -1 << 1 << -1 << "" << 0;
+    QTest::newRow("previous on empty list does nothing") << 0 << -1 << -1 << -1 << "" << 0;
+    QTest::newRow("single device stays") << 1 << 0 << 1 << -1 << "Device 0" << 0;
+    QTest::newRow("removed current moves to first, not neighbour") << 4 << 2 << 0 << 2 << "Device 0" << 0;
+    QTest::newRow("removed first current moves to new first") << 3 << 0 << 0 << 0 << "Device 1" << 0;
+    QTest::newRow("removed other device keeps current") << 3 << 2 << 0 << 0 << "Device 2" << 0;
+    QTest::newRow("removed last device leaves none") << 1 << 0 << 0 << 0 << "" << 0;
 }
 
 void TestDeviceList::selection()
 {
     QFETCH(int, count);
     QFETCH(int, start);
-    QFETCH(QString, action);
+    QFETCH(int, step);
+    QFETCH(int, removed);
     QFETCH(QString, expected);
     QFETCH(int, selections);
 
@@ -119,12 +123,12 @@ void TestDeviceList::selection()
     if (start >= 0)
         fixture.list.setCurrentDevice(start);
     QSignalSpy selected(&fixture.list, &DeviceList::deviceListSelected);
-    QSignalSpy removed(&fixture.list, &DeviceList::deviceListRemoved);
+    QSignalSpy removals(&fixture.list, &DeviceList::deviceListRemoved);
 
-    const bool removal = action.startsWith(QLatin1String("remove "));
+    const bool removal = removed >= 0;
     if (removal)
-        fixture.remove(action.section(QLatin1Char(' '), 1).toInt());
-    else if (action == QLatin1String("next"))
+        fixture.remove(removed);
+    else if (step > 0)
         fixture.list.selectNextDevice();
     else
         fixture.list.selectPreviousDevice();
@@ -133,7 +137,7 @@ void TestDeviceList::selection()
     QCOMPARE(current ? current->deviceName() : QString(), expected);
     QCOMPARE(fixture.list.getCurrentDeviceIndex(), deviceNames(fixture.list).indexOf(expected));
     QCOMPARE(fixture.list.numberOfDevice(), count - int(removal));
-    QCOMPARE(removed.count(), int(removal));
+    QCOMPARE(removals.count(), int(removal));
     QCOMPARE(selected.count(), selections);
     if (selections)
         QCOMPARE(selected.first().first().value<VisibleDevice*>(), current);

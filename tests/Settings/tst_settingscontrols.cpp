@@ -17,8 +17,6 @@ class TestSettingsControls : public QObject
     Q_OBJECT
 
 private slots:
-    void fixedPoint_data();
-    void fixedPoint();
     void sliderBoundsFollowDecimals();
     void finishingAnEditNormalises_data();
     void finishingAnEditNormalises();
@@ -33,42 +31,19 @@ private slots:
     void comboWrapper();
 
 private:
-    std::unique_ptr<SettingsSliderWithEditableValue> slider(double minimum, double maximum, int decimals);
+    // A slider of the range; one given a parent is owned by it (release the pointer).
+    std::unique_ptr<SettingsSliderWithEditableValue> slider(double minimum, double maximum, int decimals,
+                                                            QWidget* parent = nullptr);
 };
 
 std::unique_ptr<SettingsSliderWithEditableValue> TestSettingsControls::slider(double minimum, double maximum,
-                                                                             int decimals)
+                                                                             int decimals, QWidget* parent)
 {
-    auto made = std::make_unique<SettingsSliderWithEditableValue>();
+    auto made = std::make_unique<SettingsSliderWithEditableValue>(parent);
     made->setDecimalPlaces(decimals);
     made->setMinimum(minimum);
     made->setMaximum(maximum);
     return made;
-}
-
-void TestSettingsControls::fixedPoint_data()
-{
-    QTest::addColumn<double>("value");
-    QTest::addColumn<int>("decimals");
-    QTest::addColumn<int>("fixed");
-
-    QTest::newRow("whole") << 3.0 << 0 << 3;
-    QTest::newRow("positive half rounds up") << 2.5 << 0 << 3;
-    QTest::newRow("negative half rounds up too") << -2.5 << 0 << -2;
-    QTest::newRow("negative below half") << -2.6 << 0 << -3;
-    QTest::newRow("two decimals") << 1.23 << 2 << 123;
-    QTest::newRow("negative half of last place") << -0.05 << 1 << 0;
-    QTest::newRow("typed value not exact in binary") << 2.675 << 2 << 268;
-    QTest::newRow("one decimal negative") << -10.0 << 1 << -100;
-}
-
-void TestSettingsControls::fixedPoint()
-{
-    QFETCH(double, value);
-    QFETCH(int, decimals);
-    QFETCH(int, fixed);
-    QCOMPARE(CommonGui::toFixedPoint(value, decimals), fixed);
-    QCOMPARE(CommonGui::fromFixedPoint(fixed, decimals), fixed / std::pow(10.0, decimals));
 }
 
 void TestSettingsControls::sliderBoundsFollowDecimals()
@@ -106,10 +81,7 @@ void TestSettingsControls::finishingAnEditNormalises()
     QFETCH(int, position);
 
     QWidget window;
-    auto* made = new SettingsSliderWithEditableValue(&window);
-    made->setDecimalPlaces(1);
-    made->setMinimum(-10);
-    made->setMaximum(10);
+    auto* made = slider(-10, 10, 1, &window).release();
     made->setRealValue(2.5);
     auto* other = new QLineEdit(&window);
     other->move(0, 40);
@@ -208,14 +180,9 @@ void TestSettingsControls::links()
     QFETCH(double, slaveShown);
 
     QWidget column;
-    auto* master = new SettingsSliderWithEditableValue(&column);
-    auto* slave = new SettingsSliderWithEditableValue(&column);
-    master->setDecimalPlaces(1);
-    master->setMinimum(-10);
-    master->setMaximum(10);
-    slave->setDecimalPlaces(1);
-    slave->setMinimum(type == SliderLink::Proportional ? 0 : -10);
-    slave->setMaximum(type == SliderLink::Proportional ? 100 : 10);
+    const bool proportional = type == SliderLink::Proportional;
+    auto* master = slider(-10, 10, 1, &column).release();
+    auto* slave = slider(proportional ? 0 : -10, proportional ? 100 : 10, 1, &column).release();
     master->setRealValue(masterStart);
     slave->setRealValue(slaveStart);
     SliderLink link(master, slave, SliderLink::Type(type), &column);
@@ -246,10 +213,8 @@ void TestSettingsControls::unlinkedSlidersMoveAlone()
 void TestSettingsControls::resetMovesBothOnceEach()
 {
     QWidget column;
-    auto* a = slider(-10, 10, 1).release();
-    auto* b = slider(-10, 10, 1).release();
-    a->setParent(&column);
-    b->setParent(&column);
+    auto* a = slider(-10, 10, 1, &column).release();
+    auto* b = slider(-10, 10, 1, &column).release();
     a->setRealValue(3);
     b->setRealValue(-4);
     SliderLink link(a, b, SliderLink::Offset, &column);

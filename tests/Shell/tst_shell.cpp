@@ -1,10 +1,7 @@
 #include "AdminUtilityApplication.h"
 #include "CustomNoFocusRectStyle.h"
-#include "FamilyFedList.h"
 #include "MainWindowAnimator.h"
 #include "MarlixAdminUtilityWindow.h"
-#include "PluginScanner.h"
-#include "PluginTree.h"
 #include "RolloverIcon.h"
 #include "RolloverIconCallout.h"
 
@@ -90,7 +87,6 @@ private slots:
     void wheelFilter();
     void noFocusRectangles_data();
     void noFocusRectangles();
-    void devicesStayInArrivalOrder();
     void windowWidensToItsContent_data();
     void windowWidensToItsContent();
 
@@ -169,18 +165,6 @@ void TestShell::noFocusRectangles()
     QCOMPARE(!isBlank(ours), drawn);
     if (drawn)
         QCOMPARE(ours, base);
-}
-
-void TestShell::devicesStayInArrivalOrder()
-{
-    PluginTree tree;
-    tree.addPlugin(QStringLiteral("fake"), QStringLiteral("libfake.so"),
-                   QStringLiteral("[plugin]\nfamilies=F\n[F]\ndevices=Zed,Alpha,Mid\nusb=Mid\n"));
-    MarlixAdminUtilityWindow window;
-    PluginScanner::registerFamilies(tree.applicationDir(), &window);
-    window.show();
-
-    QTRY_COMPARE(deviceNames(window.deviceList()), (QStringList{"Zed", "Alpha", "Mid"}));
 }
 
 void TestShell::windowWidensToItsContent_data()

@@ -54,18 +54,11 @@ void TestCommonGui::fontStyles_data()
     QTest::addColumn<int>("pixels");
     QTest::addColumn<int>("weight");
 
-    QTest::newRow("0 title light") << 0 << true << 30 << int(QFont::Light);
-    QTest::newRow("1 large") << 1 << true << 15 << int(QFont::Normal);
-    QTest::newRow("2 large semibold") << 2 << true << 15 << int(QFont::DemiBold);
-    QTest::newRow("3 body") << 3 << true << 13 << int(QFont::Normal);
-    QTest::newRow("4 body semibold") << 4 << true << 13 << int(QFont::DemiBold);
-    QTest::newRow("5 small") << 5 << true << 11 << int(QFont::Normal);
-    QTest::newRow("6 small semibold") << 6 << true << 11 << int(QFont::DemiBold);
-    QTest::newRow("7 medium") << 7 << true << 12 << int(QFont::Normal);
-    QTest::newRow("8 medium semibold") << 8 << true << 12 << int(QFont::DemiBold);
-    QTest::newRow("11 subtitle light") << 11 << true << 21 << int(QFont::Light);
-    QTest::newRow("9 falls back") << 9 << false << 24 << int(QFont::Bold);
-    QTest::newRow("10 falls back") << 10 << false << 24 << int(QFont::Bold);
+    // One style of each face; the rest of the table is the same mechanism.
+    QTest::newRow("title, light") << int(CommonGui::kFontTitle) << true << 30 << int(QFont::Light);
+    QTest::newRow("body, regular") << int(CommonGui::kFontBody) << true << 13 << int(QFont::Normal);
+    QTest::newRow("small, semibold") << int(CommonGui::kFontSmallSemibold) << true << 11 << int(QFont::DemiBold);
+    QTest::newRow("a gap in the table falls back") << 9 << false << 24 << int(QFont::Bold);
     QTest::newRow("negative falls back") << -1 << false << 24 << int(QFont::Bold);
 }
 
@@ -105,6 +98,8 @@ void TestCommonGui::fixedPoint_data()
     QTest::newRow("half rounds up") << 0.25 << 1 << 3 << 0.3;
     QTest::newRow("negative half rounds up") << -2.5 << 0 << -2 << -2.0;
     QTest::newRow("negative below half rounds down") << -2.6 << 0 << -3 << -3.0;
+    QTest::newRow("negative half of the last place is zero") << -0.05 << 1 << 0 << 0.0;
+    QTest::newRow("two decimals") << 1.23 << 2 << 123 << 1.23;
     QTest::newRow("decimal text just under half in binary") << 1.005 << 2 << 101 << 1.01;
     QTest::newRow("three decimals") << -0.0015 << 3 << -1 << -0.001;
 }
