@@ -594,6 +594,13 @@ void SettingsTab::showSection(CardSection* section, bool shown)
         section->setVisible(shown);
 }
 
+void SettingsTab::setActiveSection(CardSection* section)
+{
+    m_activeSection = section;
+    if (section)
+        m_previousRowKind = kRowSection;
+}
+
 FlatImageButton* SettingsTab::addSectionButton(CardSection* section, const QString& picture)
 {
     const QPixmap image = CommonGui::pixmap(picture);

@@ -1,6 +1,10 @@
 #include "MarlixSettingsPage.h"
 
 #include "AboutSettings.h"
+#include "AudioSettings.h"
+#include "ConnectorsSettings.h"
+#include "DeckControlConnectionsSettings.h"
+#include "VideoInputSettings.h"
 #include "VisibleMarlix.h"
 
 MarlixSettingsPage::MarlixSettingsPage(VisibleMarlix& device, QWidget* parent)
@@ -21,6 +25,15 @@ void MarlixSettingsPage::buildPages()
 {
     if (!m_tabs.isEmpty())
         return;
+    if (m_device.supportsCapture())
+        checkAddTab(new VideoInputSettings(m_device), tr("Video Input"));
+    if (m_device.supportsAudioLevelAdjustment())
+        checkAddTab(new AudioSettings(m_device), tr("Audio"));
+    if (m_device.getPairedDevicePersistentId() != 0)
+        checkAddTab(new ConnectorsSettings(m_device), tr("Connectors"));
+    // Deck control needs both remote ports to offer a choice.
+    if ((m_device.getDeckControlConnections() & 3) == 3)
+        checkAddTab(new DeckControlConnectionsSettings(m_device), tr("Serial Port"));
     checkAddTab(new AboutSettings(m_device), tr("About"));
 }
 
