@@ -323,6 +323,8 @@ QButtonGroup* SettingsTab::beginGridGroup(const QString& label, const GridSettin
         labelColumn->setFixedWidth(kGridLabelWidth);
         QLabel* text = addRowLabel(labelColumn, label);
         text->move(kLabelX, grid.labelTopMargin - 8 + grid.verticalMargin);
+        // The column is laid out by the row: without a height it would clip its label.
+        labelColumn->setMinimumHeight(text->y() + text->sizeHint().height());
         line->addWidget(labelColumn, 0, Qt::AlignTop);
     }
     auto* gridWidget = new QWidget(row);
@@ -408,6 +410,11 @@ QButtonGroup* SettingsTab::beginCheckBoxGroup(const QString& label)
     grid.verticalMargin = 5;
     grid.labelTopMargin = 10;
     QButtonGroup* group = beginGridGroup(label, grid, false);
+    // Without a label the boxes line up with the other rows' controls.
+    if (label.isEmpty()) {
+        const QMargins margins = m_grid.layout->contentsMargins();
+        m_grid.layout->setContentsMargins(kControlX - 1, margins.top(), margins.right(), margins.bottom());
+    }
     m_checkBoxGridLayouts.append(m_grid.layout);
     return group;
 }

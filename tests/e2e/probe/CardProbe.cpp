@@ -69,6 +69,25 @@ QJsonArray tabTitles(QWidget* open)
     return titles;
 }
 
+QAbstractButton* tabButton(QWidget* open, const QString& title)
+{
+    for (QAbstractButton* button : open->findChildren<QAbstractButton*>()) {
+        if (button->inherits("TabButton") && button->text() == title)
+            return button;
+    }
+    return nullptr;
+}
+
+// A visible button of the card by its text, or by the caption of a picture button.
+QAbstractButton* controlNamed(QWidget* open, const QString& text)
+{
+    for (QAbstractButton* button : open->findChildren<QAbstractButton*>()) {
+        if (button->isVisible() && (button->text() == text || button->toolTip() == text))
+            return button;
+    }
+    return nullptr;
+}
+
 QJsonObject snapshot(QWidget* window)
 {
     QWidget* open = card(window);
@@ -278,6 +297,10 @@ bool handle(QWidget* window, const QString& command, const QStringList& argument
         answer = clickLater(open ? buttonNamed(open, command == QLatin1String("card-save") ? "Save" : "Cancel")
                                  : nullptr,
                             command);
+    else if (command == QLatin1String("card-tab"))
+        answer = clickLater(open ? tabButton(open, arguments.join(QLatin1Char(' '))) : nullptr, command);
+    else if (command == QLatin1String("card-click"))
+        answer = clickLater(open ? controlNamed(open, arguments.join(QLatin1Char(' '))) : nullptr, command);
     else if (command == QLatin1String("answer-save-dialog"))
         answer = answerSaveDialog(arguments.join(QLatin1Char(' ')));
     else
