@@ -53,15 +53,33 @@ void MarlixSettingsPage::applyChanges()
         tab->applyChanges();
 }
 
+// The partner of a pair keeps its settings in its own store: a tab that
+// changed it has it saved or reverted along with this device.
+QList<VisibleMarlix*> MarlixSettingsPage::otherDevicesChanged() const
+{
+    QList<VisibleMarlix*> devices;
+    for (const MarlixSettingsTab* tab : m_tabs) {
+        for (VisibleMarlix* device : tab->otherDevicesChanged()) {
+            if (!devices.contains(device))
+                devices.append(device);
+        }
+    }
+    return devices;
+}
+
 void MarlixSettingsPage::onSavePressed()
 {
     SettingsPage::onSavePressed();
     m_device.writeToPreferences();
+    for (VisibleMarlix* device : otherDevicesChanged())
+        device->writeToPreferences();
 }
 
 void MarlixSettingsPage::onCancelPressed()
 {
     m_device.readFromPreferences();
+    for (VisibleMarlix* device : otherDevicesChanged())
+        device->readFromPreferences();
     SettingsPage::onCancelPressed();
 }
 

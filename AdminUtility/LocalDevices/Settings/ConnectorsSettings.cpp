@@ -63,4 +63,12 @@ void ConnectorsSettings::onApplyChanges()
     bool isInt = false;
     const int mode = m_connector->currentData().toInt(&isInt);
     m_target->setDuplexMode(uint32_t(isInt ? mode : 0));
+    m_targetWritten = true;
+}
+
+QList<VisibleMarlix*> ConnectorsSettings::otherDevicesChanged() const
+{
+    if (m_targetWritten && m_target != &device())
+        return {m_target};
+    return {};
 }

@@ -16,6 +16,7 @@ public:
     SettingsComboBox* connectorCombo() const { return m_connector; }
     // The sub-device whose duplex mode the tab reads and writes; null for none.
     VisibleMarlix* duplexTarget() const { return m_target; }
+    QList<VisibleMarlix*> otherDevicesChanged() const override;
 
 public slots:
     void onPropertyChanged() override;
@@ -28,4 +29,5 @@ private:
 
     SettingsComboBox* m_connector = nullptr;
     VisibleMarlix* m_target = nullptr;
+    bool m_targetWritten = false;
 };

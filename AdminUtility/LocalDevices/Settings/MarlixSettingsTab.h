@@ -35,6 +35,10 @@ public:
     bool isWatching() const { return m_watching; }
     const QList<QObject*>& changedControls() const { return m_changedControls; }
 
+    // Devices besides this tab's own that it wrote to (a partner sub-device):
+    // the page saves or reverts them with its device.
+    virtual QList<VisibleMarlix*> otherDevicesChanged() const { return {}; }
+
     // True when no section holds a row; such a tab is not shown.
     bool isEmpty() const;
     bool isASection(QWidget* widget) const;
