@@ -1,14 +1,11 @@
 #include "AudioSettings.h"
 #include "CardSection.h"
 #include "CommonGui.h"
-#include "FourCC.h"
 #include "ImageGroupButton.h"
 #include "InputTabsFleet.h"
 #include "SettingsCheckBox.h"
 #include "SettingsPage.h"
-#include "SettingsSliderLineEdit.h"
 #include "SettingsSliderWithEditableValue.h"
-#include "SliderLink.h"
 #include "VisibleMarlix.h"
 
 #include <QAbstractButton>
@@ -66,10 +63,7 @@ private slots:
     void embeddedFollowsVideoInput_data();
     void embeddedFollowsVideoInput();
     void hifiLevelsHideBothLevelSections();
-    void typedLevelIsClampedAndWritten_data();
-    void typedLevelIsClampedAndWritten();
     void resetsZeroTheirLevels();
-    void outputSwitchAndMicrophoneWrite();
 
 private:
     InputTabsFleet m_fleet;
@@ -223,38 +217,6 @@ void TestAudioSettings::hifiLevelsHideBothLevelSections()
     QVERIFY(sectionShown(tab.outputLevelsSection()));
 }
 
-void TestAudioSettings::typedLevelIsClampedAndWritten_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<double>("written");
-
-    QTest::newRow("above the top") << "20" << "12.00" << 12.0;
-    QTest::newRow("below the bottom") << "-20" << "-12.00" << -12.0;
-    QTest::newRow("within, kept as typed") << "3.5" << "3.5" << 3.5;
-}
-
-void TestAudioSettings::typedLevelIsClampedAndWritten()
-{
-    QFETCH(QString, typed);
-    QFETCH(QString, shown);
-    QFETCH(double, written);
-
-    VisibleMarlix* studio = m_fleet.device(QStringLiteral("studio"));
-    AudioSettings tab(*studio);
-    tab.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&tab));
-    QLineEdit* field = tab.aesEbuOutputSlider()->valueField();
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Backspace);
-    QTest::keyClicks(field, typed);
-    QTest::keyClick(field, Qt::Key_Return);
-
-    QCOMPARE(field->text(), shown);
-    QCOMPARE(studio->getDigitalOutputScale(), written);
-}
-
 void TestAudioSettings::resetsZeroTheirLevels()
 {
     VisibleMarlix* studio = m_fleet.device(QStringLiteral("studio"));
@@ -272,25 +234,6 @@ void TestAudioSettings::resetsZeroTheirLevels()
         QCOMPARE(studio->getAnalogAudioInputScaleChannel(channel), 0.0);
     QCOMPARE(studio->getDigitalInputScale(), 0.0);
     QCOMPARE(studio->getDigitalOutputScale(), 0.0);
-}
-
-void TestAudioSettings::outputSwitchAndMicrophoneWrite()
-{
-    VisibleMarlix* studio = m_fleet.device(QStringLiteral("studio"));
-    AudioSettings studioTab(*studio);
-    QVERIFY(InputTabsFleet::writes(QStringLiteral("studio"), true) >= 0);
-    studioTab.outputSwitchButtons()->button(AudioSettings::kAesEbuOutputs)->click();
-    QCOMPARE(studio->getAnalogAudioOutputSwitch(), fourCC("aes "));
-    QCOMPARE(InputTabsFleet::writes(QStringLiteral("studio")), 1);
-
-    VisibleMarlix* field = m_fleet.device(QStringLiteral("field"));
-    AudioSettings fieldTab(*field);
-    fieldTab.phantomPowerBox()->click();
-    fieldTab.microphoneSlider()->setRealValue(42.0);
-    fieldTab.headphoneSlider()->setRealValue(0.75);
-    QVERIFY(field->getMicrophonePhantomPower());
-    QCOMPARE(field->getMicrophoneInputGain(), 42.0);
-    QCOMPARE(field->getHeadphoneInputGain(), 0.75);
 }
 
 QTEST_MAIN(TestAudioSettings)

@@ -1,13 +1,9 @@
-#include "AboutSettings.h"
-#include "AudioSettings.h"
 #include "ConnectorsSettings.h"
-#include "DeckControlConnectionsSettings.h"
 #include "FourCC.h"
 #include "InputTabsFleet.h"
 #include "MarlixSettingsPage.h"
 #include "SettingsComboBox.h"
 #include "SimulatedFleet.h"
-#include "VideoInputSettings.h"
 #include "VisibleMarlix.h"
 
 #include <QAbstractButton>
@@ -55,7 +51,6 @@ private slots:
     void pageAddsTheTabsTheDeviceCallsFor();
     void connectorChoiceGoesToTheOwnerOfDuplex_data();
     void connectorChoiceGoesToTheOwnerOfDuplex();
-    void serialPortChoice();
     void refreshesWriteNothing_data();
     void refreshesWriteNothing();
 
@@ -119,23 +114,6 @@ void TestConnectorsSettings::connectorChoiceGoesToTheOwnerOfDuplex()
     tab.connectorCombo()->setCurrentIndex(choice);
     emit tab.connectorCombo()->activated(choice);
     QCOMPARE(owner->getDuplexMode(), written);
-}
-
-void TestConnectorsSettings::serialPortChoice()
-{
-    VisibleMarlix* studio = m_fleet.device(QStringLiteral("studio"));
-    DeckControlConnectionsSettings tab(*studio);
-    QVERIFY(tab.portButtons()->button(DeckControlConnectionsSettings::kRemote1)->isChecked());
-    QVERIFY(InputTabsFleet::writes(QStringLiteral("studio"), true) >= 0);
-
-    tab.portButtons()->button(DeckControlConnectionsSettings::kRemote2)->click();
-    QCOMPARE(studio->getDeckControlConnection(), 2u);
-    QCOMPARE(InputTabsFleet::writes(QStringLiteral("studio")), 1);
-
-    // What the device says wins when it reports a change.
-    studio->setDeckControlConnection(1);
-    InputTabsFleet::settle();
-    QVERIFY(tab.portButtons()->button(DeckControlConnectionsSettings::kRemote1)->isChecked());
 }
 
 void TestConnectorsSettings::refreshesWriteNothing_data()

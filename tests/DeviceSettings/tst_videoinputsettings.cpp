@@ -4,7 +4,6 @@
 #include "SettingsCheckBox.h"
 #include "SettingsPage.h"
 #include "SettingsSliderWithEditableValue.h"
-#include "SliderLink.h"
 #include "VideoInputSettings.h"
 #include "VisibleMarlix.h"
 
@@ -44,7 +43,6 @@ private slots:
     void eachControlWritesItselfOnly();
     void ntscIreKeepsOtherOutputFlags();
     void resetZeroesEveryLevel();
-    void cbCrLinkIsKeptPerDevice();
 
 private:
     InputTabsFleet m_fleet;
@@ -229,23 +227,6 @@ void TestVideoInputSettings::resetZeroesEveryLevel()
     QCOMPARE(studio->getAnalogVideoInputCbLevel(8), 0.0);
     QCOMPARE(studio->getAnalogVideoInputCrLevel(8), 0.0);
     QCOMPARE(tab.crSlider()->realValue(), 0.0);
-}
-
-// The link is the program's own choice: kept in its settings, per device.
-void TestVideoInputSettings::cbCrLinkIsKeptPerDevice()
-{
-    VisibleMarlix* studio = m_fleet.device(QStringLiteral("studio"));
-    studio->setVideoInputConnection(8);
-    {
-        VideoInputSettings tab(*studio);
-        QVERIFY(tab.cbCrLink()->isLinked());
-        tab.cbCrLink()->linkButton()->click();
-        tab.cbSlider()->setRealValue(0.1);
-        // Unlinked, Cr stays where it was.
-        QCOMPARE(studio->getAnalogVideoInputCrLevel(8), 0.0);
-    }
-    VideoInputSettings again(*studio);
-    QVERIFY(!again.cbCrLink()->isLinked());
 }
 
 QTEST_MAIN(TestVideoInputSettings)
