@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>Set Analog Audio Output:</source>
-        <translation>Analogen Audioausgang festlegen:</translation>
+        <translation>Analoge Ausgänge:</translation>
     </message>
     <message>
         <source>4 Analog &amp; 2 AES/EBU</source>
