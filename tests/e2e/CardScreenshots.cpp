@@ -21,6 +21,19 @@ bool cardOpen(ProbedApp& app)
         || fail(QStringLiteral("the card did not open"));
 }
 
+bool closeCard(ProbedApp& app)
+{
+    return ok(app.command("card-cancel"), "cancel")
+        && (QTest::qWaitFor([&app] { return !app.command("card").value("open").toBool(); }, 10000)
+            || fail(QStringLiteral("the card did not close")));
+}
+
+bool grab(ProbedApp& app, const QDir& output, const QString& prefix, const QString& name)
+{
+    const QString file = QStringLiteral("card-%1-%2.png").arg(prefix, name.toLower().replace(' ', '-'));
+    return ok(app.command("settle"), "settle") && ok(app.command("grab " + output.absoluteFilePath(file)), file);
+}
+
 // The list row of a device, by the start of its label; -1 when there is none.
 int rowOf(ProbedApp& app, const QString& label)
 {
@@ -32,13 +45,19 @@ int rowOf(ProbedApp& app, const QString& label)
     return -1;
 }
 
+bool openCard(ProbedApp& app, const QString& label)
+{
+    const int row = rowOf(app, label);
+    return (row >= 0 && ok(app.command(QStringLiteral("open-row %1").arg(row)), "list row") && cardOpen(app))
+        || fail(QStringLiteral("no card for %1").arg(label));
+}
+
 // Every tab of a device's card: the card as the user sees it, and the tab's
 // whole column (under whole/), for checking rows that are scrolled out of sight.
 bool saveTabs(ProbedApp& app, const QDir& output, const QString& label, const QString& name)
 {
-    const int row = rowOf(app, label);
-    if (row < 0 || !ok(app.command(QStringLiteral("open-row %1").arg(row)), "list row") || !cardOpen(app))
-        return fail(QStringLiteral("no card for %1").arg(label));
+    if (!openCard(app, label))
+        return false;
     for (const QJsonValue& title : app.command("card").value("tabs").toArray()) {
         const QString file = QStringLiteral("card-%1-%2").arg(name, title.toString().toLower().replace(' ', '-'));
         // A conversion group shows its picture choices; "Cancel" below drops it again.
@@ -48,8 +67,15 @@ bool saveTabs(ProbedApp& app, const QDir& output, const QString& label, const QS
             || !ok(app.command("card-grab-tab " + output.absoluteFilePath("whole/" + file + ".png")), "tab"))
             return false;
     }
-    return ok(app.command("card-cancel"), "cancel")
-        && QTest::qWaitFor([&app] { return !app.command("card").value("open").toBool(); }, 10000);
+    return closeCard(app);
+}
+
+// The analog input shows its levels; cancelling the card puts SDI back.
+bool saveComponentInput(ProbedApp& app, const QDir& output)
+{
+    return openCard(app, QStringLiteral("Lumaris Studio Pro")) && ok(app.command("card-tab Video Input"), "Video Input")
+        && ok(app.command("card-click Component"), "Component")
+        && grab(app, output, QStringLiteral("studio-pro"), QStringLiteral("video input component")) && closeCard(app);
 }
 
 bool save(const QString& directory)
@@ -68,10 +94,11 @@ bool save(const QString& directory)
         && ok(app.command("card-type 4 sales@northgate.tv"), "e-mail")
         && ok(app.command("settle"), "settle")
         && ok(app.command("grab " + output.absoluteFilePath("card-about.png")), "card")
-        && ok(app.command("card-cancel"), "cancel")
-        && QTest::qWaitFor([&app] { return !app.command("card").value("open").toBool(); }, 10000)
+        && closeCard(app)
         && saveTabs(app, output, QStringLiteral("Lumaris Studio Pro"), QStringLiteral("studio-pro"))
-        && saveTabs(app, output, QStringLiteral("Lumaris Studio 4K 2"), QStringLiteral("studio-4k-2"));
+        && saveTabs(app, output, QStringLiteral("Lumaris Studio 4K 2"), QStringLiteral("studio-4k-2"))
+        && saveTabs(app, output, QStringLiteral("Lumaris Core Duo (1)"), QStringLiteral("core-duo"))
+        && saveComponentInput(app, output);
 }
 
 } // namespace

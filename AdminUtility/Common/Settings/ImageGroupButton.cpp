@@ -36,6 +36,13 @@ QSize ImageGroupButton::sizeHint() const
     return QSize(width, picture.height() + kCaptionGap + metrics.height());
 }
 
+void ImageGroupButton::setPicture(const QPixmap& picture)
+{
+    m_picture = picture;
+    setFixedSize(sizeHint());
+    update();
+}
+
 void ImageGroupButton::setDrawnSelected(bool selected)
 {
     m_drawnSelected = selected;

@@ -13,6 +13,7 @@ public:
     ImageGroupButton(const QPixmap& picture, const QString& caption, QWidget* parent = nullptr);
 
     QPixmap picture() const { return m_picture; }
+    void setPicture(const QPixmap& picture);
     QString caption() const { return m_caption; }
     // Drawn as unselected although checked (another button of the group took over).
     void setDrawnSelected(bool selected);

@@ -149,7 +149,8 @@ void SettingsSliderWithEditableValue::onFieldEdited()
         return;
     m_field->setModified(false);
     const double value = realValue();
-    // The field shows the typed value already; the slider still stands where it was.
+    // The field already shows the typed value; the slider still holds the one
+    // before it, which a linked slider needs to move by the same amount.
     m_previousValue = m_hasPreviousValue ? CommonGui::fromFixedPoint(m_slider->value(), m_decimals) : value;
     m_hasPreviousValue = true;
     const QSignalBlocker blocker(m_slider);

@@ -406,6 +406,11 @@ QButtonGroup* SettingsTab::beginCheckBoxGroup(const QString& label)
     grid.verticalMargin = 5;
     grid.labelTopMargin = 10;
     QButtonGroup* group = beginGridGroup(label, grid, false);
+    // Without a label the boxes line up with the other rows' controls.
+    if (label.isEmpty()) {
+        const QMargins margins = m_grid.layout->contentsMargins();
+        m_grid.layout->setContentsMargins(kControlX - 1, margins.top(), margins.right(), margins.bottom());
+    }
     m_checkBoxGridLayouts.append(m_grid.layout);
     return group;
 }
@@ -595,7 +600,8 @@ void SettingsTab::showSection(CardSection* section, bool shown)
 void SettingsTab::setActiveSection(CardSection* section)
 {
     m_activeSection = section;
-    m_previousRowKind = section && section->hasRows() ? kRowLabelledControl : kRowSection;
+    if (section)
+        m_previousRowKind = section->hasRows() ? kRowLabelledControl : kRowSection;
 }
 
 FlatImageButton* SettingsTab::addSectionButton(CardSection* section, const QString& picture)

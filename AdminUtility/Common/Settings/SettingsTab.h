@@ -127,7 +127,8 @@ public:
     CardSection* addSection(const QString& title);
     CardSection* addSection(CardSection* section);
     void showSection(CardSection* section, bool shown);
-    // Rows added from now on go to the end of section, as while it was built.
+    // Rows added from now on go into section (null: below the last section),
+    // for rows that a tab rebuilds after building.
     void setActiveSection(CardSection* section);
     FlatImageButton* addSectionButton(CardSection* section, const QString& picture);
     void addHeader(const QString& title, const QString& picturePath, bool withBookmarks);

@@ -31,6 +31,7 @@ protected:
 
 private:
     void checkAddTab(MarlixSettingsTab* tab, const QString& title);
+    QList<VisibleMarlix*> otherDevicesChanged() const;
 
     VisibleMarlix& m_device;
     QList<MarlixSettingsTab*> m_tabs;

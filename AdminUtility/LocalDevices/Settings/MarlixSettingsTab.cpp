@@ -3,8 +3,13 @@
 #include "CardSection.h"
 #include "CardSeparator.h"
 #include "SettingsLineEdit.h"
+#include "SettingsSliderWithEditableValue.h"
 #include "VisibleMarlix.h"
 #include "VisibleMarlixSummaryWidget.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QSignalBlocker>
 
 
 const QString MarlixSettingsTab::kAnalogVideoOutputCbCrLinked = QStringLiteral("AnalogVideoOutputCbCrLinked");
@@ -105,4 +110,21 @@ void MarlixSettingsTab::refreshLineEdit(SettingsLineEdit* edit, const QString& t
     if (!edit || edit->hasFocus() || (edit->isModified() && !edit->isAcceptable()))
         return;
     edit->setText(text);
+}
+
+void MarlixSettingsTab::showValue(SettingsSliderWithEditableValue* slider, double value)
+{
+    if (!slider)
+        return;
+    const QSignalBlocker blocker(slider);
+    slider->setRealValue(value);
+}
+
+bool MarlixSettingsTab::checkButton(QButtonGroup* group, int id)
+{
+    QAbstractButton* button = group ? group->button(id) : nullptr;
+    if (!button)
+        return false;
+    button->setChecked(true);
+    return true;
 }

@@ -5,6 +5,8 @@
 
 #include <QList>
 
+class QButtonGroup;
+class SettingsSliderWithEditableValue;
 class VisibleMarlix;
 
 // The base of every settings tab of a local device. It fills the controls
@@ -33,6 +35,10 @@ public:
     bool isWatching() const { return m_watching; }
     const QList<QObject*>& changedControls() const { return m_changedControls; }
 
+    // Devices besides this tab's own that it wrote to (a partner sub-device):
+    // the page saves or reverts them with its device.
+    virtual QList<VisibleMarlix*> otherDevicesChanged() const { return {}; }
+
     // True when no section holds a row; such a tab is not shown.
     bool isEmpty() const;
     bool isASection(QWidget* widget) const;
@@ -54,6 +60,11 @@ protected:
     // Shows text in edit unless the user is busy with it or its text is not
     // acceptable yet: a refresh must not take away what is being typed.
     static void refreshLineEdit(SettingsLineEdit* edit, const QString& text);
+    // Shows a device value without the control reporting a change: neither
+    // the tab nor a slider link must take it for an edit.
+    static void showValue(SettingsSliderWithEditableValue* slider, double value);
+    // Checks the button with that id, if the group has one; false otherwise.
+    static bool checkButton(QButtonGroup* group, int id);
 
 private slots:
     void onDevicePropertyChanged();

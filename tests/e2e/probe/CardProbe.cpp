@@ -1,5 +1,6 @@
 #include "CardProbe.h"
 
+#include "TabProbe.h"
 #include "ViewReader.h"
 
 #include <QAbstractButton>
@@ -428,6 +429,8 @@ bool handle(QWidget* window, const QString& command, const QStringList& argument
             const std::function<void(const QJsonObject&)>& replyLater)
 {
     QWidget* open = card(window);
+    if (TabProbe::handle(open, command, arguments, answer))
+        return true;
     if (command == QLatin1String("settle")) {
         // Posted events are handled in order: this answer follows every one
         // posted before the command, such as the notifications of a storm.
