@@ -1,5 +1,5 @@
 #include "ConnectorsSettings.h"
-#include "FourCC.h"
+#include "MarlixCodes.h"
 #include "InputTabsFleet.h"
 #include "MarlixSettingsPage.h"
 #include "SettingsComboBox.h"
@@ -91,9 +91,9 @@ void TestConnectorsSettings::connectorChoiceGoesToTheOwnerOfDuplex_data()
     QTest::addColumn<int>("choice");
     QTest::addColumn<uint>("written");
 
-    QTest::newRow("owner, full duplex") << "duo-1" << QStringList{"SDI 1 & SDI 2", "SDI 1"} << "SDI 1" << 0 << uint(fourCC("fdup"));
-    QTest::newRow("owner, half duplex") << "duo-1" << QStringList{"SDI 1 & SDI 2", "SDI 1"} << "SDI 1" << 1 << uint(fourCC("hdup"));
-    QTest::newRow("partner gives up") << "duo-2" << QStringList{"SDI 2", "None"} << "SDI 2" << 1 << uint(fourCC("fdup"));
+    QTest::newRow("owner, full duplex") << "duo-1" << QStringList{"SDI 1 & SDI 2", "SDI 1"} << "SDI 1" << 0 << uint(MarlixValue::kDuplexFull);
+    QTest::newRow("owner, half duplex") << "duo-1" << QStringList{"SDI 1 & SDI 2", "SDI 1"} << "SDI 1" << 1 << uint(MarlixValue::kDuplexHalf);
+    QTest::newRow("partner gives up") << "duo-2" << QStringList{"SDI 2", "None"} << "SDI 2" << 1 << uint(MarlixValue::kDuplexFull);
 }
 
 void TestConnectorsSettings::connectorChoiceGoesToTheOwnerOfDuplex()
