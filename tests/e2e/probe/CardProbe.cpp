@@ -310,81 +310,6 @@ QJsonObject chooseItem(QWidget* window, const QString& text)
     return failure(QStringLiteral("no item %1").arg(text));
 }
 
-// The slider row whose label reads label.
-QWidget* sliderRow(QWidget* window, const QString& label)
-{
-    QWidget* tab = currentTab(window);
-    for (QLabel* text : tab ? tab->findChildren<QLabel*>() : QList<QLabel*>()) {
-        if (text->text() != label || !text->isVisible())
-            continue;
-        if (QWidget* slider = ViewReader::findByClass(text->parentWidget(), "SettingsSliderWithEditableValue"))
-            return slider;
-    }
-    return nullptr;
-}
-
-QJsonObject typeIntoSlider(QWidget* window, const QString& label, const QString& value)
-{
-    QWidget* slider = sliderRow(window, label);
-    QLineEdit* field = slider ? slider->findChild<QLineEdit*>() : nullptr;
-    if (!field)
-        return failure(QStringLiteral("no slider %1").arg(label));
-    field->setFocus(Qt::MouseFocusReason);
-    field->selectAll();
-    QKeyEvent erase(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
-    QApplication::sendEvent(field, &erase);
-    for (const QChar c : value) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(field, &press);
-    }
-    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    QApplication::sendEvent(field, &enter);
-    return ok();
-}
-
-void sendMouse(QWidget* target, QEvent::Type type, const QPoint& at, Qt::MouseButtons buttons)
-{
-    QMouseEvent event(type, at, target->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
-}
-
-// Takes the handle and moves it sideways by pixels.
-QJsonObject dragSlider(QWidget* window, const QString& label, int pixels)
-{
-    QWidget* row = sliderRow(window, label);
-    QSlider* slider = row ? row->findChild<QSlider*>() : nullptr;
-    if (!slider)
-        return failure(QStringLiteral("no slider %1").arg(label));
-    QStyleOptionSlider option;
-    option.initFrom(slider);
-    option.orientation = slider->orientation();
-    option.minimum = slider->minimum();
-    option.maximum = slider->maximum();
-    option.sliderPosition = slider->sliderPosition();
-    option.sliderValue = slider->value();
-    option.subControls = QStyle::SC_SliderHandle | QStyle::SC_SliderGroove;
-    const QPoint from =
-        slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider).center();
-    const QPoint to = from + QPoint(pixels, 0);
-    sendMouse(slider, QEvent::MouseButtonPress, from, Qt::LeftButton);
-    sendMouse(slider, QEvent::MouseMove, (from + to) / 2, Qt::LeftButton);
-    sendMouse(slider, QEvent::MouseMove, to, Qt::LeftButton);
-    sendMouse(slider, QEvent::MouseButtonRelease, to, Qt::NoButton);
-    return ok();
-}
-
-QJsonObject toggleLink(QWidget* window)
-{
-    QWidget* tab = currentTab(window);
-    QWidget* link = tab ? ViewReader::findByClass(tab, "SliderLink") : nullptr;
-    auto* button = link ? link->findChild<QAbstractButton*>() : nullptr;
-    if (!button)
-        return failure(QStringLiteral("no slider link"));
-    button->click();
-    return ok();
-}
-
-// The whole column of the shown tab, also the part scrolled out of sight.
 QJsonObject grabTab(QWidget* window, const QString& path)
 {
     QWidget* tab = currentTab(window);
@@ -469,14 +394,6 @@ bool handle(QWidget* window, const QString& command, const QStringList& argument
         answer = clickButton(window, arguments.join(QLatin1Char(' ')));
     else if (command == QLatin1String("card-choose"))
         answer = chooseItem(window, arguments.join(QLatin1Char(' ')));
-    else if (command == QLatin1String("card-field"))
-        answer = typeIntoSlider(window, arguments.mid(0, arguments.size() - 1).join(QLatin1Char(' ')),
-                                arguments.value(arguments.size() - 1));
-    else if (command == QLatin1String("card-drag"))
-        answer = dragSlider(window, arguments.mid(0, arguments.size() - 1).join(QLatin1Char(' ')),
-                            arguments.value(arguments.size() - 1).toInt());
-    else if (command == QLatin1String("card-link"))
-        answer = toggleLink(window);
     else if (command == QLatin1String("card-grab-tab"))
         answer = grabTab(window, arguments.join(QLatin1Char(' ')));
     else if (command == QLatin1String("card-read"))

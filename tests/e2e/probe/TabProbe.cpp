@@ -173,8 +173,8 @@ namespace TabProbe
 bool handle(QWidget* card, const QString& command, const QStringList& arguments, QJsonObject& answer)
 {
     static const QStringList kCommands{QStringLiteral("card-controls"), QStringLiteral("card-slider"),
-                                       QStringLiteral("card-drag"), QStringLiteral("card-combo"),
-                                       QStringLiteral("card-link")};
+                                       QStringLiteral("card-field"), QStringLiteral("card-drag"),
+                                       QStringLiteral("card-combo"), QStringLiteral("card-link")};
     if (!kCommands.contains(command))
         return false;
     QWidget* tab = card ? openTab(card) : nullptr;
@@ -182,7 +182,7 @@ bool handle(QWidget* card, const QString& command, const QStringList& arguments,
         answer = failure(QStringLiteral("no open tab"));
     else if (command == QLatin1String("card-controls"))
         answer = QJsonObject{{"controls", controls(tab)}};
-    else if (command == QLatin1String("card-slider"))
+    else if (command == QLatin1String("card-slider") || command == QLatin1String("card-field"))
         answer = typeIntoSlider(tab, labelOf(arguments), arguments.value(arguments.size() - 1));
     else if (command == QLatin1String("card-drag"))
         answer = dragSlider(tab, labelOf(arguments), arguments.value(arguments.size() - 1).toInt());

@@ -381,16 +381,15 @@ bool SoakSession::closeCard()
 // The controls the user sees on every tab, each with its value.
 QJsonArray SoakSession::shownControls()
 {
+    // In the order shown; hidden controls do not count, since a tab may rebuild
+    // rows it does not show.
     QJsonArray shown;
-    int index = 0;
     for (const QJsonValue& control : m_app.command("controls", 30000).value("controls").toArray()) {
         QJsonObject entry = control.toObject();
         if (entry.value("shown").toBool()) {
-            entry.insert("index", index);
             entry.remove("editable");
             shown.append(entry);
         }
-        ++index;
     }
     return shown;
 }
@@ -409,10 +408,12 @@ bool SoakSession::editRefused(const QString& device, int control)
     if (!refreshDevice(device) || !m_app.simCommand("setting " + device, &settingsBefore))
         return true;  // gone meanwhile
     const QJsonArray before = shownControls();
-    if (!sim(QStringLiteral("fail %1 Configuration.Set*").arg(device)))
+    // Refused on every device: an edit may write to a partner sub-device.
+    if (!sim(QStringLiteral("fail * Configuration.Set*")))
         return false;
     m_app.command(QStringLiteral("control-edit %1").arg(control), 30000);
-    if (!probe("settle", 30000) || !sim("wait") || !sim("clear " + device))
+    if (!probe("settle", 30000) || !sim("wait") || !sim("clear *")
+        || !sim(QStringLiteral("fail-every * Configuration.Set* %1").arg(kFailingWrite)))
         return false;
     if (!m_app.simCommand("setting " + device, &settingsAfter))
         return true;
