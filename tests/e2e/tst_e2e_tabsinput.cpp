@@ -39,6 +39,8 @@ private:
     // "true"/"false", a slider's field text, a combo box's item text.
     QString shown(const QString& name);
     int writes(const QString& device, bool reset = false);
+    // The value the device works with now, as the simulator describes it.
+    QString live(const QString& device, const QString& item);
 
     std::unique_ptr<ProbedApp> m_app;
 };
@@ -122,12 +124,22 @@ int TestTabsInput::writes(const QString& device, bool reset)
     return answer.mid(answer.indexOf(QLatin1Char('\n')) + 1).trimmed().toInt();
 }
 
+QString TestTabsInput::live(const QString& device, const QString& item)
+{
+    QString said;
+    if (!m_app->simctl({QStringLiteral("setting"), device, item}, &said))
+        return QStringLiteral("error: ") + said;
+    const QStringList lines = said.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return lines.isEmpty() ? QString() : lines.last().trimmed();
+}
+
 void TestTabsInput::videoInputSurvivesRestartAndCancel()
 {
     openTab("Studio", "Video Input");
     QCOMPARE(shown("Y:"), QStringLiteral("(not shown)"));
     command("card-click Composite");
     QCOMPARE(shown("Composite"), QStringLiteral("true"));
+    QCOMPARE(live("studio", "vicn"), QStringLiteral("16"));
     command("card-drag Y: 40");
     const QString dragged = shown("Y:");
     QVERIFY2(dragged != QLatin1String("0.00"), qPrintable(dragged));
@@ -181,9 +193,12 @@ void TestTabsInput::audioSerialAndConnectorsSurviveRestart()
     command("card-slider Channel 1: 20");
     QCOMPARE(shown("Channel 1:"), QStringLiteral("12.00"));
     QCOMPARE(shown("Channel 2:"), QStringLiteral("12.00"));
+    QCOMPARE(live("studio", "aicn"), QStringLiteral("8"));
     command("card-click 2 Analog & 6 AES/EBU");
+    QCOMPARE(live("studio", "aoaa"), QStringLiteral("'aes '"));
     command("card-tab Serial Port");
     command("card-click Remote 2");
+    QCOMPARE(live("studio", "dcco"), QStringLiteral("2"));
     closeCard("card-save");
     openTab("Duo (2)", "Connectors");
     QCOMPARE(shown("Connector:"), QStringLiteral("SDI 2"));
