@@ -53,6 +53,7 @@ private slots:
     void connectorChoiceGoesToTheOwnerOfDuplex();
     void refreshesWriteNothing_data();
     void refreshesWriteNothing();
+    void refusedChoiceComesBack();
 
 private:
     InputTabsFleet m_fleet;
@@ -140,6 +141,22 @@ void TestConnectorsSettings::refreshesWriteNothing()
     QVERIFY(SimulatedFleet::control(QStringLiteral("wait")));
     QTRY_COMPARE_WITH_TIMEOUT(refreshes, 500, 30000);
     QCOMPARE(InputTabsFleet::writes(device), 0);
+}
+
+// The owner refuses the partner's choice: the next refresh shows what the owner runs.
+void TestConnectorsSettings::refusedChoiceComesBack()
+{
+    MarlixSettingsPage page(*m_fleet.device(QStringLiteral("duo-2")));
+    auto* tab = qobject_cast<ConnectorsSettings*>(page.tabs().value(page.tabs().size() - 2));
+    QVERIFY(tab);
+    QVERIFY(SimulatedFleet::control(QStringLiteral("fail * Configuration.Set*")));
+    tab->connectorCombo()->setCurrentIndex(1);
+    emit tab->connectorCombo()->activated(1);
+    QVERIFY(SimulatedFleet::control(QStringLiteral("clear *")));
+    QVERIFY(SimulatedFleet::control(QStringLiteral("storm duo-2 pref 1")));
+    QVERIFY(SimulatedFleet::control(QStringLiteral("wait")));
+    InputTabsFleet::settle();
+    QCOMPARE(tab->connectorCombo()->currentText(), QStringLiteral("SDI 2"));
 }
 
 QTEST_MAIN(TestConnectorsSettings)

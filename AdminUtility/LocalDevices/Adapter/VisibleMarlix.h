@@ -304,6 +304,9 @@ public:
 
     // The devices of this device's group, this device included (as its own object).
     const QVector<VisibleMarlix*>& getSubDevices();
+    // Drops the adapters kept for the group's siblings (pointers to them go
+    // stale); they are made again from the devices plugged in when next asked for.
+    void forgetSubDevices() { deleteSubDevices(); }
     bool hasSubDevices() const;
     VisibleMarlix* getSubDeviceByPersistentId(int64_t id);
     VisibleMarlix* getSubDeviceByIndex(int64_t index);

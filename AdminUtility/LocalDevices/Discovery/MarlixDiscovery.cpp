@@ -120,7 +120,16 @@ void MarlixDiscovery::announce(VisibleMarlix* device, int position)
         m_devices.append(device);
     else
         m_devices.insert(position, device);
+    forgetSiblings();
     emit found(device);
+}
+
+// A sub-device that comes or goes changes its card's group: the adapters that
+// listed devices keep for their siblings would talk to what was plugged in before.
+void MarlixDiscovery::forgetSiblings()
+{
+    for (VisibleMarlix* listed : qAsConst(m_devices))
+        listed->forgetSubDevices();
 }
 
 // Before the first listed sibling with a higher index, else after the last one.
@@ -152,6 +161,7 @@ void MarlixDiscovery::onMarlixDeviceRemoved(IMarlix* device)
     VisibleMarlix* visible = *listed;
     m_devices.removeAll(visible);
     leaveGroup(visible);
+    forgetSiblings();
     visible->onDisconnected();
     emit lost(visible);
 }

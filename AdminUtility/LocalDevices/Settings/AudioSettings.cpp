@@ -5,7 +5,7 @@
 #include "CommonGui.h"
 #include "DisplayModeText.h"
 #include "FlatImageButton.h"
-#include "FourCC.h"
+#include "MarlixCodes.h"
 #include "ImageGroupButton.h"
 #include "SettingsCheckBox.h"
 #include "SettingsSliderWithEditableValue.h"
@@ -14,8 +14,8 @@
 
 #include <QButtonGroup>
 
-const int AudioSettings::kAnalogOutputs = int(fourCC("anlg"));
-const int AudioSettings::kAesEbuOutputs = int(fourCC("aes "));
+const int AudioSettings::kAnalogOutputs = int(MarlixValue::kAudioSwitchAnalog);
+const int AudioSettings::kAesEbuOutputs = int(MarlixValue::kAudioSwitchAES);
 
 namespace {
 
@@ -114,7 +114,7 @@ void AudioSettings::createOutputSwitch()
     if (!device().supportsSwitchableAnalogAudioOutputs())
         return;
     addSection(tr("Audio Outputs:"));
-    const QPixmap picture = CommonGui::pixmap(kVideoConnections.value(kVideoConnectionComposite).icon);
+    const QPixmap picture = CommonGui::pixmap(kVideoConnections.value(MarlixValue::kVideoComposite).icon);
     m_outputSwitch = addImageButtonGroup(tr("Set Analog Audio Output:"), {picture, picture},
                                          {tr("4 Analog & 2 AES/EBU"), tr("2 Analog & 6 AES/EBU")},
                                          {kAnalogOutputs, kAesEbuOutputs},
@@ -134,7 +134,7 @@ void AudioSettings::createAesEbu()
 {
     const bool input = device().supportsDigitalInputScale();
     const bool output = device().supportsDigitalOutputScale();
-    if (!(device().getAudioOutputConnections() & kAudioConnectionAESEBU) || !(input || output))
+    if (!(device().getAudioOutputConnections() & MarlixValue::kAudioAESEBU) || !(input || output))
         return;
     m_aesEbuSection = addResettableSection(tr("AES/EBU"), &AudioSettings::onResetAESEBULevels);
     if (input)
@@ -166,7 +166,7 @@ bool AudioSettings::hifiLevels() const
 void AudioSettings::updateAnalogAudioInputChannels(int connection)
 {
     const bool shown = !hifiLevels() && isAnalogAudio(connection)
-        && device().supportsAnalogAudioInputScaleChannel(1) && connection != int(kAudioConnectionMicrophone);
+        && device().supportsAnalogAudioInputScaleChannel(1) && connection != int(MarlixValue::kAudioMicrophone);
     updateChannels(m_inputChannels, shown);
 }
 
@@ -252,9 +252,9 @@ int AudioSettings::currentInput() const
 void AudioSettings::onInputChanged(int connection)
 {
     updateAnalogAudioInputChannels(connection);
-    showRowContaining(m_aesEbuInput, connection == int(kAudioConnectionAESEBU));
+    showRowContaining(m_aesEbuInput, connection == int(MarlixValue::kAudioAESEBU));
     // Analog video brings no embedded audio.
-    if (ImageGroupButton* embedded = m_inputButtons.value(kAudioConnectionEmbedded))
+    if (ImageGroupButton* embedded = m_inputButtons.value(MarlixValue::kAudioEmbedded))
         embedded->setVisible(!isAnalogVideo(device().getVideoInputConnection()));
     if (m_inputSection) {
         int visible = 0;
@@ -262,7 +262,7 @@ void AudioSettings::onInputChanged(int connection)
             visible += button->isHidden() ? 0 : 1;
         showSection(m_inputSection, visible >= 2);
     }
-    showSection(m_microphoneSection, connection == int(kAudioConnectionMicrophone));
+    showSection(m_microphoneSection, connection == int(MarlixValue::kAudioMicrophone));
     alignImageButtonGroups(true);
 }
 
@@ -276,15 +276,15 @@ void AudioSettings::onAnalogConsumerLevelsClicked()
 // so its button shows that connection.
 void AudioSettings::showEmbeddedPicture()
 {
-    ImageGroupButton* embedded = m_inputButtons.value(kAudioConnectionEmbedded);
+    ImageGroupButton* embedded = m_inputButtons.value(MarlixValue::kAudioEmbedded);
     const uint32_t video = device().getVideoInputConnection();
     if (!embedded || isAnalogVideo(video))
         return;
-    uint32_t carrier = kVideoConnectionOptical;
-    if (video & kVideoConnectionSDI)
-        carrier = kVideoConnectionSDI;
-    else if (video & kVideoConnectionHDMI)
-        carrier = kVideoConnectionHDMI;
+    uint32_t carrier = MarlixValue::kVideoOptical;
+    if (video & MarlixValue::kVideoSDI)
+        carrier = MarlixValue::kVideoSDI;
+    else if (video & MarlixValue::kVideoHDMI)
+        carrier = MarlixValue::kVideoHDMI;
     embedded->setPicture(CommonGui::pixmap(kVideoConnections.value(carrier).icon));
 }
 

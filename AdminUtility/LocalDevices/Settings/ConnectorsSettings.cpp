@@ -1,23 +1,21 @@
 #include "ConnectorsSettings.h"
 
-#include "FourCC.h"
+#include "MarlixCodes.h"
 #include "SettingsComboBox.h"
 #include "VisibleMarlix.h"
 
 namespace {
 
-const int kFullDuplex = int(fourCC("fdup"));
-const int kHalfDuplex = int(fourCC("hdup"));
+const int kFullDuplex = int(MarlixValue::kDuplexFull);
+const int kHalfDuplex = int(MarlixValue::kDuplexHalf);
 
 } // namespace
 
 ConnectorsSettings::ConnectorsSettings(VisibleMarlix& device, QWidget* parent)
     : MarlixSettingsTab(device, parent)
 {
-    const int64_t paired = device.getPairedDevicePersistentId();
-    if (paired != 0) {
-        // Of a pair, one sub-device owns the setting for both.
-        m_target = device.supportsDuplexModeConfiguration() ? &device : device.getSubDeviceByPersistentId(paired);
+    m_paired = device.getPairedDevicePersistentId();
+    if (m_paired != 0) {
         addSection(tr("Connector Mapping"));
         m_connector = addComboBoxRow(tr("Connector:"), 240);
         fillConnectors();
@@ -27,17 +25,27 @@ ConnectorsSettings::ConnectorsSettings(VisibleMarlix& device, QWidget* parent)
     watchModifications(true);
 }
 
+// Of a pair, one sub-device owns the setting for both.
+VisibleMarlix* ConnectorsSettings::duplexTarget() const
+{
+    if (m_paired == 0)
+        return nullptr;
+    VisibleMarlix& own = device();
+    return own.supportsDuplexModeConfiguration() ? &own : own.getSubDeviceByPersistentId(m_paired);
+}
+
 // Connectors are counted from 1 on the card.
 void ConnectorsSettings::fillConnectors()
 {
-    if (!m_target)
+    VisibleMarlix* target = duplexTarget();
+    if (!target)
         return;
     int64_t first = 0;
     int64_t second = 0;
-    m_target->getConnectorIds(first, second);
+    target->getConnectorIds(first, second);
     ++first;
     ++second;
-    if (m_target == &device()) {
+    if (target == &device()) {
         m_connector->addItem(tr("SDI %1 & SDI %2").arg(first).arg(second), kFullDuplex);
         m_connector->addItem(tr("SDI %1").arg(first), kHalfDuplex);
     } else {
@@ -49,26 +57,29 @@ void ConnectorsSettings::fillConnectors()
 
 void ConnectorsSettings::onPropertyChanged()
 {
-    if (!m_target)
+    VisibleMarlix* target = duplexTarget();
+    if (!target)
         return;
-    const int index = m_connector->findData(int(m_target->getDuplexMode()));
+    const int index = m_connector->findData(int(target->getDuplexMode()));
     if (index >= 0)
         m_connector->setCurrentIndex(index);
 }
 
 void ConnectorsSettings::onApplyChanges()
 {
-    if (!m_target || !hasChanged(*m_connector) || m_connector->currentIndex() < 0)
+    VisibleMarlix* target = duplexTarget();
+    if (!target || !hasChanged(*m_connector) || m_connector->currentIndex() < 0)
         return;
     bool isInt = false;
     const int mode = m_connector->currentData().toInt(&isInt);
-    m_target->setDuplexMode(uint32_t(isInt ? mode : 0));
+    target->setDuplexMode(uint32_t(isInt ? mode : 0));
     m_targetWritten = true;
 }
 
 QList<VisibleMarlix*> ConnectorsSettings::otherDevicesChanged() const
 {
-    if (m_targetWritten && m_target != &device())
-        return {m_target};
+    VisibleMarlix* target = m_targetWritten ? duplexTarget() : nullptr;
+    if (target && target != &device())
+        return {target};
     return {};
 }

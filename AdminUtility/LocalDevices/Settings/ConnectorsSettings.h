@@ -15,7 +15,8 @@ public:
 
     SettingsComboBox* connectorCombo() const { return m_connector; }
     // The sub-device whose duplex mode the tab reads and writes; null for none.
-    VisibleMarlix* duplexTarget() const { return m_target; }
+    // Found again at each use: the partner may have been plugged in anew.
+    VisibleMarlix* duplexTarget() const;
     QList<VisibleMarlix*> otherDevicesChanged() const override;
 
 public slots:
@@ -28,6 +29,6 @@ private:
     void fillConnectors();
 
     SettingsComboBox* m_connector = nullptr;
-    VisibleMarlix* m_target = nullptr;
+    int64_t m_paired = 0;
     bool m_targetWritten = false;
 };

@@ -5,6 +5,7 @@
 #include "CommonGui.h"
 #include "DisplayModeText.h"
 #include "FlatImageButton.h"
+#include "MarlixCodes.h"
 #include "SettingsCheckBox.h"
 #include "SettingsRadioButton.h"
 #include "SettingsSliderWithEditableValue.h"
@@ -19,8 +20,8 @@ namespace {
 // Bit 0 of the analog video output flags: black at 7.5 IRE (USA) for NTSC.
 constexpr uint32_t kNtscSetupFlag = 1;
 
-const uint32_t kAnalogConnections[] = {kVideoConnectionComponent, kVideoConnectionComposite,
-                                       kVideoConnectionSVideo};
+const uint32_t kAnalogConnections[] = {MarlixValue::kVideoComponent, MarlixValue::kVideoComposite,
+                                       MarlixValue::kVideoSVideo};
 
 int connectionCount(uint32_t mask)
 {
@@ -142,7 +143,7 @@ void VideoInputSettings::onVideoInputChanged(int connection)
 {
     const auto code = uint32_t(connection);
     const bool analog = isAnalogVideo(code);
-    showSection(m_sdiSection, code == kVideoConnectionSDI);
+    showSection(m_sdiSection, code == MarlixValue::kVideoSDI);
     if (m_analogSection) {
         showLevels(code);
         showSection(m_analogSection, analog);
@@ -161,7 +162,7 @@ void VideoInputSettings::showLevels(uint32_t connection)
         m_reset->setVisible(levels);
     if (!m_y)
         return;
-    const bool component = levels && connection == kVideoConnectionComponent;
+    const bool component = levels && connection == MarlixValue::kVideoComponent;
     const bool chroma = levels && !component;
     showRowContaining(m_y, levels);
     showRowContaining(m_chroma, chroma);
@@ -183,8 +184,8 @@ void VideoInputSettings::showLevels(uint32_t connection)
 // digital video carries its audio embedded.
 void VideoInputSettings::onSetDefaultAudioInput(int connection)
 {
-    device().setAudioInputConnection(isAnalogVideo(uint32_t(connection)) ? kAudioConnectionAESEBU
-                                                                          : kAudioConnectionEmbedded);
+    device().setAudioInputConnection(isAnalogVideo(uint32_t(connection)) ? MarlixValue::kAudioAESEBU
+                                                                          : MarlixValue::kAudioEmbedded);
 }
 
 void VideoInputSettings::onVideoInputChromaChanged(double value)

@@ -61,15 +61,6 @@ const FlagChoice kFlagChoices[] = {
      &VisibleMarlix::getOutput1080pAsPsF, &VisibleMarlix::setOutput1080pAsPsF},
 };
 
-// Refreshing a slider is not a change of it.
-void showValue(SettingsSliderWithEditableValue* slider, double value)
-{
-    if (!slider)
-        return;
-    const QSignalBlocker quiet(slider);
-    slider->setRealValue(value);
-}
-
 bool isChecked(const ButtonRowTBase& row, int id)
 {
     int checked = -1;

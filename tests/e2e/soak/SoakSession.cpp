@@ -408,8 +408,9 @@ bool SoakSession::editRefused(const QString& device, int control)
     if (!refreshDevice(device) || !m_app.simCommand("setting " + device, &settingsBefore))
         return true;  // gone meanwhile
     const QJsonArray before = shownControls();
-    // Refused on every device: an edit may write to a partner sub-device.
-    if (!sim(QStringLiteral("fail * Configuration.Set*")))
+    // Refused on every device: an edit may write to a partner sub-device. The
+    // session's one-in-ten failures step aside meanwhile, or they would answer first.
+    if (!sim("clear *") || !sim(QStringLiteral("fail * Configuration.Set*")))
         return false;
     m_app.command(QStringLiteral("control-edit %1").arg(control), 30000);
     if (!probe("settle", 30000) || !sim("wait") || !sim("clear *")
