@@ -54,6 +54,7 @@ private slots:
     void refreshesWriteNothing_data();
     void refreshesWriteNothing();
     void refusedChoiceComesBack();
+    void partnerPluggedInAnewIsWrittenTo();
 
 private:
     InputTabsFleet m_fleet;
@@ -157,6 +158,21 @@ void TestConnectorsSettings::refusedChoiceComesBack()
     QVERIFY(SimulatedFleet::control(QStringLiteral("wait")));
     InputTabsFleet::settle();
     QCOMPARE(tab->connectorCombo()->currentText(), QStringLiteral("SDI 2"));
+}
+
+// The owner unplugged and plugged in again: the choice reaches the device now plugged in.
+void TestConnectorsSettings::partnerPluggedInAnewIsWrittenTo()
+{
+    VisibleMarlix* partner = m_fleet.device(QStringLiteral("duo-2"));
+    QVERIFY(ConnectorsSettings(*partner).duplexTarget());
+    QVERIFY(SimulatedFleet::control(QStringLiteral("unplug duo-1")));
+    QTRY_VERIFY(!m_fleet.device(QStringLiteral("duo-1")));
+    QVERIFY(SimulatedFleet::control(QStringLiteral("plug duo-1")));
+    QTRY_VERIFY(m_fleet.device(QStringLiteral("duo-1")));
+    ConnectorsSettings tab(*partner);
+    tab.connectorCombo()->setCurrentIndex(1);
+    emit tab.connectorCombo()->activated(1);
+    QCOMPARE(m_fleet.device(QStringLiteral("duo-1"))->getDuplexMode(), uint(MarlixValue::kDuplexFull));
 }
 
 QTEST_MAIN(TestConnectorsSettings)
