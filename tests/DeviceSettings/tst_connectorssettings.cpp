@@ -160,16 +160,18 @@ void TestConnectorsSettings::refusedChoiceComesBack()
     QCOMPARE(tab->connectorCombo()->currentText(), QStringLiteral("SDI 2"));
 }
 
-// The owner unplugged and plugged in again: the choice reaches the device now plugged in.
+// While the owner is unplugged the choice can be neither read nor made; plugged in
+// again, the open tab offers it and the choice reaches the device now plugged in.
 void TestConnectorsSettings::partnerPluggedInAnewIsWrittenTo()
 {
-    VisibleMarlix* partner = m_fleet.device(QStringLiteral("duo-2"));
-    QVERIFY(ConnectorsSettings(*partner).duplexTarget());
+    ConnectorsSettings tab(*m_fleet.device(QStringLiteral("duo-2")));
+    QVERIFY(tab.connectorCombo()->isEnabled());
     QVERIFY(SimulatedFleet::control(QStringLiteral("unplug duo-1")));
     QTRY_VERIFY(!m_fleet.device(QStringLiteral("duo-1")));
+    QTRY_VERIFY(!tab.connectorCombo()->isEnabled());
     QVERIFY(SimulatedFleet::control(QStringLiteral("plug duo-1")));
     QTRY_VERIFY(m_fleet.device(QStringLiteral("duo-1")));
-    ConnectorsSettings tab(*partner);
+    QTRY_VERIFY(tab.connectorCombo()->isEnabled());
     tab.connectorCombo()->setCurrentIndex(1);
     emit tab.connectorCombo()->activated(1);
     QCOMPARE(m_fleet.device(QStringLiteral("duo-1"))->getDuplexMode(), uint(MarlixValue::kDuplexFull));

@@ -445,6 +445,13 @@ void VisibleMarlix::unsubscribeNotifications()
     release(m_notification);
 }
 
+void VisibleMarlix::forgetSubDevices()
+{
+    deleteSubDevices();
+    if (m_initialised)
+        emit propertyChanged();
+}
+
 void VisibleMarlix::deleteSubDevices()
 {
     qDeleteAll(m_subDevices);

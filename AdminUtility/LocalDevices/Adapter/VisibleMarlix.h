@@ -304,9 +304,10 @@ public:
 
     // The devices of this device's group, this device included (as its own object).
     const QVector<VisibleMarlix*>& getSubDevices();
-    // Drops the adapters kept for the group's siblings (pointers to them go
-    // stale); they are made again from the devices plugged in when next asked for.
-    void forgetSubDevices() { deleteSubDevices(); }
+    // A sibling came or went: drops the adapters kept for the group (pointers to
+    // them go stale; they are made again from the devices plugged in when next
+    // asked for), and whoever shows what a sibling offers reads it again.
+    void forgetSubDevices();
     bool hasSubDevices() const;
     VisibleMarlix* getSubDeviceByPersistentId(int64_t id);
     VisibleMarlix* getSubDeviceByIndex(int64_t index);

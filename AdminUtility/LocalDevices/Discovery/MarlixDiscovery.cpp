@@ -120,16 +120,20 @@ void MarlixDiscovery::announce(VisibleMarlix* device, int position)
         m_devices.append(device);
     else
         m_devices.insert(position, device);
-    forgetSiblings();
+    forgetSiblings(*device);
     emit found(device);
 }
 
 // A sub-device that comes or goes changes its card's group: the adapters that
-// listed devices keep for their siblings would talk to what was plugged in before.
-void MarlixDiscovery::forgetSiblings()
+// its listed siblings keep would talk to what was plugged in before.
+void MarlixDiscovery::forgetSiblings(const VisibleMarlix& changed)
 {
-    for (VisibleMarlix* listed : qAsConst(m_devices))
-        listed->forgetSubDevices();
+    if (changed.cardKey() == 0)
+        return;
+    for (VisibleMarlix* listed : qAsConst(m_devices)) {
+        if (listed != &changed && listed->cardKey() == changed.cardKey())
+            listed->forgetSubDevices();
+    }
 }
 
 // Before the first listed sibling with a higher index, else after the last one.
@@ -161,7 +165,7 @@ void MarlixDiscovery::onMarlixDeviceRemoved(IMarlix* device)
     VisibleMarlix* visible = *listed;
     m_devices.removeAll(visible);
     leaveGroup(visible);
-    forgetSiblings();
+    forgetSiblings(*visible);
     visible->onDisconnected();
     emit lost(visible);
 }

@@ -76,7 +76,7 @@ private:
     bool holdBackUntilComplete(VisibleMarlix* device);
     void releaseIfComplete(uint64_t key, CardGroup& group);
     bool dropPending(IMarlix* device);
-    void forgetSiblings();
+    void forgetSiblings(const VisibleMarlix& changed);
     void leaveGroup(VisibleMarlix* device);
     void announce(VisibleMarlix* device, int position = -1);
     int positionAmongSiblings(uint64_t key, int64_t index) const;

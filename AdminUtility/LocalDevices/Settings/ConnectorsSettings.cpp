@@ -55,11 +55,18 @@ void ConnectorsSettings::fillConnectors()
     }
 }
 
+// Without the sub-device that owns the setting (unplugged) the choice can be
+// neither read nor written: shown as last known, not offered.
 void ConnectorsSettings::onPropertyChanged()
 {
+    if (!m_connector)
+        return;
     VisibleMarlix* target = duplexTarget();
+    m_connector->setEnabled(target != nullptr);
     if (!target)
         return;
+    if (m_connector->count() == 0)
+        fillConnectors();
     const int index = m_connector->findData(int(target->getDuplexMode()));
     if (index >= 0)
         m_connector->setCurrentIndex(index);
