@@ -25,7 +25,7 @@ private:
         double cpuMs = 0.0;
     };
 
-    bool measureFloorOnce(double& startupMs, double& residentKb, double& cpuMs);
+    bool measureFloorOnce(double& startupMs, double& residentKb, double& cpuMs, bool withOpenGl = false);
     bool measureStartupAndMemory(Floor& floor);
     struct Startup
     {
