@@ -5,9 +5,7 @@
 #include "BusyButton.h"
 #include "CardPushButton.h"
 #include "IpAddressValidator.h"
-#include "MainWindowDialog.h"
 #include "MainWindowDialogLineEdit.h"
-#include "MainWindowMenuController.h"
 #include "MdnsResponder.h"
 #include "NetDevice.h"
 #include "NetFamily.h"
@@ -28,11 +26,9 @@ private slots:
     void validator_data();
     void validator();
     void pageStates();
-    void returnStartsTheSearchOnlyWhenComplete();
     void answers_data();
     void answers();
     void twoAddsLeaveOneQuery();
-    void menuOpensThePage();
     void familiesAreOfferedInOrder_data();
     void familiesAreOfferedInOrder();
 
@@ -51,16 +47,13 @@ void TestAddByIpAddress::validator_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QValidator::State>("state");
-    QTest::newRow("loopback") << "127.0.0.1" << QValidator::Acceptable;
     QTest::newRow("highest octets") << "255.255.255.255" << QValidator::Acceptable;
     QTest::newRow("leading zeros") << "010.001.0.09" << QValidator::Acceptable;
     QTest::newRow("empty") << "" << QValidator::Intermediate;
     QTest::newRow("trailing dot") << "10.1." << QValidator::Intermediate;
-    QTest::newRow("empty octet") << "10..1" << QValidator::Intermediate;
     QTest::newRow("three octets") << "192.168.1" << QValidator::Intermediate;
     QTest::newRow("octet over 255") << "256.1.1.1" << QValidator::Invalid;
     QTest::newRow("five octets") << "1.2.3.4.5" << QValidator::Invalid;
-    QTest::newRow("letters") << "10.a" << QValidator::Invalid;
     QTest::newRow("white space") << " 10.0.0.1" << QValidator::Invalid;
     QTest::newRow("four digits") << "1000" << QValidator::Invalid;
 }
@@ -74,14 +67,20 @@ void TestAddByIpAddress::validator()
     QCOMPARE(position, text.size());
 }
 
+// Add, by button or by Return, only for a whole address and while not searching.
 void TestAddByIpAddress::pageStates()
 {
     AddByIpAddressWidget page;
+    QSignalSpy add(&page, &AddByIpAddressWidget::addDevice);
     QCOMPARE(page.address(), QStringLiteral("127.0.0.1"));
     QVERIFY(page.addButton()->isEnabled());
     page.addressEdit()->setText(QStringLiteral("10.1."));
     QVERIFY(!page.addButton()->isEnabled());
+    QTest::keyClick(page.addressEdit(), Qt::Key_Return);
+    QCOMPARE(add.count(), 0);
     page.addressEdit()->setText(QStringLiteral("10.1.2.3"));
+    QTest::keyClick(page.addressEdit(), Qt::Key_Return);
+    QCOMPARE(add.count(), 1);
     page.setState(AddByIpAddressWidget::Searching);
     QVERIFY(!page.addButton()->isEnabled());
     QVERIFY(page.busyButton()->isBusy());
@@ -97,18 +96,6 @@ void TestAddByIpAddress::pageStates()
     QCOMPARE(closed.count(), 1);
 }
 
-void TestAddByIpAddress::returnStartsTheSearchOnlyWhenComplete()
-{
-    AddByIpAddressWidget page;
-    QSignalSpy add(&page, &AddByIpAddressWidget::addDevice);
-    page.addressEdit()->setText(QStringLiteral("10.1."));
-    QTest::keyClick(page.addressEdit(), Qt::Key_Return);
-    QCOMPARE(add.count(), 0);
-    page.addressEdit()->setText(QStringLiteral("10.1.0.4"));
-    QTest::keyClick(page.addressEdit(), Qt::Key_Return);
-    QCOMPARE(add.count(), 1);
-}
-
 void TestAddByIpAddress::answers_data()
 {
     QTest::addColumn<MdnsResponder::Behaviour>("behaviour");
@@ -117,7 +104,6 @@ void TestAddByIpAddress::answers_data()
     QTest::newRow("answer with TXT") << MdnsResponder::Answer << true << AddByIpAddressWidget::Added;
     QTest::newRow("answer without TXT") << MdnsResponder::Answer << false << AddByIpAddressWidget::Added;
     QTest::newRow("wrong identifier") << MdnsResponder::WrongIdentifier << true << AddByIpAddressWidget::NotFound;
-    QTest::newRow("two answers") << MdnsResponder::TwoAnswers << true << AddByIpAddressWidget::NotFound;
 }
 
 void TestAddByIpAddress::answers()
@@ -167,20 +153,6 @@ void TestAddByIpAddress::twoAddsLeaveOneQuery()
     QCOMPARE(page.state(), AddByIpAddressWidget::Searching);
     page.onClosePressed();
     QTRY_COMPARE(controller.findChildren<BonjourInfoQuery*>().size(), 0);
-}
-
-void TestAddByIpAddress::menuOpensThePage()
-{
-    AdminUtilityWindow window;
-    window.show();
-    window.onAddByIpClicked();
-    QVERIFY(window.menuController());
-    MainWindowDialog* dialog = window.menuController()->currentDialog();
-    QVERIFY(dialog);
-    QCOMPARE(dialog->title(), QStringLiteral("Add a Lumaris"));
-    QCOMPARE(dialog->widget(), window.addByIpAddressWidget());
-    window.addByIpAddressWidget()->onClosePressed();
-    QVERIFY(!window.menuController()->currentDialog());
 }
 
 void TestAddByIpAddress::familiesAreOfferedInOrder_data()

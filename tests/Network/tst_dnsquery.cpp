@@ -51,7 +51,6 @@ private slots:
     void encodedNames_data();
     void encodedNames();
     void replyFromADevice();
-    void replyWithoutText();
     void malformedReplies_data();
     void malformedReplies();
     void lateReplyToAnEarlierQuestion();
@@ -69,7 +68,6 @@ void TestDNSQuery::encodedNames_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("service") << kService << QByteArray::fromHex("085f6f7276616e7461045f746370056c6f63616c00");
     QTest::newRow("empty parts kept") << QStringLiteral("a..b") << QByteArray::fromHex("0161000162" "00");
     QTest::newRow("trailing dot") << QStringLiteral("local.") << QByteArray::fromHex("056c6f63616c0000");
     QTest::newRow("utf-8 counts bytes") << QStringLiteral("\u00e9") << QByteArray::fromHex("02c3a900");
@@ -109,16 +107,6 @@ void TestDNSQuery::replyFromADevice()
     QCOMPARE(parsed.getAdditionalTextLength(), parsed.getAdditionalText().size());
 }
 
-void TestDNSQuery::replyWithoutText()
-{
-    MdnsResponder::Device device;
-    device.txt.clear();
-    DNSReplyToQuery parsed;
-    QVERIFY(parse(parsed, reply(device)));
-    QCOMPARE(parsed.getAdditionalTextLength(), 0);
-    QVERIFY(parsed.getAdditionalText().isEmpty());
-}
-
 void TestDNSQuery::malformedReplies_data()
 {
     QTest::addColumn<QByteArray>("message");
@@ -126,7 +114,6 @@ void TestDNSQuery::malformedReplies_data()
     QTest::addColumn<int>("records");
     const QByteArray good = reply();
     QTest::newRow("whole reply") << good << true << 3;
-    QTest::newRow("empty") << QByteArray() << false << 0;
     QTest::newRow("header cut short") << good.left(11) << false << 0;
     QTest::newRow("question cut short") << good.left(20) << false << 0;
     QTest::newRow("last record cut short") << reply({}, MdnsResponder::Truncated) << false << 2;
@@ -137,8 +124,6 @@ void TestDNSQuery::malformedReplies_data()
     QTest::newRow("answer not a PTR")
         << message(1, 1, 0, kQuestion + QByteArray::fromHex("c00c00100001000011940001") + QByteArray(1, '\0'))
         << false << 0;
-    QTest::newRow("pointer to itself")
-        << message(1, 1, 0, QByteArray::fromHex("c00c000c0001")) << false << 0;
     QTest::newRow("pointers in a loop")
         << message(1, 1, 0, kQuestion + QByteArray::fromHex("0161c025") + kAnswer.mid(2)) << false << 0;
     QTest::newRow("pointer forward")

@@ -1,13 +1,12 @@
 // The real window in the user's language: German from LANGUAGE, LC_ALL or LANG,
 // English when none asks for another language.
-#include "ProbedApp.h"
+#include "ProbedCase.h"
 
-#include <QJsonArray>
-#include <QJsonObject>
+#include <QJsonDocument>
 #include <QTemporaryDir>
 #include <QtTest>
 
-class TestLanguage : public QObject
+class TestLanguage : public ProbedCase
 {
     Q_OBJECT
 
@@ -47,20 +46,15 @@ void TestLanguage::windowSpeaksTheUsersLanguage()
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write("{ \"devices\": [] }") > 0);
     file.close();
 
-    ProbedApp app(QStringLiteral(LUMARIS_BIN_DIR), QStringLiteral(LUMARIS_PROBE_LIBRARY));
-    app.setEnvironment(QStringLiteral("LANGUAGE"), language);
-    app.setEnvironment(QStringLiteral("LC_ALL"), lcAll);
-    app.setEnvironment(QStringLiteral("LC_MESSAGES"), QString());
-    app.setEnvironment(QStringLiteral("LANG"), lang);
-    QString error;
-    QVERIFY2(app.start(emptyFleet, &error), qPrintable(error));
+    m_app->setEnvironment(QStringLiteral("LANGUAGE"), language);
+    m_app->setEnvironment(QStringLiteral("LC_ALL"), lcAll);
+    m_app->setEnvironment(QStringLiteral("LC_MESSAGES"), QString());
+    m_app->setEnvironment(QStringLiteral("LANG"), lang);
+    QVERIFY(start(emptyFleet));
 
-    const auto snapshot = [&app] { return app.command(QStringLiteral("snapshot")); };
-    QTRY_VERIFY2(snapshot().value("gallery").toObject().value("texts").toArray().contains(noDevice),
-                 qPrintable(QJsonDocument(snapshot().value("gallery").toObject()).toJson()));
+    QTRY_VERIFY2(gallery(snapshot()).value("texts").toArray().contains(noDevice),
+                 qPrintable(QJsonDocument(gallery(snapshot())).toJson()));
     QTRY_COMPARE(snapshot().value("list").toObject().value("headers").toArray().first().toString(), firstColumn);
-    app.stop();
-    QCOMPARE(app.process().exitCode(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestLanguage)

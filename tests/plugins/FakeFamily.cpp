@@ -5,12 +5,8 @@
 qint32 FakeFamily::init()
 {
     record(QStringLiteral("init"));
-    for (int i = 0; i < initialDevices.size(); ++i) {
-        FakeDevice* device = announce(initialDevices.at(i), usbDevices.contains(initialDevices.at(i)));
-        device->model = models.value(i, device->name);
-        device->image = QPixmap(pictures.value(i));
-        emit deviceInfoChanged(device);
-    }
+    for (const QString& name : qAsConst(initialDevices))
+        announce(name);
     return 0;
 }
 

@@ -36,9 +36,8 @@ public:
     void remove(const QString& name);
     FakeDevice* device(const QString& name) const;
 
-    // What init() announces: the names, which of them are USB devices, and
-    // by position their model names and picture resources.
-    QStringList initialDevices, usbDevices, models, pictures;
+    // The devices init() announces, in this order.
+    QStringList initialDevices;
     QString buildInfo;
     bool vetoClose = false;
 

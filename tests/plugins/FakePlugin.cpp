@@ -24,9 +24,6 @@ bool FakePlugin::initialise(QDir pluginDirectory, AdminUtilityWindow*)
         const auto value = [&](const char* key) { return config.value(name + QLatin1Char('/') + QLatin1String(key)); };
         auto* family = new FakeFamily(name, this);
         family->initialDevices = value("devices").toStringList();
-        family->usbDevices = value("usb").toStringList();
-        family->models = value("models").toStringList();
-        family->pictures = value("pictures").toStringList();
         family->vetoClose = value("vetoClose").toBool();
         family->buildInfo = value("buildInfo").toString();
         m_families.append(family);

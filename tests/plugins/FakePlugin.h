@@ -11,9 +11,6 @@
 //   [plugin]  accept=false          refuse in initialise
 //             families=Alpha,Beta   the families, in this order (default: one "Fake")
 //   [Alpha]   devices=A,B,C         announced from init(), in this order
-//             usb=B                 which of them are USB devices
-//             models=M1,M2,M3       their model names (default: the device name)
-//             pictures=:/P1,...     their pictures, by resource name
 //             vetoClose=true        refuse to let the window close
 //             buildInfo=<b>1.0</b>  the family's build information
 class FakePlugin : public QObject, public AdminUtilityPlugin

@@ -48,18 +48,9 @@ QJsonObject DialogDriver::dialog(QWidget* window)
     QJsonArray buttons;
     for (const QAbstractButton* button : top->findChildren<QAbstractButton*>()) {
         if (shown(button, top) && !button->text().isEmpty())
-            buttons.append(QJsonObject{{"text", button->text()}, {"enabled", button->isEnabled()}});
+            buttons.append(button->text());
     }
-    QJsonArray fields;
-    for (const QLineEdit* field : top->findChildren<QLineEdit*>()) {
-        if (shown(field, top))
-            fields.append(field->text());
-    }
-    QJsonObject result{{"open", true},
-                       {"class", QString::fromLatin1(top->metaObject()->className())},
-                       {"texts", labelTexts(top)},
-                       {"buttons", buttons},
-                       {"fields", fields}};
+    QJsonObject result{{"open", true}, {"texts", labelTexts(top)}, {"buttons", buttons}};
     for (const QProgressBar* bar : top->findChildren<QProgressBar*>()) {
         if (shown(bar, top))
             result.insert("progress", QJsonObject{{"maximum", bar->maximum()}, {"value", bar->value()}});

@@ -8,7 +8,7 @@ class QWidget;
 // the way a user would: by what they show and by clicking their buttons.
 namespace DialogDriver
 {
-// The topmost visible in-window dialog: its class, texts, fields and buttons.
+// The topmost visible in-window dialog: its texts, buttons and progress.
 QJsonObject dialog(QWidget* window);
 // Clicks the visible, enabled button with this text, in the top dialog if one
 // is open, else in the window.

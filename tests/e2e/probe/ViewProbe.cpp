@@ -8,7 +8,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -102,14 +101,6 @@ void ViewProbe::watchTable()
     if (m_table)
         return;
     m_table = ViewReader::deviceTable(m_window);
-    if (m_table)
-        connect(m_table->model(), &QAbstractItemModel::dataChanged, this, &ViewProbe::onTableChanged);
-}
-
-void ViewProbe::onTableChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight)
-{
-    for (int row = topLeft.row(); row <= bottomRight.row(); ++row)
-        m_touchedRows.insert(row);
 }
 
 void ViewProbe::onNewConnection()
@@ -169,18 +160,6 @@ QJsonObject ViewProbe::handle(const QString& command, const QStringList& argumen
         return grab(arguments.value(0));
     if (command == QLatin1String("cpu"))
         return threadCpuTime();
-    if (command == QLatin1String("mark")) {
-        m_touchedRows.clear();
-        return QJsonObject{{"ok", true}};
-    }
-    if (command == QLatin1String("touched")) {
-        QList<int> rows = m_touchedRows.values();
-        std::sort(rows.begin(), rows.end());
-        QJsonArray list;
-        for (int row : rows)
-            list.append(row);
-        return QJsonObject{{"rows", list}};
-    }
     if (command == QLatin1String("menu"))
         return click(ViewReader::findByClass(m_window, "FooterLeftRegion"), 0);
     if (command == QLatin1String("dialog"))

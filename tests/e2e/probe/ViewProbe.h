@@ -5,7 +5,6 @@
 #include <QElapsedTimer>
 #include <QJsonObject>
 #include <QObject>
-#include <QSet>
 
 class QLocalServer;
 class QLocalSocket;
@@ -34,7 +33,6 @@ private slots:
     void onNewConnection();
     void onDeviceAdded();
     void onDeviceRemoved();
-    void onTableChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight);
     void checkWaiters();
     void checkShownWaiters();
 
@@ -61,7 +59,6 @@ private:
     QLocalServer* m_server = nullptr;
     QTableWidget* m_table = nullptr;
     int m_deviceCount = 0;
-    QSet<int> m_touchedRows;
     QList<RowWaiter> m_waiters;
     bool m_checkScheduled = false;
     // Waiting for the first paint of the gallery after a device arrived.

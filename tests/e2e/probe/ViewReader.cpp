@@ -5,9 +5,8 @@
 #include <QLabel>
 #include <QLayout>
 #include <QScreen>
-#include <QTextDocument>
 #include <QScrollArea>
-#include <QScrollBar>
+#include <QTextDocument>
 #include <QTableWidget>
 
 namespace {
@@ -17,43 +16,19 @@ bool shown(const QWidget* widget, const QWidget* window)
     return widget && widget->isVisibleTo(window);
 }
 
-QJsonObject labelledImage(const QWidget* widget)
-{
-    if (!widget)
-        return QJsonObject();
-    return QJsonObject{{"image", widget->property("image").toString()},
-                       {"bold", widget->property("boldLabel").toString()},
-                       {"info", widget->property("infoLabel").toString()},
-                       {"width", widget->width()},
-                       {"key", qint64(widget->property("outputKey").toUInt())}};
-}
-
-QJsonArray directLabelTexts(const QWidget* parent, const QWidget* window)
-{
-    QJsonArray texts;
-    for (const QLabel* label : parent->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (shown(label, window) && !label->text().isEmpty())
-            texts.append(label->text());
-    }
-    return texts;
-}
-
-QJsonObject summary(QWidget* summaryWidget, QWidget* window)
+// The current device's summary: the outputs in their scrolled row, and the room they have.
+QJsonObject summary(QWidget* summaryWidget)
 {
     QJsonArray outputs;
     auto* area = summaryWidget->findChild<QScrollArea*>();
     QWidget* row = area ? area->widget() : nullptr;
-    for (int index = 0; row && row->layout() && index < row->layout()->count(); ++index)
-        outputs.append(labelledImage(row->layout()->itemAt(index)->widget()));
-    QJsonObject result{{"titles", directLabelTexts(summaryWidget, window)},
-                       {"input", labelledImage(summaryWidget->findChild<QWidget*>("videoInput"))},
-                       {"reference", labelledImage(summaryWidget->findChild<QWidget*>("referenceInput"))},
-                       {"outputs", outputs},
-                       {"width", summaryWidget->width()}};
-    if (area)
-        result.insert("outputArea", QJsonObject{{"width", area->width()},
-                                                {"scrollable", area->horizontalScrollBar()->maximum() > 0}});
-    return result;
+    for (int index = 0; row && row->layout() && index < row->layout()->count(); ++index) {
+        const QWidget* output = row->layout()->itemAt(index)->widget();
+        outputs.append(QJsonObject{{"width", output ? output->width() : 0}});
+    }
+    return QJsonObject{{"outputs", outputs},
+                       {"width", summaryWidget->width()},
+                       {"outputArea", QJsonObject{{"width", area ? area->width() : 0}}}};
 }
 
 bool insideSummary(const QWidget* widget, const QWidget* gallery)
@@ -96,7 +71,7 @@ QJsonObject gallery(QWidget* window)
                        {"model", labelShown(galleryWidget->findChild<QLabel*>("modelName"))}};
     for (QWidget* candidate : galleryWidget->findChildren<QWidget*>()) {
         if (candidate->inherits("VisibleMarlixSummaryWidget") && shown(candidate, window))
-            result.insert("summary", summary(candidate, window));
+            result.insert("summary", summary(candidate));
     }
     return result;
 }
@@ -134,16 +109,11 @@ QJsonObject list(QWidget* window)
     for (int column = 0; column < table->columnCount(); ++column)
         headers.append(table->horizontalHeaderItem(column) ? table->horizontalHeaderItem(column)->text() : QString());
     auto* area = listView->findChild<QScrollArea*>();
-    const QScrollBar* overlay = listView->findChild<QScrollBar*>("overlayScrollBar");
     return QJsonObject{{"visible", shown(listView, window)},
-                       {"tableVisible", table->isVisibleTo(listView)},
                        {"rows", rows},
                        {"headers", headers},
-                       {"tableWidth", table->minimumWidth()},
-                       {"tableHeight", table->minimumHeight()},
                        {"areaWidth", area ? area->minimumWidth() : 0},
-                       {"labelColumnWidth", table->columnWidth(1)},
-                       {"overlayVisible", overlay && overlay->isVisibleTo(listView)}};
+                       {"labelColumnWidth", table->columnWidth(1)}};
 }
 
 } // namespace
@@ -180,7 +150,6 @@ QJsonObject snapshot(QWidget* window)
     return QJsonObject{{"gallery", gallery(window)},
                        {"list", list(window)},
                        {"window", QJsonObject{{"width", window->width()},
-                                              {"height", window->height()},
                                               {"minimumWidth", window->minimumWidth()},
                                               {"screenWidth", screenWidth(window)}}},
                        {"viewSwitchVisible", shown(findByClass(window, "ViewSelectionBar"), window)}};
