@@ -107,18 +107,10 @@ void TestMarlixDiscovery::grouping_data()
     groupingRow("removal while the group is incomplete", "grouping-out-of-order.json", "", "unplug quad-3", "", "", "");
     groupingRow("removal of a shown sub-device", "grouping-out-of-order.json", "", "plug quad-2, unplug quad-3", quad,
                 "Quad 3", "Quad 1, Quad 2, Quad 4");
-    groupingRow("re-plugged sub-device of a shown card takes its place", "grouping-out-of-order.json", "",
-                "plug quad-2, unplug quad-3, plug quad-3", "Quad 1, Quad 2, Quad 3, Quad 4, Quad 3", "Quad 3", quad);
     groupingRow("unplug 3, plug 3, plug 2 while held back", "grouping-out-of-order.json", "",
                 "unplug quad-3, plug quad-3, plug quad-2", quad, "", quad);
     groupingRow("held-back card completes with its live sub-devices", "grouping-out-of-order.json", "",
                 "unplug quad-3, plug quad-2", "Quad 1, Quad 2, Quad 4", "", "Quad 1, Quad 2, Quad 4");
-    groupingRow("repeated re-plug of one sub-device", "grouping-out-of-order.json", "",
-                "plug quad-2, unplug quad-2, plug quad-2, unplug quad-2, plug quad-2",
-                "Quad 1, Quad 2, Quad 3, Quad 4, Quad 2, Quad 2", "Quad 2, Quad 2", quad);
-    groupingRow("whole card gone, one sub-device back", "grouping-out-of-order.json", "",
-                "plug quad-2, unplug quad-1, unplug quad-2, unplug quad-3, unplug quad-4, plug quad-3",
-                "Quad 1, Quad 2, Quad 3, Quad 4, Quad 3", "Quad 1, Quad 2, Quad 3, Quad 4", "Quad 3");
     groupingRow("two cards of one model", "grouping-two-cards.json", cards, "", cards, "", cards);
     groupingRow("unreadable group value", "grouping-no-group-value.json", studio, "", studio, "", studio);
     groupingRow("excluded models are never shown, nor lost", "grouping-exclusion.json", "Core SDI",
@@ -276,8 +268,6 @@ void TestMarlixDiscovery::buildInformation_data()
         << true;
     QTest::newRow("model with two devices plugged in")
         << "<br><span style=\"color: #1d8a5b\">&nbsp;&nbsp;Lumaris Core SDI 3G: 0x2c (0x2c, 0xa)</span><br>" << false;
-    QTest::newRow("second image of a model that is plugged in")
-        << "<br><span style=\"color: #1d8a5b\">&nbsp;&nbsp;Lumaris Core Quad 12G 2: 0x13 (0x55)</span><br>" << false;
     // The names of the list are the capability tables' business (tst_capabilitytables).
     QTest::newRow("model that is not plugged in") << "<br>&nbsp;&nbsp;Lumaris Studio SD: 0x34<br>" << false;
 }
