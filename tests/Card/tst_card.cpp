@@ -57,6 +57,7 @@ protected:
         calls << QStringLiteral("apply");
         fieldTextAtApply = watched ? watched->field->text() : QString();
     }
+    void recallRemotePreset() override { calls << QStringLiteral("recall"); }
 };
 
 // Done to the first of two tabs, or moving between them.
@@ -81,6 +82,7 @@ private slots:
     void saveFollowsTheWorstTab_data();
     void saveFollowsTheWorstTab();
     void saveFinishesTheEditFirst();
+    void cancelRecallsThenCloses();
     void cardCoversTheWindow_data();
     void cardCoversTheWindow();
 };
@@ -152,6 +154,17 @@ void TestCard::saveFinishesTheEditFirst()
     QCOMPARE(finishedWith, QStringLiteral("typed"));
     QCOMPARE(page.calls, QStringList{QStringLiteral("apply")});
     QCOMPARE(page.fieldTextAtApply, QStringLiteral("typed"));
+    QCOMPARE(closed.count(), 1);
+}
+
+void TestCard::cancelRecallsThenCloses()
+{
+    RecordingPage page;
+    page.addTab(new NoteTab, QStringLiteral("Notes"));
+    page.setIsImmediateApply(true);
+    QSignalSpy closed(&page, &SettingsPage::closePage);
+    page.footer()->cancelButton()->click();
+    QCOMPARE(page.calls, QStringList{QStringLiteral("recall")});
     QCOMPARE(closed.count(), 1);
 }
 

@@ -1,3 +1,4 @@
+#include "ColourPalette.h"
 #include "CommonGui.h"
 
 #include <QFontInfo>
@@ -9,6 +10,7 @@ class TestCommonGui : public QObject
 
 private slots:
     void initTestCase();
+    void htmlColourTakesTheAlphaGiven();
     void fontStyles_data();
     void fontStyles();
     void fixedPoint_data();
@@ -22,6 +24,12 @@ void TestCommonGui::initTestCase()
     QCoreApplication::setAttribute(Qt::AA_Use96Dpi, false);
     // As the main window does; the styles below must then resolve to these faces.
     QCOMPARE(CommonGui::registerApplicationFonts(), 3);
+}
+
+// Style sheets get the alpha asked for, not the colour's own.
+void TestCommonGui::htmlColourTakesTheAlphaGiven()
+{
+    QCOMPARE(ColourPalette::toHtmlQString(QColor(1, 2, 3, 4), 100), QStringLiteral("rgba(1, 2, 3, 100)"));
 }
 
 void TestCommonGui::fontStyles_data()
