@@ -24,7 +24,19 @@ void collectMessage(QtMsgType, const QMessageLogContext&, const QString& message
 {
     s_messages << message;
 }
+
+// A file laid into the plug-in tree: a copy of the fake plug-in with its ini text,
+// or, with the text "junk", a file that is no library at all.
+struct PluginFile
+{
+    QString directory;
+    QString file;
+    QString config;
+};
+using Layout = QVector<PluginFile>;
 }
+
+Q_DECLARE_METATYPE(Layout)
 
 class TestPluginScanner : public QObject
 {
@@ -45,58 +57,52 @@ void TestPluginScanner::initTestCase()
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
 }
 
-// Each layout entry is "directory|file|configuration", with "junk" as the
-// configuration for a file that is no library, "unresolved" for a plug-in that
-// calls a function no library defines, and "/" for line breaks.
+// The configuration "unresolved" lays the plug-in that calls a function no
+// library defines.
 void TestPluginScanner::startupScan_data()
 {
-    QTest::addColumn<QStringList>("layout");
+    QTest::addColumn<Layout>("layout");
     QTest::addColumn<bool>("removeRoot");
     QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("no plug-in root") << QStringList{} << true << QStringList{};
-    QTest::newRow("empty plug-in root") << QStringList{} << false << QStringList{};
+    const QString kept = QStringLiteral("[plugin]\nfamilies=Kept");
+    QTest::newRow("no plug-in root") << Layout{} << true << QStringList{};
+    QTest::newRow("empty plug-in root") << Layout{} << false << QStringList{};
     QTest::newRow("library directly in the root is ignored")
-        << QStringList{"|libroot.so|[plugin]/families=Root"} << false << QStringList{};
+        << Layout{{"", "libroot.so", "[plugin]\nfamilies=Root"}} << false << QStringList{};
     QTest::newRow("plug-in keeps its family order")
-        << QStringList{"one|libfake.so|[plugin]/families=Alpha,Beta,Gamma"} << false
+        << Layout{{"one", "libfake.so", "[plugin]\nfamilies=Alpha,Beta,Gamma"}} << false
         << QStringList{"Alpha", "Beta", "Gamma"};
-    QTest::newRow("plug-in without configuration") << QStringList{"one|libfake.so|"} << false
-                                                   << QStringList{"Fake"};
+    QTest::newRow("plug-in without configuration") << Layout{{"one", "libfake.so", ""}} << false << QStringList{"Fake"};
     QTest::newRow("rejected plug-in is skipped, the next one tried")
-        << QStringList{"one|libreject.so|[plugin]/accept=false/families=Refused",
-                       "one|libaccept.so|[plugin]/families=Kept"}
+        << Layout{{"one", "libreject.so", "[plugin]\naccept=false\nfamilies=Refused"}, {"one", "libaccept.so", kept}}
         << false << QStringList{"Kept"};
     QTest::newRow("plug-in with an unresolved function is skipped")
-        << QStringList{"one|libbroken.so|unresolved", "one|libfake.so|[plugin]/families=Kept"} << false
-        << QStringList{"Kept"};
+        << Layout{{"one", "libbroken.so", "unresolved"}, {"one", "libfake.so", kept}} << false << QStringList{"Kept"};
     QTest::newRow("file with a library name that is no library")
-        << QStringList{"one|libjunk.so|junk", "one|libfake.so|[plugin]/families=Kept"} << false
-        << QStringList{"Kept"};
+        << Layout{{"one", "libjunk.so", "junk"}, {"one", "libfake.so", kept}} << false << QStringList{"Kept"};
     QTest::newRow("every plug-in directory is searched")
-        << QStringList{"one|libfake.so|[plugin]/families=Kept", "two|libfake.so|[plugin]/families=Kept"} << false
-        << QStringList{"Kept", "Kept"};
+        << Layout{{"one", "libfake.so", kept}, {"two", "libfake.so", kept}} << false << QStringList{"Kept", "Kept"};
     QTest::newRow("plug-in without a library name is ignored")
-        << QStringList{"one|fake.plugin|[plugin]/families=Hidden"} << false << QStringList{};
+        << Layout{{"one", "fake.plugin", "[plugin]\nfamilies=Hidden"}} << false << QStringList{};
     QTest::newRow("versioned library name is loaded")
-        << QStringList{"one|libfake.so.1.2|[plugin]/families=Versioned"} << false << QStringList{"Versioned"};
+        << Layout{{"one", "libfake.so.1.2", "[plugin]\nfamilies=Versioned"}} << false << QStringList{"Versioned"};
     QTest::newRow("nested directories are not searched")
-        << QStringList{"one/deeper|libfake.so|[plugin]/families=Deep"} << false << QStringList{};
+        << Layout{{"one/deeper", "libfake.so", "[plugin]\nfamilies=Deep"}} << false << QStringList{};
 }
 
 void TestPluginScanner::startupScan()
 {
-    QFETCH(QStringList, layout);
+    QFETCH(Layout, layout);
     QFETCH(bool, removeRoot);
     QFETCH(QStringList, expected);
 
     PluginTree tree;
-    for (const QString& entry : layout) {
-        const QStringList parts = entry.split(QLatin1Char('|'));
-        if (parts.at(2) == QLatin1String("junk"))
-            tree.addJunk(parts.at(0), parts.at(1));
+    for (const PluginFile& entry : qAsConst(layout)) {
+        if (entry.config == QLatin1String("junk"))
+            tree.addJunk(entry.directory, entry.file);
         else
-            tree.addPlugin(parts.at(0), parts.at(1), QString(parts.at(2)).replace(QLatin1Char('/'), QLatin1Char('\n')));
+            tree.addPlugin(entry.directory, entry.file, entry.config);
     }
     if (removeRoot)
         QVERIFY(QDir(tree.pluginRoot()).removeRecursively());

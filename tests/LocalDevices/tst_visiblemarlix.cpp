@@ -88,7 +88,6 @@ private slots:
     void deviceWithoutCaptureReportsNoInputMode();
     void outputFollowsInputWhileBusy_data();
     void outputFollowsInputWhileBusy();
-    void labelIsSavedAndRevertedThroughTheDriver();
     void teardownUnderNotificationStorm();
 
 private:
@@ -185,23 +184,17 @@ void TestVisibleMarlix::analogLevels_data()
     QTest::addColumn<QByteArray>("read");
     levelRow("output gain on component and composite", "output gain", 24, "oclg oilg", "oclg");
     levelRow("output gain on composite and S-Video", "output gain", 48, "oilg oslg", "oilg");
-    levelRow("output gain on no connector", "output gain", 0, "", "");
     levelRow("output gain ignores digital bits", "output gain", 3, "", "");
-    levelRow("output gain above the analog bits", "output gain", 64, "", "");
     levelRow("output chroma on component is Cb and Cr", "output chroma", 8, "occb occr", "occb");
     levelRow("output chroma on composite and S-Video", "output chroma", 48, "oicg oscg", "oicg");
     levelRow("output Cb is written within a mask, read for component alone", "output Cb", 24, "occb", "");
-    levelRow("output Cb without component", "output Cb", 16, "", "");
     levelRow("output Cr", "output Cr", 8, "occr", "occr");
     levelRow("input gain on composite", "input gain", 16, "iilg", "iilg");
     levelRow("input gain on component and S-Video", "input gain", 40, "iclg islg", "iclg");
     levelRow("input chroma on component is Cb and Cr", "input chroma", 8, "iccb iccr", "iccb");
-    levelRow("input chroma on S-Video", "input chroma", 32, "iscg", "iscg");
     levelRow("input chroma on composite and S-Video", "input chroma", 48, "iicg iscg", "iicg");
     levelRow("input Cb", "input Cb", 8, "iccb", "iccb");
-    levelRow("input Cb of composite", "input Cb", 16, "", "");
     levelRow("input Cr within a mask", "input Cr", 24, "iccr", "");
-    levelRow("input Cr of component", "input Cr", 8, "iccr", "iccr");
 }
 
 // A getter reads one item of the mask; a setter writes every item the mask names
@@ -235,7 +228,6 @@ void TestVisibleMarlix::analogAudioScaleChannels_data()
     QTest::addColumn<QByteArray>("item");
     QTest::newRow("output channel 0") << true << 0 << QByteArray();
     QTest::newRow("output channel 1") << true << 1 << QByteArray("aos1");
-    QTest::newRow("output channel 5") << true << 5 << QByteArray();
     QTest::newRow("input channel 2") << false << 2 << QByteArray("ais2");
 }
 
@@ -270,7 +262,6 @@ void TestVisibleMarlix::audioInputChannelsFollowTheSelectedInput_data()
     QTest::addColumn<int>("channels");
     QTest::newRow("XLR") << "Analog Studio" << 8u << 4;
     QTest::newRow("RCA") << "Analog Studio" << 16u << 6;
-    QTest::newRow("analog") << "Analog Studio" << 4u << 2;
     QTest::newRow("embedded") << "Analog Studio" << 1u << 2;
     QTest::newRow("no audio input setting") << "Anonymous" << 0u << 3;
 }
@@ -282,10 +273,8 @@ void TestVisibleMarlix::audioInputChannelsFollowTheSelectedInput()
     QFETCH(int, channels);
     const std::unique_ptr<VisibleMarlix> adapter(SimulatorSession::takeDevice(device));
     QVERIFY(adapter);
-    if (connection) {
+    if (connection)
         adapter->setAudioInputConnection(connection);
-        QCOMPARE(adapter->getAudioInputConnection(), connection);
-    }
     QCOMPARE(adapter->getMaxAnalogAudioInputChannels(), int64_t(channels));
     adapter->readFromPreferences();
 }
@@ -327,10 +316,8 @@ void TestVisibleMarlix::subDeviceLookups_data()
     QTest::addColumn<qint64>("argument");
     QTest::addColumn<qint64>("persistentId");
     QTest::newRow("index 0") << "index" << qint64(0) << qint64(9001);
-    QTest::newRow("index 1") << "index" << qint64(1) << qint64(9002);
     QTest::newRow("index past the card") << "index" << qint64(2) << qint64(-1);
     QTest::newRow("connector 0") << "connector" << qint64(0) << qint64(9001);
-    QTest::newRow("connector 1") << "connector" << qint64(1) << qint64(9001);
     QTest::newRow("connector 3") << "connector" << qint64(3) << qint64(9002);
     QTest::newRow("connector 4") << "connector" << qint64(4) << qint64(-1);
     QTest::newRow("persistent id") << "persistent" << qint64(9002) << qint64(9002);
@@ -412,7 +399,6 @@ void TestVisibleMarlix::outputFollowsInputWhileBusy_data()
 {
     QTest::addColumn<int>("busy");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("idle") << 0 << "1080i59.94";
     QTest::newRow("playing back") << 2 << "1080i59.94";
     QTest::newRow("capturing passes the input through") << 1 << "1080i50";
 }
@@ -424,29 +410,6 @@ void TestVisibleMarlix::outputFollowsInputWhileBusy()
     QVERIFY(SimulatorSession::control(QStringLiteral("signal analog Hi50 0")));
     QVERIFY(SimulatorSession::control(QStringLiteral("status analog busy %1").arg(busy)));
     QCOMPARE(getVideoOutputDisplayMode(analog(), MarlixValue::kVideoSDI), expected);
-}
-
-void TestVisibleMarlix::labelIsSavedAndRevertedThroughTheDriver()
-{
-    const std::unique_ptr<VisibleMarlix> device(SimulatorSession::takeDevice(QStringLiteral("Analog Studio")));
-    QVERIFY(device);
-    QSignalSpy displayInfo(device.get(), &VisibleMarlix::displayInfoChanged);
-
-    device->setInformationLabel(QStringLiteral("Edit bay"));
-    QCOMPARE(device->deviceName(), QStringLiteral("Edit bay"));
-    QVERIFY(device->readFromPreferences());
-    QCOMPARE(device->deviceName(), QStringLiteral("Analog Studio"));
-    QCOMPARE(displayInfo.count(), 0);
-
-    device->setInformationLabel(QStringLiteral("Edit bay"));
-    QVERIFY(device->writeToPreferences());
-    QCOMPARE(displayInfo.count(), 1);
-    QCOMPARE(displayInfo.first().first().value<VisibleDevice*>(), static_cast<VisibleDevice*>(device.get()));
-    const std::unique_ptr<VisibleMarlix> reopened(SimulatorSession::takeDevice(QStringLiteral("Edit bay")));
-    QVERIFY2(reopened, "the saved label did not reach a new adapter");
-
-    reopened->setInformationLabel(QString());
-    QVERIFY(reopened->writeToPreferences());
 }
 
 // Adapters come and go while the driver's thread keeps notifying them; the

@@ -41,11 +41,8 @@ void sendWheel(QWidget* receiver)
 QImage drawPrimitive(const QStyle* style, QStyle::PrimitiveElement element)
 {
     QStyleOptionFocusRect focus;
-    QStyleOptionFrame frame;
-    frame.lineWidth = 1;
     QStyleOptionButton button;
     QStyleOption* option = element == QStyle::PE_FrameFocusRect ? static_cast<QStyleOption*>(&focus)
-        : element == QStyle::PE_FrameLineEdit                   ? static_cast<QStyleOption*>(&frame)
                                                                 : static_cast<QStyleOption*>(&button);
     option->rect = QRect(2, 2, 30, 30);
     option->state = QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange | QStyle::State_Enabled;
@@ -149,7 +146,6 @@ void TestShell::noFocusRectangles_data()
 
     QTest::newRow("focus rectangle") << int(QStyle::PE_FrameFocusRect) << false;
     QTest::newRow("check box indicator") << int(QStyle::PE_IndicatorCheckBox) << true;
-    QTest::newRow("line edit frame") << int(QStyle::PE_FrameLineEdit) << true;
 }
 
 void TestShell::noFocusRectangles()
@@ -172,8 +168,8 @@ void TestShell::windowWidensToItsContent_data()
     QTest::addColumn<int>("contentWidth");
     QTest::addColumn<bool>("widens");
 
-    // The test platform's screen is 800 pixels wide.
-    QTest::newRow("wide content widens the window") << 690 << true;
+    // The test platform's screen is 800 pixels wide; the live views suite widens the
+    // window to a list that fits the screen.
     QTest::newRow("content wider than the screen stops at its edge") << 1000 << true;
     QTest::newRow("narrow content keeps the minimum") << 300 << false;
 }
