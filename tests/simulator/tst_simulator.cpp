@@ -1,3 +1,6 @@
+// The simulated driver, driven as the program drives it, and against hostile input of the
+// same user. The settings tabs, the adapter and the end-to-end suites read through it too:
+// rows here hold what only the simulator decides (its verdicts, messages and timing).
 #include "SimTestSupport.h"
 
 #include <QDir>
@@ -32,7 +35,7 @@ const QString kCoreDuoPartner = QStringLiteral("Lumaris Core Duo (2)");
 const QString kBolt = QStringLiteral("Lumaris Bolt HD 2");
 
 // Conversion reads the probe item with the conversion as its input.
-enum class Kind { AttrFlag, AttrInt, Conversion, ConfFlag, ConfInt, ConfFloat, ConfString, StatFlag, StatInt };
+enum class Kind { AttrInt, Conversion, ConfFlag, ConfInt, ConfFloat, ConfString, StatFlag, StatInt };
 
 // One read through the interface a kind names; the value in the kind's own type.
 MarlixResult readItem(IMarlixUnknown* object, Kind kind, MarlixCode id, QVariant* value = nullptr)
@@ -46,7 +49,6 @@ MarlixResult readItem(IMarlixUnknown* object, Kind kind, MarlixCode id, QVariant
     char* text = nullptr;
     MarlixResult result = kMarlixFail;
     switch (kind) {
-    case Kind::AttrFlag: result = attributes()->GetFlag(id, &flag); break;
     case Kind::AttrInt: result = attributes()->GetInt(id, &integer); break;
     case Kind::Conversion: result = attributes()->GetInt(kAttrSupportedOutputConversion, &integer); break;
     case Kind::ConfFlag: result = configuration()->GetFlag(id, &flag); break;
@@ -58,7 +60,7 @@ MarlixResult readItem(IMarlixUnknown* object, Kind kind, MarlixCode id, QVariant
     }
     const QString string = takeString(text);
     if (value) {
-        const bool isFlag = kind == Kind::AttrFlag || kind == Kind::ConfFlag || kind == Kind::StatFlag;
+        const bool isFlag = kind == Kind::ConfFlag || kind == Kind::StatFlag;
         *value = isFlag ? QVariant(flag)
                  : kind == Kind::ConfFloat  ? QVariant(real)
                  : kind == Kind::ConfString ? QVariant(string)
