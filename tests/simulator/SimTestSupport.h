@@ -1,21 +1,25 @@
 // Helpers for driving the simulated driver the way the program does: through the
-// contract header and the loader, plus the simulator's control entry point.
+// contract header and the loader, plus the simulator's control entry point. Shared by
+// the suite and by sim_probe, the second process it starts.
 #pragma once
 
 #include "MarlixAPI.h"
+#include "MarlixAPILoader.h"
+#include "MarlixSimulatorControl.h"
 
-#include <QByteArray>
-#include <QProcessEnvironment>
-#include <QString>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
 #include <QStringList>
 
+#include <dlfcn.h>
+
 #include <atomic>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <mutex>
-#include <set>
 #include <thread>
-#include <utility>
 #include <vector>
 
 struct MarlixReleaser
@@ -30,12 +34,6 @@ struct MarlixReleaser
 template <typename T>
 using Held = std::unique_ptr<T, MarlixReleaser>;
 
-// Runs a control command in this process; false with the simulator's one-line error.
-bool simControl(const QString& command, QString* output = nullptr);
-
-// The plugged device with this display name, with one reference for the caller.
-Held<IMarlix> findDevice(const QString& displayName);
-
 template <typename Interface>
 Held<Interface> query(IMarlixUnknown* object, const MarlixIID& iid)
 {
@@ -45,7 +43,46 @@ Held<Interface> query(IMarlixUnknown* object, const MarlixIID& iid)
     return Held<Interface>(static_cast<Interface*>(out));
 }
 
-QString takeString(char* text);
+inline QString takeString(char* text)
+{
+    const QString result = text ? QString::fromUtf8(text) : QString();
+    free(text);
+    return result;
+}
+
+inline QString displayName(IMarlix* device)
+{
+    char* name = nullptr;
+    device->GetDisplayName(&name);
+    return takeString(name);
+}
+
+// The plugged device with this display name, with one reference for the caller.
+inline Held<IMarlix> findDevice(const QString& name)
+{
+    Held<IMarlixIterator> iterator(CreateMarlixIteratorInstance());
+    IMarlix* device = nullptr;
+    while (iterator && iterator->Next(&device) == kMarlixOk) {
+        if (displayName(device) == name)
+            return Held<IMarlix>(device);
+        device->Release();
+    }
+    return Held<IMarlix>();
+}
+
+// Runs a control command in this process; false with the simulator's one-line error.
+inline bool simControl(const QString& command, QString* output = nullptr)
+{
+    InitMarlixAPI();
+    const auto control = reinterpret_cast<MarlixSimulatorControlFunction>(
+        dlsym(RTLD_DEFAULT, MARLIX_SIMULATOR_CONTROL_ENTRY));
+    char* text = nullptr;
+    const int result = control ? control(command.toUtf8().constData(), &text) : -1;
+    const QString reply = control ? takeString(text) : QStringLiteral("no control entry point");
+    if (output)
+        *output = reply;
+    return result == 0;
+}
 
 // What a second process said and how it ended; exitCode -1 for a crash or a hang.
 struct ProbeRun
@@ -57,80 +94,115 @@ struct ProbeRun
 };
 
 // Runs a program to its end, for at most timeoutMs.
-ProbeRun runProbe(const QString& program, const QStringList& arguments,
-                  const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment(), int timeoutMs = 30000);
+inline ProbeRun runProbe(const QString& program, const QStringList& arguments,
+                         const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment(),
+                         int timeoutMs = 30000)
+{
+    QProcess process;
+    process.setProcessEnvironment(env);
+    QElapsedTimer clock;
+    clock.start();
+    process.start(program, arguments);
+    ProbeRun run;
+    const bool finished = process.waitForFinished(timeoutMs);
+    if (!finished) {
+        process.kill();
+        process.waitForFinished();
+    } else {
+        run.elapsedMs = clock.elapsed();
+        run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        run.out = QString::fromUtf8(process.readAllStandardOutput());
+    }
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
 
 // The process environment of this test (control socket and state directory) for
 // another process, which must not open a control socket of its own.
-QProcessEnvironment probeEnvironment();
+inline QProcessEnvironment probeEnvironment()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("MARLIX_SIM_CONTROL"), QStringLiteral("none"));
+    return env;
+}
 
-bool writeFile(const QString& path, const QByteArray& content);
+inline bool writeFile(const QString& path, const QByteArray& content)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
 
-// A callback the test owns, remembering the threads the driver called it on.
-template <typename Callback>
-class CallbackRecorder : public Callback
+// Both kinds of callback the test hands the driver. It counts "pref" and "stat"
+// deliveries and its own references, keeps a reference to each arrival (as the program
+// does), remembers removals, and whether the driver ever called it on the thread that
+// made it (the driver must call from its own). An optional hook runs inside Notify.
+class Recorder : public IMarlixNotificationCallback, public IMarlixDeviceNotificationCallback
 {
 public:
+    ~Recorder()
+    {
+        for (IMarlix* device : m_arrived)
+            device->Release();
+    }
     MarlixResult QueryInterface(MarlixIID, void** out) override
     {
         *out = nullptr;
         return kMarlixNoInterface;
     }
-    bool calledOnThread(std::thread::id thread) const
-    {
-        std::lock_guard<std::mutex> lock(m_threadMutex);
-        return m_threads.count(thread) != 0;
-    }
-
-protected:
-    void noteThread()
-    {
-        std::lock_guard<std::mutex> lock(m_threadMutex);
-        m_threads.insert(std::this_thread::get_id());
-    }
-
-private:
-    mutable std::mutex m_threadMutex;
-    std::set<std::thread::id> m_threads;
-};
-
-// Counts "pref" and "stat" deliveries. An optional hook runs inside Notify, on the
-// driver's thread.
-class NotificationRecorder : public CallbackRecorder<IMarlixNotificationCallback>
-{
-public:
     uint32_t AddRef() override { return ++m_references; }
     uint32_t Release() override { return --m_references; }
-    MarlixResult Notify(MarlixCode topic, uint64_t, uint64_t) override;
+    MarlixResult Notify(MarlixCode topic, uint64_t, uint64_t) override
+    {
+        noteThread();
+        if (hook)
+            hook();
+        ++(topic == MarlixItem::kTopicPreferences ? m_preferences : m_status);
+        return kMarlixOk;
+    }
+    MarlixResult MarlixDeviceArrived(IMarlix* device) override
+    {
+        noteThread();
+        device->AddRef();
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_arrived.push_back(device);
+        return kMarlixOk;
+    }
+    MarlixResult MarlixDeviceRemoved(IMarlix* device) override
+    {
+        noteThread();
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_removed.push_back(device);
+        return kMarlixOk;
+    }
 
-    int count(MarlixCode topic) const;
+    int count(MarlixCode topic) const { return topic == MarlixItem::kTopicPreferences ? m_preferences : m_status; }
     uint32_t references() const { return m_references; }
+    bool calledOnOwnThread() const { return m_calledOnOwnThread; }
+    std::vector<IMarlix*> arrived() const
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_arrived;
+    }
+    std::vector<IMarlix*> removed() const
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_removed;
+    }
     std::function<void()> hook;
 
 private:
+    void noteThread()
+    {
+        if (std::this_thread::get_id() == m_owner)
+            m_calledOnOwnThread = true;
+    }
+
+    const std::thread::id m_owner = std::this_thread::get_id();
+    std::atomic<bool> m_calledOnOwnThread{false};
     std::atomic<uint32_t> m_references{1};
     std::atomic<int> m_preferences{0};
     std::atomic<int> m_status{0};
-};
-
-// Records arrivals (keeping a reference, as the program does) and removals.
-class DiscoveryRecorder : public CallbackRecorder<IMarlixDeviceNotificationCallback>
-{
-public:
-    ~DiscoveryRecorder();
-    uint32_t AddRef() override { return 1; }
-    uint32_t Release() override { return 1; }
-    MarlixResult MarlixDeviceArrived(IMarlix* device) override;
-    MarlixResult MarlixDeviceRemoved(IMarlix* device) override;
-
-    int arrivals() const;
-    int removals() const;
-    QStringList arrivedNames() const;
-    IMarlix* arrived(const QString& displayName) const;
-    bool removed(IMarlix* device) const;
-
-private:
     mutable std::mutex m_mutex;
-    std::vector<std::pair<IMarlix*, QString>> m_arrived;
+    std::vector<IMarlix*> m_arrived;
     std::vector<IMarlix*> m_removed;
 };

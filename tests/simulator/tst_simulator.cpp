@@ -1,7 +1,11 @@
-#include "MarlixAPILoader.h"
+// The simulated driver, driven as the program drives it, and against hostile input of the
+// same user. The settings tabs, the adapter and the end-to-end suites read through it too:
+// rows here hold what only the simulator decides (its verdicts, messages and timing).
 #include "SimTestSupport.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -9,11 +13,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
-#include <condition_variable>
-#include <thread>
+#include <vector>
 
 using namespace MarlixItem;
 using namespace MarlixValue;
@@ -23,17 +30,12 @@ namespace {
 const QString kStudioPro = QStringLiteral("Lumaris Studio Pro");
 const QString kStudio4K = QStringLiteral("Lumaris Studio 4K 2");
 const QString kShuttle = QStringLiteral("Lumaris Shuttle HD 2");
-const QString kCoreQuad = QStringLiteral("Lumaris Core Quad (1)");
 const QString kCoreDuoOwner = QStringLiteral("Lumaris Core Duo (1)");
 const QString kCoreDuoPartner = QStringLiteral("Lumaris Core Duo (2)");
-const QString kHomeHdmi = QStringLiteral("Lumaris Home HDMI 2");
 const QString kBolt = QStringLiteral("Lumaris Bolt HD 2");
-// The two devices of the settings coverage profile, each lacking what the fleet always has.
-const QString kPlayout = QStringLiteral("Lumaris Playout HD 2");
-const QString kCapture = QStringLiteral("Lumaris Capture 4K 2");
 
 // Conversion reads the probe item with the conversion as its input.
-enum class Kind { AttrFlag, AttrInt, Conversion, ConfFlag, ConfInt, ConfFloat, ConfString, StatFlag, StatInt };
+enum class Kind { AttrInt, Conversion, ConfFlag, ConfInt, ConfFloat, ConfString, StatFlag, StatInt };
 
 // One read through the interface a kind names; the value in the kind's own type.
 MarlixResult readItem(IMarlixUnknown* object, Kind kind, MarlixCode id, QVariant* value = nullptr)
@@ -47,7 +49,6 @@ MarlixResult readItem(IMarlixUnknown* object, Kind kind, MarlixCode id, QVariant
     char* text = nullptr;
     MarlixResult result = kMarlixFail;
     switch (kind) {
-    case Kind::AttrFlag: result = attributes()->GetFlag(id, &flag); break;
     case Kind::AttrInt: result = attributes()->GetInt(id, &integer); break;
     case Kind::Conversion: result = attributes()->GetInt(kAttrSupportedOutputConversion, &integer); break;
     case Kind::ConfFlag: result = configuration()->GetFlag(id, &flag); break;
@@ -59,7 +60,7 @@ MarlixResult readItem(IMarlixUnknown* object, Kind kind, MarlixCode id, QVariant
     }
     const QString string = takeString(text);
     if (value) {
-        const bool isFlag = kind == Kind::AttrFlag || kind == Kind::ConfFlag || kind == Kind::StatFlag;
+        const bool isFlag = kind == Kind::ConfFlag || kind == Kind::StatFlag;
         *value = isFlag ? QVariant(flag)
                  : kind == Kind::ConfFloat  ? QVariant(real)
                  : kind == Kind::ConfString ? QVariant(string)
@@ -68,13 +69,14 @@ MarlixResult readItem(IMarlixUnknown* object, Kind kind, MarlixCode id, QVariant
     return result;
 }
 
+// Strings go as raw bytes, so that a row can hand the driver bytes that are not UTF-8.
 MarlixResult writeItem(IMarlixConfiguration* configuration, Kind kind, MarlixCode id, const QVariant& value)
 {
     switch (kind) {
     case Kind::ConfFlag: return configuration->SetFlag(id, value.toBool());
     case Kind::ConfInt: return configuration->SetInt(id, value.toLongLong());
     case Kind::ConfFloat: return configuration->SetFloat(id, value.toDouble());
-    default: return configuration->SetString(id, value.toString().toUtf8().constData());
+    default: return configuration->SetString(id, value.toByteArray().constData());
     }
 }
 
@@ -115,7 +117,7 @@ struct Watched
     Held<IMarlix> device;
     Held<IMarlixConfiguration> configuration;
     Held<IMarlixNotification> notification;
-    NotificationRecorder recorder;
+    Recorder recorder;
     MarlixCode topic = 0;
 };
 
@@ -126,10 +128,98 @@ QString storedFile(const QTemporaryDir& state)
     return files.size() == 1 ? state.filePath(files.first()) : QString();
 }
 
+QStringList namesOf(const std::vector<IMarlix*>& devices)
+{
+    QStringList names;
+    for (IMarlix* device : devices)
+        names << displayName(device);
+    return names;
+}
+
+bool holds(const std::vector<IMarlix*>& devices, IMarlix* device)
+{
+    return std::find(devices.begin(), devices.end(), device) != devices.end();
+}
+
 mode_t permissions(const QString& path)
 {
     struct stat info = {};
     return stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode : 0;
+}
+
+// One device with a label, stored as box.json (it has no persistent id).
+const QByteArray kBoxProfile = R"({"devices": [{"id": "box", "modelName": "Box", "attributes": {"rvid": 1},
+    "configuration": {"dila": {"type": "string", "default": "factory"}}}]})";
+
+QByteArray manyDevices(int count)
+{
+    QByteArray profile = R"({"devices": [)";
+    for (int i = 0; i < count; ++i) {
+        profile += (i ? "," : "") + QByteArray(R"({"id": "d)") + QByteArray::number(i)
+                   + R"(", "modelName": "M", "plugged": false, "attributes": {"rvid": 1}})";
+    }
+    return profile + "]}";
+}
+
+// A raw client of the control socket: -1 when it cannot connect.
+int connectRaw(const QString& path)
+{
+    sockaddr_un address = {};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    if (size_t(name.size()) >= sizeof address.sun_path)
+        return -1;
+    memcpy(address.sun_path, name.constData(), size_t(name.size()));
+    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd >= 0 && ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0)
+        return fd;
+    if (fd >= 0)
+        close(fd);
+    return -1;
+}
+
+// Sends the bytes, says no more, and reads the answer until the server closes.
+QByteArray exchangeRaw(const QString& path, const QByteArray& request)
+{
+    const int fd = connectRaw(path);
+    if (fd < 0)
+        return "<no connection>";
+    if (!request.isEmpty()) {
+        send(fd, request.constData(), size_t(request.size()), MSG_NOSIGNAL);
+        shutdown(fd, SHUT_WR);
+    }
+    QByteArray reply;
+    char buffer[4096];
+    ssize_t n = 0;
+    while ((n = recv(fd, buffer, sizeof buffer, 0)) > 0)
+        reply.append(buffer, int(n));
+    close(fd);
+    return reply;
+}
+
+// Clients that send their bytes and then neither say more nor read.
+struct StalledClients
+{
+    StalledClients(const QString& path, const QList<QByteArray>& requests)
+    {
+        for (const QByteArray& request : requests) {
+            fds.push_back(connectRaw(path));
+            if (fds.back() >= 0 && !request.isEmpty())
+                send(fds.back(), request.constData(), size_t(request.size()), MSG_NOSIGNAL);
+        }
+    }
+    ~StalledClients()
+    {
+        for (int fd : fds)
+            close(fd);
+    }
+    bool connected() const { return std::find(fds.begin(), fds.end(), -1) == fds.end(); }
+    std::vector<int> fds;
+};
+
+QStringList filesIn(const QString& directory)
+{
+    return QDir(directory).entryList(QDir::Files | QDir::System | QDir::Hidden);
 }
 
 } // namespace
@@ -143,29 +233,19 @@ private slots:
     void init();
     void cleanup();
 
-    void defaultFleetArrivesInProfileOrder();
-    void modelsAnswerOnlyTheirItems_data();
-    void modelsAnswerOnlyTheirItems();
+    void itemsFollowTheModel_data();
+    void itemsFollowTheModel();
     void queryInterfaceRules();
-    void settersValidate_data();
-    void settersValidate();
-    void settingNotifiesOnDriverThread();
-    void settingWritesAreCounted();
     void statusFollowsSettings_data();
     void statusFollowsSettings();
     void pairedSubDeviceFollowsDuplex();
     void inputFollowsSelectedConnection_data();
     void inputFollowsSelectedConnection();
-    void signalOnAnotherConnectionWaitsForIt();
     void failEverySpreadsFailures();
-    void profilesCoverEveryCapability_data();
-    void profilesCoverEveryCapability();
     void releaseWithUnsavedWritesReverts();
-    void storedSettingsSurviveAFreshProcess();
     void edidSizeQueryThenFill();
-    void displayModesHaveRealGeometry_data();
-    void displayModesHaveRealGeometry();
-    void unsubscribeWaitsForRunningCallback();
+    void unsubscribeAndRunningCallback_data();
+    void unsubscribeAndRunningCallback();
     void hotPlugThroughControlSocket();
     void controlRejectsBadCommands_data();
     void controlRejectsBadCommands();
@@ -173,11 +253,34 @@ private slots:
     void faults();
     void malformedProfileIsRefused_data();
     void malformedProfileIsRefused();
-    void malformedProfileAtStartGivesOneLine();
     void missingLibraryGivesOneLine();
     void killedWhileStoringLeavesAParsableFile();
 
+    // Hostile input of the same user: profiles and stored state that are not what they
+    // claim, control clients that stall, and the leftovers of killed processes. Each case
+    // ends in one plain line of error, never in a hang or a crash.
+    void unreadableStoredStateIsKeptAside_data();
+    void unreadableStoredStateIsKeptAside();
+    void deviceIdsMakePlainFileNames();
+    void staleTemporaryFilesGoAtStart();
+    void othersDirectoriesAreRefused_data();
+    void othersDirectoriesAreRefused();
+    void controlPathThatIsNotASocketIsLeftAlone();
+    void controlLineFaults_data();
+    void controlLineFaults();
+    void stalledClientsDelayNobody();
+    void stoppingNeverWaitsForAClient();
+    void largestSubDeviceIndexIsListed();
+    void successCodesMayBePositive_data();
+    void successCodesMayBePositive();
+    void leftBehindIsReported_data();
+    void leftBehindIsReported();
+
 private:
+    // A process environment with its own profile and state directory.
+    QProcessEnvironment boxEnvironment() const;
+    QString profile(const QString& name, const QByteArray& content) const;
+
     QTemporaryDir m_root;
     std::unique_ptr<QTemporaryDir> m_state;
     QString m_socket;
@@ -205,75 +308,93 @@ void TestSimulator::init()
 
 void TestSimulator::cleanup()
 {
-    simControl(QStringLiteral("clear"));
-    simControl(QStringLiteral("wait"));
+    for (const char* command : {"clear", "success getters 0", "success probes 0", "wait"})
+        simControl(QString::fromLatin1(command));
 }
 
-// Which model each entry is, is proven against the product table by the capability tests.
-void TestSimulator::defaultFleetArrivesInProfileOrder()
+QProcessEnvironment TestSimulator::boxEnvironment() const
 {
-    DiscoveryRecorder recorder;
-    Held<IMarlixDiscovery> discovery(CreateMarlixDiscoveryInstance());
-    QCOMPARE(discovery->InstallDeviceNotifications(&recorder), kMarlixOk);
-    QTRY_COMPARE(recorder.arrivals(), 12);
-    const QStringList expected = {
-        "Lumaris Core Quad (3)", "Lumaris Core Quad (1)", "Lumaris Core Quad (4)", "Lumaris Core Quad (2)",
-        "Lumaris Core Duo (1)", "Lumaris Core Duo (2)", "Lumaris Home HDMI 2", "Lumaris Studio Pro",
-        "Lumaris Shuttle HD 2", "Lumaris Bolt HD 2", "Lumaris Studio 4K 2", "Lumaris Home HDMI Classic"};
-    QCOMPARE(recorder.arrivedNames(), expected);
-    QVERIFY2(!recorder.calledOnThread(std::this_thread::get_id()), "an arrival ran inside the caller's call");
-    QCOMPARE(discovery->UninstallDeviceNotifications(), kMarlixOk);
+    QProcessEnvironment env = probeEnvironment();
+    env.insert(QStringLiteral("MARLIX_SIM_PROFILE"), profile(QStringLiteral("box.json"), kBoxProfile));
+    env.insert(QStringLiteral("MARLIX_SIM_STATE_DIR"), m_state->path());
+    return env;
 }
 
-void TestSimulator::modelsAnswerOnlyTheirItems_data()
+QString TestSimulator::profile(const QString& name, const QByteArray& content) const
+{
+    const QString path = m_root.filePath(name);
+    return writeFile(path, content) ? path : QString();
+}
+
+// Which items each model answers and which values its settings take. The settings tabs
+// prove that the values they offer are taken; these rows hold each rule of refusal, and
+// the edges of ranges.
+void TestSimulator::itemsFollowTheModel_data()
 {
     QTest::addColumn<QString>("device");
     QTest::addColumn<int>("kind");
     QTest::addColumn<MarlixCode>("item");
-    QTest::addColumn<bool>("answered");
+    // Invalid: the row only reads.
+    QTest::addColumn<QVariant>("written");
+    QTest::addColumn<bool>("ok");
 
-    auto row = [](const char* name, const QString& device, Kind kind, MarlixCode item, bool answered) {
-        QTest::newRow(name) << device << static_cast<int>(kind) << item << answered;
-    };
-    row("studio pro has a reference input", kStudioPro, Kind::StatFlag, kStatusReferenceLocked, true);
-    row("core quad has no reference input", kCoreQuad, Kind::StatFlag, kStatusReferenceLocked, false);
-    row("studio pro has analog output gain", kStudioPro, Kind::ConfFloat, kConfigVideoOutputComponentLumaGain, true);
-    row("studio 4k has no analog output gain", kStudio4K, Kind::ConfFloat, kConfigVideoOutputComponentLumaGain, false);
-    row("studio 4k links quad SDI", kStudio4K, Kind::AttrFlag, kAttrSDIQuadLink, true);
-    row("studio 4k packs 3D", kStudio4K, Kind::ConfInt, kConfigHDMI3DPackingFormat, true);
-    row("studio pro has deck control", kStudioPro, Kind::AttrInt, kAttrDeckControlConnections, true);
-    row("shuttle has no deck control", kShuttle, Kind::AttrInt, kAttrDeckControlConnections, false);
-    row("usb unit has no pcie link", kShuttle, Kind::StatInt, kStatusPCIExpressLinkWidth, false);
-    row("usb unit has no group", kShuttle, Kind::AttrInt, kAttrDeviceGroupId, false);
-    row("thunderbolt unit has a pcie link", "Lumaris Bolt HD 2", Kind::StatInt, kStatusPCIExpressLinkWidth, true);
-    row("thunderbolt unit has a headphone", "Lumaris Bolt HD 2", Kind::ConfFloat, kConfigHeadphoneVolume, true);
-    row("consumer card has hifi levels", "Lumaris Home HDMI 2", Kind::ConfFlag, kConfigAnalogAudioConsumerLevels, true);
-    row("consumer card has rca channels", "Lumaris Home HDMI 2", Kind::AttrInt, kAttrMaxRCAAudioInputChannels, true);
-    row("core duo owner sets duplex", "Lumaris Core Duo (1)", Kind::ConfInt, kConfigDuplexMode, true);
-    row("core duo partner does not", "Lumaris Core Duo (2)", Kind::ConfInt, kConfigDuplexMode, false);
-    row("label is a setting", kShuttle, Kind::ConfString, kConfigDeviceLabel, true);
-    row("flag read as int is refused", kStudioPro, Kind::AttrInt, kAttrReferenceInput, false);
-    row("int read as flag is refused", kStudioPro, Kind::ConfFlag, kConfigDefaultVideoOutputMode, false);
-    row("unknown item is refused", kStudioPro, Kind::AttrInt, MarlixFourCC("zzzz"), false);
-    row("hardware letterbox on studio pro", kStudioPro, Kind::Conversion, kConversionHWLetterbox, true);
-    row("no software letterbox on studio pro", kStudioPro, Kind::Conversion, kConversionLetterbox, false);
-    row("uhd to hd on studio 4k", kStudio4K, Kind::Conversion, kConversionUHDtoHD, true);
-    row("software letterbox on shuttle", kShuttle, Kind::Conversion, kConversionLetterbox, true);
-    row("no conversions at all on core quad", kCoreQuad, Kind::Conversion, kConversionNone, false);
+    auto row = [](const char* name, const QString& device, Kind kind, MarlixCode item, const QVariant& written,
+                  bool ok) { QTest::newRow(name) << device << static_cast<int>(kind) << item << written << ok; };
+    const auto code = [](const char (&s)[5]) { return QVariant::fromValue<qlonglong>(MarlixFourCC(s)); };
+    const QVariant read;
+    row("flag read as int", kStudioPro, Kind::AttrInt, kAttrReferenceInput, read, false);
+    row("int read as flag", kStudioPro, Kind::ConfFlag, kConfigDefaultVideoOutputMode, read, false);
+    row("unknown item", kStudioPro, Kind::AttrInt, MarlixFourCC("zzzz"), read, false);
+    row("usb unit has no pcie link", kShuttle, Kind::StatInt, kStatusPCIExpressLinkWidth, read, false);
+    row("thunderbolt unit has a pcie link", kBolt, Kind::StatInt, kStatusPCIExpressLinkWidth, read, true);
+    row("hardware letterbox on studio pro", kStudioPro, Kind::Conversion, kConversionHWLetterbox, read, true);
+    row("no software letterbox on studio pro", kStudioPro, Kind::Conversion, kConversionLetterbox, read, false);
+
+    row("output mode it lacks", kStudioPro, Kind::ConfInt, kConfigDefaultVideoOutputMode, code("4k29"), false);
+    row("optical input it lacks", kStudioPro, Kind::ConfInt, kConfigVideoInputConnection, qlonglong(kVideoOptical), false);
+    row("two inputs at once", kStudioPro, Kind::ConfInt, kConfigVideoInputConnection, qlonglong(3), false);
+    row("analog outputs together", kStudioPro, Kind::ConfInt, kConfigVideoOutputConnection, qlonglong(56), true);
+    row("no outputs at all", kStudioPro, Kind::ConfInt, kConfigVideoOutputConnection, qlonglong(0), false);
+    row("idle operation unknown", kStudioPro, Kind::ConfInt, kConfigVideoOutputIdleOperation, code("gray"), false);
+    row("reference offset at its end", kStudioPro, Kind::ConfInt, kConfigReferenceInputSamples, qlonglong(-511), true);
+    row("reference offset too far", kStudioPro, Kind::ConfInt, kConfigReferenceInputSamples, qlonglong(512), false);
+    row("conversion it lacks", kStudioPro, Kind::ConfInt, kConfigVideoOutputConversionMode, code("HWud"), false);
+    row("output conversion as input", kStudioPro, Kind::ConfInt, kConfigVideoInputConversionMode, code("HWcc"), false);
+    row("level not a number", kStudioPro, Kind::ConfFloat, kConfigAnalogAudioInputScale3, qQNaN(), false);
+    row("headphone at full", kBolt, Kind::ConfFloat, kConfigHeadphoneVolume, 1.0, true);
+    row("chroma gain past range", kStudioPro, Kind::ConfFloat, kConfigVideoOutputCompositeChromaGain, 0.51, false);
+    row("flag written as int", kStudioPro, Kind::ConfInt, kConfigOutput1080pAsPsF, qlonglong(1), false);
+    row("int written as flag", kStudioPro, Kind::ConfFlag, kConfigDefaultVideoOutputMode, true, false);
+    row("label text", kShuttle, Kind::ConfString, kConfigDeviceLabel, QStringLiteral("Edit bay \u00e9 2"), true);
+    row("label too long", kShuttle, Kind::ConfString, kConfigDeviceLabel, QString(300, 'x'), false);
+    row("label not UTF-8", kShuttle, Kind::ConfString, kConfigDeviceLabel, QByteArray("bay \xff"), false);
+    row("setting the device lacks", kShuttle, Kind::ConfInt, kConfigReferenceInputSamples, qlonglong(0), false);
+    row("duplex on the partner", kCoreDuoPartner, Kind::ConfInt, kConfigDuplexMode, code("hdup"), false);
 }
 
-void TestSimulator::modelsAnswerOnlyTheirItems()
+// A refused call answers negative; a refused write changes nothing and tells nobody, an
+// accepted one reads back and is told from the driver's own thread.
+void TestSimulator::itemsFollowTheModel()
 {
     QFETCH(QString, device);
     QFETCH(int, kind);
     QFETCH(MarlixCode, item);
-    QFETCH(bool, answered);
-    const auto held = findDevice(device);
-    QVERIFY2(held, qPrintable(device));
-    const MarlixResult result = readItem(held.get(), static_cast<Kind>(kind), item);
-    QVERIFY2((result == kMarlixOk) == answered, qPrintable(QString::number(result, 16)));
-    if (!answered)
-        QVERIFY(result < 0);
+    QFETCH(QVariant, written);
+    QFETCH(bool, ok);
+    Watched watched(device);
+    QVERIFY2(watched.configuration, qPrintable(device));
+    QVariant before, after;
+    MarlixResult result = readItem(watched.device.get(), static_cast<Kind>(kind), item, &before);
+    if (written.isValid()) {
+        QCOMPARE(watched.subscribe(kTopicPreferences), kMarlixOk);
+        result = writeItem(watched.configuration.get(), static_cast<Kind>(kind), item, written);
+        readItem(watched.configuration.get(), static_cast<Kind>(kind), item, &after);
+        QCOMPARE(after, ok ? written : before);
+        QVERIFY(simControl(QStringLiteral("wait")));
+        QCOMPARE(watched.recorder.count(kTopicPreferences), ok ? 1 : 0);
+        QVERIFY(!watched.recorder.calledOnOwnThread());
+    }
+    QVERIFY2((result == kMarlixOk) == ok && (ok || result < 0), qPrintable(QString::number(result, 16)));
 }
 
 // Every interface of the device leads to the others; an unknown one clears the out pointer.
@@ -293,120 +414,6 @@ void TestSimulator::queryInterfaceRules()
     QVERIFY(out == nullptr);
 }
 
-void TestSimulator::settersValidate_data()
-{
-    QTest::addColumn<QString>("device");
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<MarlixCode>("item");
-    QTest::addColumn<QVariant>("value");
-    QTest::addColumn<bool>("accepted");
-
-    auto row = [](const char* name, const QString& device, Kind kind, MarlixCode item, const QVariant& value,
-                  bool accepted) {
-        QTest::newRow(name) << device << static_cast<int>(kind) << item << value << accepted;
-    };
-    const auto code = [](const char (&s)[5]) { return QVariant::fromValue<qlonglong>(MarlixFourCC(s)); };
-    row("output mode the device has", kStudioPro, Kind::ConfInt, kConfigDefaultVideoOutputMode, code("Hp25"), true);
-    row("output mode the device lacks", kStudioPro, Kind::ConfInt, kConfigDefaultVideoOutputMode, code("4k29"), false);
-    row("input connection it has", kStudioPro, Kind::ConfInt, kConfigVideoInputConnection, qlonglong(kVideoComposite), true);
-    row("optical input it lacks", kStudioPro, Kind::ConfInt, kConfigVideoInputConnection, qlonglong(kVideoOptical), false);
-    row("two inputs at once", kStudioPro, Kind::ConfInt, kConfigVideoInputConnection, qlonglong(3), false);
-    row("analog outputs together", kStudioPro, Kind::ConfInt, kConfigVideoOutputConnection, qlonglong(56), true);
-    row("no outputs at all", kStudioPro, Kind::ConfInt, kConfigVideoOutputConnection, qlonglong(0), false);
-    row("idle operation choice", kStudioPro, Kind::ConfInt, kConfigVideoOutputIdleOperation, code("lafa"), true);
-    row("idle operation unknown", kStudioPro, Kind::ConfInt, kConfigVideoOutputIdleOperation, code("gray"), false);
-    row("reference offset in range", kStudioPro, Kind::ConfInt, kConfigReferenceInputSamples, qlonglong(-511), true);
-    row("reference offset too far", kStudioPro, Kind::ConfInt, kConfigReferenceInputSamples, qlonglong(512), false);
-    row("conversion it has", kStudioPro, Kind::ConfInt, kConfigVideoOutputConversionMode, code("HWcc"), true);
-    row("conversion it lacks", kStudioPro, Kind::ConfInt, kConfigVideoOutputConversionMode, code("HWud"), false);
-    row("channel level in range", kStudioPro, Kind::ConfFloat, kConfigAnalogAudioInputScale3, 11.5, true);
-    row("channel level too loud", kStudioPro, Kind::ConfFloat, kConfigAnalogAudioInputScale3, 20.0, false);
-    row("level not a number", kStudioPro, Kind::ConfFloat, kConfigAnalogAudioInputScale3, qQNaN(), false);
-    row("flag setting", kStudioPro, Kind::ConfFlag, kConfigOutput1080pAsPsF, true, true);
-    row("flag written as int", kStudioPro, Kind::ConfInt, kConfigOutput1080pAsPsF, qlonglong(1), false);
-    row("int written as flag", kStudioPro, Kind::ConfFlag, kConfigDefaultVideoOutputMode, true, false);
-    row("label text", kShuttle, Kind::ConfString, kConfigDeviceLabel, QStringLiteral("Edit bay \u00e9 2"), true);
-    row("label too long", kShuttle, Kind::ConfString, kConfigDeviceLabel, QString(300, 'x'), false);
-    row("setting the device lacks", kShuttle, Kind::ConfInt, kConfigReferenceInputSamples, qlonglong(0), false);
-    row("full duplex", kCoreDuoOwner, Kind::ConfInt, kConfigDuplexMode, code("fdup"), true);
-    row("duplex mode unknown", kCoreDuoOwner, Kind::ConfInt, kConfigDuplexMode, code("auto"), false);
-    row("duplex on the partner", kCoreDuoPartner, Kind::ConfInt, kConfigDuplexMode, code("hdup"), false);
-    row("second deck port", kStudioPro, Kind::ConfInt, kConfigDeckControlConnection, qlonglong(2), true);
-    row("third deck port", kStudioPro, Kind::ConfInt, kConfigDeckControlConnection, qlonglong(3), false);
-    row("six AES/EBU outputs", kStudioPro, Kind::ConfInt, kConfigAnalogAudioOutputSwitch, code("aes "), true);
-    row("audio split unknown", kStudioPro, Kind::ConfInt, kConfigAnalogAudioOutputSwitch, code("aes_"), false);
-    row("quad link", kStudio4K, Kind::ConfInt, kConfigSDILinkConfiguration, code("lcql"), true);
-    row("link setting it lacks", kCoreQuad, Kind::ConfInt, kConfigSDILinkConfiguration, code("lcsl"), false);
-    row("3D packing it has", kHomeHdmi, Kind::ConfInt, kConfigHDMI3DPackingFormat, code("sbsh"), true);
-    row("3D packing unknown", kHomeHdmi, Kind::ConfInt, kConfigHDMI3DPackingFormat, code("ovr "), false);
-    row("input conversion it has", kStudioPro, Kind::ConfInt, kConfigVideoInputConversionMode, code("72am"), true);
-    row("output conversion as input", kStudioPro, Kind::ConfInt, kConfigVideoInputConversionMode, code("HWcc"), false);
-    row("AES/EBU audio input", kStudioPro, Kind::ConfInt, kConfigAudioInputConnection, qlonglong(kAudioAESEBU), true);
-    row("microphone it lacks", kStudioPro, Kind::ConfInt, kConfigAudioInputConnection, qlonglong(kAudioMicrophone), false);
-    row("third of two channels", kHomeHdmi, Kind::ConfFloat, kConfigAnalogAudioInputScale3, 0.0, false);
-    row("betacam and setup bits", kStudioPro, Kind::ConfInt, kConfigAnalogVideoOutputFlags, qlonglong(3), true);
-    row("unknown analog flag bit", kStudioPro, Kind::ConfInt, kConfigAnalogVideoOutputFlags, qlonglong(4), false);
-    row("headphone at full", kBolt, Kind::ConfFloat, kConfigHeadphoneVolume, 1.0, true);
-    row("headphone past full", kBolt, Kind::ConfFloat, kConfigHeadphoneVolume, 1.5, false);
-    row("chroma gain past range", kStudioPro, Kind::ConfFloat, kConfigVideoOutputCompositeChromaGain, 0.51, false);
-}
-
-// An accepted value reads back; a refused one is negative and changes nothing.
-void TestSimulator::settersValidate()
-{
-    QFETCH(QString, device);
-    QFETCH(int, kind);
-    QFETCH(MarlixCode, item);
-    QFETCH(QVariant, value);
-    QFETCH(bool, accepted);
-    const Watched watched(device);
-    IMarlixConfiguration* configuration = watched.configuration.get();
-    QVERIFY(configuration);
-    QVariant before, after;
-    readItem(configuration, static_cast<Kind>(kind), item, &before);
-    const MarlixResult result = writeItem(configuration, static_cast<Kind>(kind), item, value);
-    readItem(configuration, static_cast<Kind>(kind), item, &after);
-    QCOMPARE(after, accepted ? value : before);
-    QVERIFY2((result == kMarlixOk) == accepted && (accepted || result < 0),
-             qPrintable(QString::number(result, 16)));
-}
-
-// Refused writes count too: the count is of what the program asked for.
-void TestSimulator::settingWritesAreCounted()
-{
-    Watched watched(kStudioPro);
-    QCOMPARE(watched.configuration->SetInt(kConfigReferenceInputSamples, 42), kMarlixOk);
-    QVERIFY(watched.configuration->SetInt(kConfigReferenceInputSamples, 9999) < 0);
-    QVERIFY(watched.configuration->SetString(kConfigDeviceLabel, "Bay 2") == kMarlixOk);
-    QString count;
-    QVERIFY(simControl(QStringLiteral("writes studio-pro reset"), &count));
-    QCOMPARE(count.trimmed(), QStringLiteral("3"));
-    QVERIFY(simControl(QStringLiteral("writes studio-pro"), &count));
-    QCOMPARE(count.trimmed(), QStringLiteral("0"));
-    QVERIFY(simControl(QStringLiteral("writes shuttle-hd-2"), &count));
-    QCOMPARE(count.trimmed(), QStringLiteral("0"));
-}
-
-void TestSimulator::settingNotifiesOnDriverThread()
-{
-    Watched watched(kStudioPro);
-    NotificationRecorder& recorder = watched.recorder;
-    QCOMPARE(watched.subscribe(kTopicPreferences), kMarlixOk);
-    QCOMPARE(recorder.references(), 2u);
-    QCOMPARE(watched.configuration->SetInt(kConfigReferenceInputSamples, 42), kMarlixOk);
-    QTRY_COMPARE(recorder.count(kTopicPreferences), 1);
-    QVERIFY(!recorder.calledOnThread(std::this_thread::get_id()));
-
-    // A refused value changes nothing and tells nobody.
-    QVERIFY(watched.configuration->SetInt(kConfigReferenceInputSamples, 9999) < 0);
-    QVERIFY(simControl(QStringLiteral("wait")));
-    QCOMPARE(recorder.count(kTopicPreferences), 1);
-
-    QCOMPARE(watched.notification->Unsubscribe(kTopicPreferences, &recorder), kMarlixOk);
-    QCOMPARE(recorder.references(), 1u);
-    QVERIFY(watched.notification->Unsubscribe(kTopicPreferences, &recorder) < 0);
-}
-
 void TestSimulator::statusFollowsSettings_data()
 {
     QTest::addColumn<MarlixCode>("mode");
@@ -416,7 +423,6 @@ void TestSimulator::statusFollowsSettings_data()
     QTest::newRow("1080p25 as PsF") << MarlixFourCC("Hp25") << true << qlonglong(kModeFlagPsF);
     QTest::newRow("1080p25 progressive") << MarlixFourCC("Hp25") << false << qlonglong(0);
     QTest::newRow("1080i59.94 is never PsF") << MarlixFourCC("Hi59") << true << qlonglong(0);
-    QTest::newRow("720p59.94 is never PsF") << MarlixFourCC("hp59") << true << qlonglong(0);
 }
 
 void TestSimulator::statusFollowsSettings()
@@ -437,8 +443,8 @@ void TestSimulator::statusFollowsSettings()
 
 void TestSimulator::pairedSubDeviceFollowsDuplex()
 {
-    const Watched owner(QStringLiteral("Lumaris Core Duo (1)"));
-    Watched partner(QStringLiteral("Lumaris Core Duo (2)"));
+    const Watched owner(kCoreDuoOwner);
+    Watched partner(kCoreDuoPartner);
     QCOMPARE(partner.subscribe(kTopicStatus), kMarlixOk);
     QCOMPARE(valueOf(partner.device.get(), Kind::StatInt, kStatusDuplexMode), QVariant(qlonglong(kDuplexHalf)));
 
@@ -467,53 +473,52 @@ void TestSimulator::pairedSubDeviceFollowsDuplex()
     QCOMPARE(valueOf(other, Kind::AttrInt, kAttrVideoInputConnections), QVariant(qlonglong(kVideoSDI)));
 }
 
-// Studio Pro's profile gives three of its inputs a signal of their own and none to HDMI.
+// Studio Pro's profile gives three of its inputs a signal of their own and none to HDMI; a
+// signal sent to HDMI waits there until HDMI is selected.
 void TestSimulator::inputFollowsSelectedConnection_data()
 {
+    QTest::addColumn<QString>("signal");
     QTest::addColumn<qlonglong>("connection");
     QTest::addColumn<bool>("locked");
     QTest::addColumn<MarlixCode>("mode");
 
-    QTest::newRow("SDI, selected at start") << qlonglong(kVideoSDI) << true << kModePAL;
-    QTest::newRow("component") << qlonglong(kVideoComponent) << true << MarlixFourCC("Hi59");
-    QTest::newRow("composite") << qlonglong(kVideoComposite) << true << kModeNTSC;
-    QTest::newRow("HDMI without a signal") << qlonglong(kVideoHDMI) << false << kModeUnknown;
+    QTest::newRow("SDI, selected at start") << QString() << qlonglong(kVideoSDI) << true << kModePAL;
+    QTest::newRow("component") << QString() << qlonglong(kVideoComponent) << true << MarlixFourCC("Hi59");
+    QTest::newRow("composite") << QString() << qlonglong(kVideoComposite) << true << kModeNTSC;
+    QTest::newRow("HDMI without a signal") << QString() << qlonglong(kVideoHDMI) << false << kModeUnknown;
+    QTest::newRow("SDI, with a signal waiting on HDMI") << "signal studio-pro Hp25 0 2" << qlonglong(kVideoSDI) << true
+                                                        << kModePAL;
+    QTest::newRow("HDMI, where the signal waited") << "signal studio-pro Hp25 0 2" << qlonglong(kVideoHDMI) << true
+                                                   << MarlixFourCC("Hp25");
 }
 
+// Status follows the choice; after the unsaved choice goes with the released
+// configuration, so does its signal.
 void TestSimulator::inputFollowsSelectedConnection()
 {
+    QFETCH(QString, signal);
     QFETCH(qlonglong, connection);
     QFETCH(bool, locked);
     QFETCH(MarlixCode, mode);
-    Watched watched(kStudioPro);
-    IMarlix* device = watched.device.get();
-    QCOMPARE(watched.subscribe(kTopicStatus), kMarlixOk);
-    QCOMPARE(watched.configuration->SetInt(kConfigVideoInputConnection, connection), kMarlixOk);
-    QCOMPARE(valueOf(device, Kind::StatFlag, kStatusVideoInputSignalLocked), QVariant(locked));
-    QCOMPARE(valueOf(device, Kind::StatInt, kStatusDetectedVideoInputMode), QVariant(qlonglong(mode)));
-    QCOMPARE(valueOf(device, Kind::StatInt, kStatusCurrentVideoInputMode), QVariant(qlonglong(mode)));
-    QVERIFY(simControl(QStringLiteral("wait")));
-    QCOMPARE(watched.recorder.count(kTopicStatus), connection == kVideoSDI ? 0 : 1);
-}
-
-void TestSimulator::signalOnAnotherConnectionWaitsForIt()
-{
-    const auto detected = [](IMarlix* device) { return valueOf(device, Kind::StatInt, kStatusDetectedVideoInputMode); };
+    QString error;
+    QVERIFY2(signal.isEmpty() || simControl(signal, &error), qPrintable(error));
     {
         Watched watched(kStudioPro);
-        QString error;
-        QVERIFY2(simControl(QStringLiteral("signal studio-pro Hp25 0 2"), &error), qPrintable(error));
-        QCOMPARE(detected(watched.device.get()), QVariant(qlonglong(kModePAL)));
-        QCOMPARE(watched.configuration->SetInt(kConfigVideoInputConnection, kVideoHDMI), kMarlixOk);
-        QCOMPARE(detected(watched.device.get()), QVariant(qlonglong(MarlixFourCC("Hp25"))));
-        QVERIFY(watched.configuration->SetInt(kConfigVideoInputConnection, kVideoOptical) < 0);
-        QCOMPARE(detected(watched.device.get()), QVariant(qlonglong(MarlixFourCC("Hp25"))));
+        IMarlix* device = watched.device.get();
+        QCOMPARE(watched.subscribe(kTopicStatus), kMarlixOk);
+        QCOMPARE(watched.configuration->SetInt(kConfigVideoInputConnection, connection), kMarlixOk);
+        QCOMPARE(valueOf(device, Kind::StatFlag, kStatusVideoInputSignalLocked), QVariant(locked));
+        QCOMPARE(valueOf(device, Kind::StatInt, kStatusDetectedVideoInputMode), QVariant(qlonglong(mode)));
+        QCOMPARE(valueOf(device, Kind::StatInt, kStatusCurrentVideoInputMode), QVariant(qlonglong(mode)));
+        QVERIFY(simControl(QStringLiteral("wait")));
+        QCOMPARE(watched.recorder.count(kTopicStatus), connection == kVideoSDI ? 0 : 1);
     }
-    // The unsaved choice of connection went with the released configuration, and so did its signal.
-    QCOMPARE(detected(findDevice(kStudioPro).get()), QVariant(qlonglong(kModePAL)));
+    QCOMPARE(valueOf(findDevice(kStudioPro).get(), Kind::StatInt, kStatusDetectedVideoInputMode),
+             QVariant(qlonglong(kModePAL)));
 }
 
-// One setter call in ten fails, evenly; reads are untouched.
+// One setter call in ten fails, evenly; reads are untouched. The per-device count of writes
+// holds what reached the device, refused values too: the count is of what the program asked for.
 void TestSimulator::failEverySpreadsFailures()
 {
     const Watched watched(kStudioPro);
@@ -526,114 +531,15 @@ void TestSimulator::failEverySpreadsFailures()
         QVERIFY(configInt(watched.configuration.get(), kConfigReferenceInputSamples) >= 0);
     }
     QCOMPARE(failed, (QList<int>{10, 20, 30}));
-    QString live;
-    QVERIFY(simControl(QStringLiteral("setting studio-pro glot"), &live));
-    QCOMPARE(live.trimmed(), QStringLiteral("29"));
-}
-
-// How a capability shows in the driver's answers.
-enum class Capability { Flag, AnyBit, AllBits, SeveralBits, Readable, Conversion };
-
-bool hasCapability(IMarlix* device, Capability capability, MarlixCode item, qlonglong mask)
-{
-    QVariant value;
-    switch (capability) {
-    case Capability::Flag:
-        return valueOf(device, Kind::AttrFlag, item).toBool();
-    case Capability::AnyBit:
-    case Capability::AllBits:
-    case Capability::SeveralBits: {
-        const qlonglong bits = valueOf(device, Kind::AttrInt, item).toLongLong() & mask;
-        return capability == Capability::AnyBit ? bits != 0
-               : capability == Capability::AllBits ? bits == mask
-                                                   : (bits & (bits - 1)) != 0;
-    }
-    case Capability::Readable:
-        return readItem(device, Kind::ConfFlag, item) >= 0 || readItem(device, Kind::ConfInt, item) >= 0
-               || readItem(device, Kind::ConfFloat, item) >= 0;
-    case Capability::Conversion:
-        return readItem(device, Kind::Conversion, item) >= 0;
-    }
-    return false;
-}
-
-// Every capability that shows or hides a settings row is present on one device and absent
-// on another, across the default fleet and the coverage profile.
-void TestSimulator::profilesCoverEveryCapability_data()
-{
-    QTest::addColumn<int>("capability");
-    QTest::addColumn<MarlixCode>("item");
-    QTest::addColumn<qlonglong>("mask");
-    QTest::addColumn<QString>("having");
-    QTest::addColumn<QString>("lacking");
-
-    const auto row = [](const char* name, Capability capability, MarlixCode item, qlonglong mask,
-                        const QString& having, const QString& lacking) {
-        QTest::newRow(name) << int(capability) << item << mask << having << lacking;
+    QVERIFY(watched.configuration->SetInt(kConfigReferenceInputSamples, 9999) < 0);
+    const auto answer = [](const char* command) {
+        QString text;
+        return simControl(QString::fromLatin1(command), &text) ? text.trimmed() : text;
     };
-    const Capability readable = Capability::Readable;
-    const Capability flag = Capability::Flag;
-    row("playback", Capability::AllBits, kAttrVideoIOSupport, kVideoIOPlayback, kStudioPro, kCapture);
-    row("capture", Capability::AllBits, kAttrVideoIOSupport, kVideoIOCapture, kStudioPro, kPlayout);
-    row("field flicker removal", readable, kConfigFieldFlickerRemoval, 0, kStudioPro, kPlayout);
-    row("idle output", flag, kAttrIdleOutput, 0, kStudioPro, kPlayout);
-    row("capture passthrough", readable, kConfigCapturePassthroughMode, 0, kStudioPro, kPlayout);
-    row("4:4:4 SDI", readable, kConfig444SDIOutput, 0, kCoreQuad, kStudioPro);
-    row("SMPTE level A", flag, kAttrSMPTELevelAOutput, 0, kCoreQuad, kStudioPro);
-    row("output PsF", readable, kConfigOutput1080pAsPsF, 0, kStudioPro, kHomeHdmi);
-    row("dual link", flag, kAttrSDIDualLink, 0, kPlayout, kStudioPro);
-    row("quad link beside dual link", flag, kAttrSDIQuadLink, 0, kStudio4K, kPlayout);
-    row("HDMI 3D packing", readable, kConfigHDMI3DPackingFormat, 0, kHomeHdmi, kStudioPro);
-    row("analog outputs", Capability::AnyBit, kAttrVideoOutputConnections, 56, kStudioPro, kStudio4K);
-    row("analog outputs always on", flag, kAttrAllAnalogOutputsActive, 0, kPlayout, kStudioPro);
-    row("analog output gain", flag, kAttrAnalogVideoOutputGain, 0, kStudioPro, kStudio4K);
-    row("only overall output gain", flag, kAttrOnlyOverallVideoOutputGain, 0, kPlayout, kStudioPro);
-    row("reference input", flag, kAttrReferenceInput, 0, kStudioPro, kShuttle);
-    row("several inputs", Capability::SeveralBits, kAttrVideoInputConnections, 63, kShuttle, kCoreQuad);
-    row("timecode input", readable, kConfigUseLTCTimecode, 0, kStudioPro, kShuttle);
-    row("capture PsF", readable, kConfigCapture1080pAsPsF, 0, kCoreDuoOwner, kHomeHdmi);
-    row("PsF switched by itself", flag, kAttrPsFAutoSwitching, 0, kCoreQuad, kCoreDuoOwner);
-    row("analog input gain", readable, kConfigVideoInputCompositeLumaGain, 0, kStudioPro, kCapture);
-    row("analog inputs", Capability::AnyBit, kAttrVideoInputConnections, 56, kCapture, kShuttle);
-    row("audio inputs", Capability::AnyBit, kAttrAudioInputConnections, 63, kStudioPro, kPlayout);
-    row("HiFi levels", readable, kConfigAnalogAudioConsumerLevels, 0, kHomeHdmi, kStudioPro);
-    row("second input channel", readable, kConfigAnalogAudioInputScale2, 0, kHomeHdmi, kCapture);
-    row("microphone gain", readable, kConfigMicrophoneInputGain, 0, kCapture, kStudioPro);
-    row("phantom power", readable, kConfigMicrophonePhantomPower, 0, kCapture, kStudioPro);
-    row("audio output split", readable, kConfigAnalogAudioOutputSwitch, 0, kStudioPro, kStudio4K);
-    row("headphone volume", readable, kConfigHeadphoneVolume, 0, kBolt, kShuttle);
-    row("AES/EBU outputs", Capability::AnyBit, kAttrAudioOutputConnections, kAudioAESEBU, kStudioPro, kHomeHdmi);
-    row("AES/EBU input level", readable, kConfigDigitalAudioInputScale, 0, kStudioPro, kHomeHdmi);
-    row("AES/EBU output level", readable, kConfigDigitalAudioOutputScale, 0, kStudioPro, kCapture);
-    row("input conversion", readable, kConfigVideoInputConversionMode, 0, kStudioPro, kShuttle);
-    row("output conversion", Capability::Conversion, MarlixFourCC("none"), 0, kStudioPro, kCoreQuad);
-    row("analog down-conversion", readable, kConfigDownConversionOnAllAnalogOutputs, 0, kStudioPro, kShuttle);
-    row("paired sub-device", Capability::AnyBit, kAttrPairedDevicePersistentId, -1, kCoreDuoOwner, kStudioPro);
-    row("owns the duplex setting", flag, kAttrDuplexModeConfigurable, 0, kCoreDuoOwner, kCoreDuoPartner);
-    row("both deck ports", Capability::AllBits, kAttrDeckControlConnections, 3, kStudioPro, kPlayout);
-}
-
-void TestSimulator::profilesCoverEveryCapability()
-{
-    QFETCH(int, capability);
-    QFETCH(MarlixCode, item);
-    QFETCH(qlonglong, mask);
-    QFETCH(QString, having);
-    QFETCH(QString, lacking);
-    // One fleet at a time: switching fleets unplugs what was looked at.
-    const auto check = [&](const QString& name) {
-        const bool covering = name == kPlayout || name == kCapture;
-        QString error;
-        if (!simControl(covering ? QStringLiteral("profile " SIM_COVERAGE_PROFILE) : QStringLiteral("profile default"),
-                        &error))
-            qWarning("%s", qPrintable(error));
-        const Held<IMarlix> device = findDevice(name);
-        if (!device)
-            qWarning("no device %s", qPrintable(name));
-        return device && hasCapability(device.get(), static_cast<Capability>(capability), item, mask);
-    };
-    QVERIFY2(check(having), qPrintable(having + QStringLiteral(" should have it")));
-    QVERIFY2(!check(lacking) && findDevice(lacking), qPrintable(lacking + QStringLiteral(" should lack it")));
+    QCOMPARE(answer("setting studio-pro glot"), QStringLiteral("29"));
+    QCOMPARE(answer("writes studio-pro reset"), QStringLiteral("28"));
+    QCOMPARE(answer("writes studio-pro"), QStringLiteral("0"));
+    QCOMPARE(answer("writes shuttle-hd-2"), QStringLiteral("0"));
 }
 
 // The configuration interface is queried anew in each block: releasing it is the point.
@@ -642,45 +548,26 @@ void TestSimulator::releaseWithUnsavedWritesReverts()
     const auto device = findDevice(kShuttle);
     const auto configure = [&device] { return query<IMarlixConfiguration>(device.get(), IID_IMarlixConfiguration); };
     const auto label = [&device] { return valueOf(device.get(), Kind::ConfString, kConfigDeviceLabel); };
-    NotificationRecorder recorder;
+    Recorder recorder;
     const auto notification = query<IMarlixNotification>(device.get(), IID_IMarlixNotification);
     QCOMPARE(notification->Subscribe(kTopicPreferences, &recorder), kMarlixOk);
     {
         const auto configuration = configure();
-        QCOMPARE(configuration->SetString(kConfigDeviceLabel, "Saved"), kMarlixOk);
+        QCOMPARE(configuration->SetString(kConfigDeviceLabel, "Grading \u2013 A"), kMarlixOk);
         QCOMPARE(configuration->WriteToPreferences(), kMarlixOk);
         QCOMPARE(configuration->SetString(kConfigDeviceLabel, "Unsaved"), kMarlixOk);
         QCOMPARE(label(), QVariant(QStringLiteral("Unsaved")));
     }
-    QCOMPARE(label(), QVariant(QStringLiteral("Saved")));
+    QCOMPARE(label(), QVariant(QStringLiteral("Grading \u2013 A")));
     // Two writes and the revert.
     QTRY_COMPARE(recorder.count(kTopicPreferences), 3);
     QCOMPARE(notification->Unsubscribe(kTopicPreferences, &recorder), kMarlixOk);
 
-    // Saved values stay when the interface goes.
-    {
-        const auto configuration = configure();
-        QCOMPARE(configuration->SetInt(kConfigVideoOutputIdleOperation, kIdleLastFrame), kMarlixOk);
-        QCOMPARE(configuration->WriteToPreferences(), kMarlixOk);
-    }
-    QCOMPARE(configInt(configure().get(), kConfigVideoOutputIdleOperation), int64_t(kIdleLastFrame));
-}
-
-void TestSimulator::storedSettingsSurviveAFreshProcess()
-{
-    {
-        const Watched watched(kStudio4K);
-        QCOMPARE(watched.configuration->SetString(kConfigDeviceLabel, "Grading \u2013 A"), kMarlixOk);
-        QCOMPARE(watched.configuration->WriteToPreferences(), kMarlixOk);
-        QCOMPARE(watched.configuration->SetString(kConfigDeviceLabel, "never stored"), kMarlixOk);
-    }
-    const ProbeRun run = runProbe(SIM_PROBE, {QStringLiteral("label"), kStudio4K}, probeEnvironment());
-    QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.out.trimmed(), QStringLiteral("Grading \u2013 A"));
+    // A fresh process reads what was stored, from a file only this user may read.
+    const ProbeRun run = runProbe(SIM_PROBE, {QStringLiteral("label"), kShuttle}, probeEnvironment());
+    QCOMPARE(run.out, QStringLiteral("Grading \u2013 A\n"));
     QCOMPARE(run.err, QString());
-    const QString stored = storedFile(*m_state);
-    QVERIFY(!stored.isEmpty());
-    QCOMPARE(permissions(stored) & 0777, mode_t(0600));
+    QCOMPARE(permissions(storedFile(*m_state)) & 0777, mode_t(0600));
 }
 
 void TestSimulator::edidSizeQueryThenFill()
@@ -701,142 +588,82 @@ void TestSimulator::edidSizeQueryThenFill()
             sum = quint8(sum + quint8(edid[block * 128 + i]));
         QCOMPARE(sum, quint8(0));
     }
-    QVERIFY(edid.contains("Lumaris"));
-
-    const auto sdiOnly = findDevice(kCoreQuad);
-    QVERIFY(query<IMarlixStatus>(sdiOnly.get(), IID_IMarlixStatus)->GetBytes(kStatusReceivedEDID, nullptr, &size) < 0);
 }
 
-void TestSimulator::displayModesHaveRealGeometry_data()
+void TestSimulator::unsubscribeAndRunningCallback_data()
 {
-    QTest::addColumn<MarlixCode>("mode");
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("height");
-    QTest::addColumn<qlonglong>("duration");
-    QTest::addColumn<qlonglong>("scale");
-    QTest::addColumn<MarlixCode>("dominance");
-
-    QTest::newRow("NTSC") << kModeNTSC << 720 << 486 << 1001LL << 30000LL << kFieldLower;
-    QTest::newRow("PAL") << kModePAL << 720 << 576 << 1000LL << 25000LL << kFieldUpper;
-    QTest::newRow("720p59.94") << kModeHD720p5994 << 1280 << 720 << 1001LL << 60000LL << kFieldProgressive;
-    QTest::newRow("1080i50") << kModeHD1080i50 << 1920 << 1080 << 1000LL << 25000LL << kFieldUpper;
-    QTest::newRow("1080p23.98") << kModeHD1080p2398 << 1920 << 1080 << 1001LL << 24000LL << kFieldProgressive;
-    QTest::newRow("2K DCI 24") << kMode2KDCI24 << 2048 << 1080 << 1000LL << 24000LL << kFieldProgressive;
-    QTest::newRow("2160p59.94") << kMode4K2160p5994 << 3840 << 2160 << 1001LL << 60000LL << kFieldProgressive;
-    QTest::newRow("4K DCI 25") << kMode4KDCI25 << 4096 << 2160 << 1000LL << 25000LL << kFieldProgressive;
+    QTest::addColumn<bool>("waits");
+    QTest::newRow("waits for the running callback") << true;
+    QTest::newRow("returns at once when the profile says so") << false;
 }
 
-void TestSimulator::displayModesHaveRealGeometry()
+// Unsubscribe returns only once the running callback has returned, unless the profile
+// lets it return at once; either way nothing follows and the driver lets go of the callback.
+void TestSimulator::unsubscribeAndRunningCallback()
 {
-    QFETCH(MarlixCode, mode);
-    QFETCH(int, width);
-    QFETCH(int, height);
-    QFETCH(qlonglong, duration);
-    QFETCH(qlonglong, scale);
-    QFETCH(MarlixCode, dominance);
-    const auto device = findDevice(kStudio4K);
-    const auto output = query<IMarlixOutput>(device.get(), IID_IMarlixOutput);
-    IMarlixDisplayModeIterator* rawIterator = nullptr;
-    QCOMPARE(output->GetDisplayModeIterator(&rawIterator), kMarlixOk);
-    Held<IMarlixDisplayModeIterator> iterator(rawIterator);
-    IMarlixDisplayMode* raw = nullptr;
-    Held<IMarlixDisplayMode> found;
-    QSet<MarlixCode> seen;
-    while (iterator->Next(&raw) == kMarlixOk) {
-        Held<IMarlixDisplayMode> held(raw);
-        QVERIFY2(!seen.contains(held->GetDisplayMode()), "a mode came twice");
-        seen.insert(held->GetDisplayMode());
-        if (held->GetDisplayMode() == mode)
-            found = std::move(held);
-    }
-    QVERIFY(found);
-    QCOMPARE(found->GetWidth(), width);
-    QCOMPARE(found->GetHeight(), height);
-    int64_t frameDuration = 0, timeScale = 0;
-    QCOMPARE(found->GetFrameRate(&frameDuration, &timeScale), kMarlixOk);
-    QCOMPARE(frameDuration, int64_t(duration));
-    QCOMPARE(timeScale, int64_t(scale));
-    QCOMPARE(found->GetFieldDominance(), dominance);
-    char* name = nullptr;
-    QCOMPARE(found->GetName(&name), kMarlixOk);
-    QVERIFY(!takeString(name).isEmpty());
-}
-
-// Unsubscribe returns only once the running callback has returned, and nothing follows.
-void TestSimulator::unsubscribeWaitsForRunningCallback()
-{
-    Watched watched(kStudioPro);
-    NotificationRecorder& recorder = watched.recorder;
-    std::mutex mutex;
-    std::condition_variable changed;
-    bool entered = false;
-    bool unsubscribing = false;
-    bool unsubscribed = false;
-    bool returnedEarly = false;
-    recorder.hook = [&] {
-        std::unique_lock<std::mutex> lock(mutex);
-        if (entered)
-            return;
-        entered = true;
-        changed.notify_all();
-        changed.wait(lock, [&] { return unsubscribing; });
-        // A correct Unsubscribe cannot finish while this callback still runs.
-        returnedEarly = changed.wait_for(lock, std::chrono::milliseconds(200), [&] { return unsubscribed; });
+    QFETCH(bool, waits);
+    const QString path = profile(QStringLiteral("unsubscribe.json"), R"({"unsubscribeWaits": )" + QByteArray(waits ? "true" : "false")
+                                     + R"(, "devices": [{"id": "d", "modelName": "M", "attributes": {"rvid": 1}}]})");
+    QString error;
+    QVERIFY2(simControl(QStringLiteral("profile ") + path, &error), qPrintable(error));
+    Watched watched(QStringLiteral("M"));
+    Recorder& recorder = watched.recorder;
+    // 0 before the first callback, 1 while it runs, 2 once it has returned.
+    std::atomic<int> callback{0};
+    recorder.hook = [&callback] {
+        int before = 0;
+        if (callback.compare_exchange_strong(before, 1)) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1000));
+            callback = 2;
+        }
     };
     QCOMPARE(watched.subscribe(kTopicStatus), kMarlixOk);
-    QVERIFY(simControl(QStringLiteral("storm studio-pro stat 5")));
-    {
-        std::unique_lock<std::mutex> lock(mutex);
-        QVERIFY(changed.wait_for(lock, std::chrono::seconds(10), [&] { return entered; }));
-    }
-    std::thread unsubscriber([&] {
-        {
-            std::lock_guard<std::mutex> lock(mutex);
-            unsubscribing = true;
-        }
-        changed.notify_all();
-        watched.notification->Unsubscribe(kTopicStatus, &recorder);
-        std::lock_guard<std::mutex> lock(mutex);
-        unsubscribed = true;
-        changed.notify_all();
-    });
-    unsubscriber.join();
-    QVERIFY2(!returnedEarly, "Unsubscribe returned while its callback was running");
+    QCOMPARE(recorder.references(), 2u);
+    QVERIFY(simControl(QStringLiteral("storm d stat 5")));
+    QTRY_COMPARE_WITH_TIMEOUT(callback.load(), 1, 10000);
+    QCOMPARE(watched.notification->Unsubscribe(kTopicStatus, &recorder), kMarlixOk);
+    QCOMPARE(callback.load() == 1, !waits);
+    QTRY_COMPARE(recorder.count(kTopicStatus), 1);
+    QVERIFY(simControl(QStringLiteral("storm d stat 5")) && simControl(QStringLiteral("wait")));
     QCOMPARE(recorder.count(kTopicStatus), 1);
-    QVERIFY(simControl(QStringLiteral("storm studio-pro stat 5")));
-    QVERIFY(simControl(QStringLiteral("wait")));
-    QCOMPARE(recorder.count(kTopicStatus), 1);
-    QCOMPARE(recorder.references(), 1u);
+    QTRY_COMPARE(recorder.references(), 1u);
+    QVERIFY(watched.notification->Unsubscribe(kTopicStatus, &recorder) < 0);
 }
 
+// The default fleet arrives in profile order, off the caller's thread; plugging through
+// the control socket (mode 0600) makes removals and new arrivals.
 void TestSimulator::hotPlugThroughControlSocket()
 {
     QVERIFY(S_ISSOCK(permissions(m_socket)));
     QCOMPARE(permissions(m_socket) & 0777, mode_t(0600));
-    DiscoveryRecorder recorder;
+    Recorder recorder;
     Held<IMarlixDiscovery> discovery(CreateMarlixDiscoveryInstance());
     QCOMPARE(discovery->InstallDeviceNotifications(&recorder), kMarlixOk);
-    QTRY_COMPARE(recorder.arrivals(), 12);
-    IMarlix* before = recorder.arrived(kStudioPro);
+    QTRY_COMPARE(recorder.arrived().size(), size_t(12));
+    const QStringList expected = {
+        "Lumaris Core Quad (3)", "Lumaris Core Quad (1)", "Lumaris Core Quad (4)", "Lumaris Core Quad (2)",
+        "Lumaris Core Duo (1)", "Lumaris Core Duo (2)", "Lumaris Home HDMI 2", "Lumaris Studio Pro",
+        "Lumaris Shuttle HD 2", "Lumaris Bolt HD 2", "Lumaris Studio 4K 2", "Lumaris Home HDMI Classic"};
+    QCOMPARE(namesOf(recorder.arrived()), expected);
+    IMarlix* before = recorder.arrived().at(size_t(expected.indexOf(kStudioPro)));
 
     QCOMPARE(runProbe(SIM_CTL, {QStringLiteral("unplug"), QStringLiteral("studio-pro")}).exitCode, 0);
-    QTRY_VERIFY(recorder.removed(before));
+    QTRY_VERIFY(holds(recorder.removed(), before));
     QVERIFY(!findDevice(kStudioPro));
     char* name = nullptr;
     QCOMPARE(before->GetModelName(&name), kMarlixDisconnected);
 
     QCOMPARE(runProbe(SIM_CTL, {QStringLiteral("plug"), QStringLiteral("studio-pro")}).exitCode, 0);
-    QTRY_COMPARE(recorder.arrivals(), 13);
-    QVERIFY(recorder.arrived(kStudioPro) != before);
-    QVERIFY(!recorder.calledOnThread(std::this_thread::get_id()));
-
-    QCOMPARE(runProbe(SIM_CTL, {QStringLiteral("list")}).out.count('\n'), 12);
+    QTRY_COMPARE(recorder.arrived().size(), size_t(13));
+    QCOMPARE(displayName(recorder.arrived().back()), kStudioPro);
+    QVERIFY(recorder.arrived().back() != before);
+    QVERIFY(!recorder.calledOnOwnThread());
 
     // After uninstalling, nothing more arrives.
     QCOMPARE(discovery->UninstallDeviceNotifications(), kMarlixOk);
     QVERIFY(simControl(QStringLiteral("unplug shuttle-hd-2")));
     QVERIFY(simControl(QStringLiteral("wait")));
-    QCOMPARE(recorder.removals(), 1);
+    QCOMPARE(recorder.removed().size(), size_t(1));
 }
 
 void TestSimulator::controlRejectsBadCommands_data()
@@ -851,18 +678,15 @@ void TestSimulator::controlRejectsBadCommands_data()
     QTest::newRow("not a mode code") << QStringList{"signal", "studio-pro", "1080i"} << "not a four-character mode";
     QTest::newRow("no reference input") << QStringList{"reference", "core-quad-1", "Hi59"} << "no reference input";
     QTest::newRow("status item it lacks") << QStringList{"status", "shuttle-hd-2", "pwid", "4"} << "no status item 'pwid'";
-    QTest::newRow("status value of wrong kind") << QStringList{"status", "studio-pro", "refl", "maybe"} << "takes a flag";
     QTest::newRow("unknown operation") << QStringList{"fail", "studio-pro", "Configuration.Explode"} << "unknown operation";
     QTest::newRow("storm too large") << QStringList{"storm", "studio-pro", "pref", "99999999"} << "the count must be";
     QTest::newRow("already plugged") << QStringList{"plug", "studio-pro"} << "already plugged in";
     QTest::newRow("raw bytes are not echoed") << QStringList{"unplug", "\x1b[2J\x07"} << "'\\x1b[2J\\x07'";
     QTest::newRow("success code out of range") << QStringList{"success", "getters", "-1"} << "the code must be";
-    QTest::newRow("writes, not reset") << QStringList{"writes", "studio-pro", "zero"} << "must be reset";
     QTest::newRow("signal on an input it lacks") << QStringList{"signal", "studio-pro", "Hi59", "0", "4"} << "no input connection 4";
     QTest::newRow("signal on no connection") << QStringList{"signal", "studio-pro", "Hi59", "0", "0"} << "the connection must be";
     QTest::newRow("one call in none") << QStringList{"fail-every", "*", "Configuration.Set*", "0"} << "N must be";
     QTest::newRow("wildcard naming nothing") << QStringList{"fail-every", "*", "Configuration.Open*", "2"} << "unknown operation";
-    QTest::newRow("setting it lacks") << QStringList{"setting", "shuttle-hd-2", "glot"} << "no setting 'glot'";
 }
 
 // One line naming the fault, a non-zero exit, and the fleet unchanged.
@@ -889,11 +713,8 @@ void TestSimulator::faults_data()
     QTest::addColumn<bool>("vanishes");
 
     QTest::newRow("read fails until cleared") << "fail studio-pro Configuration.GetInt:dvom" << 3 << false;
-    QTest::newRow("read fails once") << "fail studio-pro GetInt:dvom 1" << 1 << false;
-    QTest::newRow("any device") << "fail * Configuration.GetInt:dvom" << 3 << false;
     QTest::newRow("device vanishes mid-call") << "vanish studio-pro Configuration.GetInt:dvom" << 3 << true;
     QTest::newRow("one read in two") << "fail-every studio-pro Configuration.GetInt:dvom 2" << 1 << false;
-    QTest::newRow("setters only") << "fail-every * Configuration.Set* 1" << 0 << false;
 }
 
 void TestSimulator::faults()
@@ -901,10 +722,10 @@ void TestSimulator::faults()
     QFETCH(QString, command);
     QFETCH(int, failingReads);
     QFETCH(bool, vanishes);
-    DiscoveryRecorder recorder;
+    Recorder recorder;
     Held<IMarlixDiscovery> discovery(CreateMarlixDiscoveryInstance());
     QCOMPARE(discovery->InstallDeviceNotifications(&recorder), kMarlixOk);
-    QTRY_COMPARE(recorder.arrivals(), 12);
+    QTRY_COMPARE(recorder.arrived().size(), size_t(12));
     const auto device = findDevice(kStudioPro);
     const auto configuration = query<IMarlixConfiguration>(device.get(), IID_IMarlixConfiguration);
     QString error;
@@ -915,53 +736,44 @@ void TestSimulator::faults()
     QCOMPARE(failed, failingReads);
     // Other items of the device stay readable unless the device is gone.
     QCOMPARE(configInt(configuration.get(), kConfigReferenceInputSamples) < 0, vanishes);
-    QTRY_COMPARE(recorder.removals(), vanishes ? 1 : 0);
+    QTRY_COMPARE(recorder.removed().size(), size_t(vanishes ? 1 : 0));
     QVERIFY(simControl(QStringLiteral("clear")));
     if (vanishes) {
-        QVERIFY(recorder.removed(device.get()));
+        QVERIFY(holds(recorder.removed(), device.get()));
         QVERIFY(simControl(QStringLiteral("plug studio-pro")));
-        QTRY_COMPARE(recorder.arrivals(), 13);
+        QTRY_COMPARE(recorder.arrived().size(), size_t(13));
     } else {
         QVERIFY(configInt(configuration.get(), kConfigDefaultVideoOutputMode) >= 0);
     }
     QCOMPARE(discovery->UninstallDeviceNotifications(), kMarlixOk);
 }
 
+// Whether the profile parser gets through malformed bytes at all is the fuzz target's
+// business; these rows hold the verdict a user reads.
 void TestSimulator::malformedProfileIsRefused_data()
 {
     QTest::addColumn<QByteArray>("profile");
     QTest::addColumn<QString>("fault");
 
     const QByteArray device = R"("id": "d", "modelName": "Lumaris Core SDI", "attributes": {"rvid": 1})";
-    QTest::newRow("empty file") << QByteArray() << "unexpected end of input";
+    const auto withDevice = [&device](const char* more) {
+        return QByteArray(R"({"devices": [{)") + device + more + "}]}";
+    };
     QTest::newRow("syntax error") << QByteArray(R"({"devices": [)") << "syntax error";
     QTest::newRow("devices not an array") << QByteArray(R"({"devices": {}})") << "\"devices\" array";
-    QTest::newRow("unknown template") << QByteArray(R"({"devices": [{)" + device + R"(, "template": "x"}]})")
-                                     << "unknown template 'x'";
+    QTest::newRow("unknown template") << withDevice(R"(, "template": "x")") << "unknown template 'x'";
     QTest::newRow("template cycle") << QByteArray(R"({"templates": {"a": {"base": "b"}, "b": {"base": "a"}},
                                          "devices": [{)" + device + R"(, "template": "a"}]})")
                                     << "nest too deeply";
     QTest::newRow("no model id") << QByteArray(R"({"devices": [{"id": "d", "modelName": "M"}]})") << "'rvid'";
-    QTest::newRow("item code too long") << QByteArray(R"({"devices": [{)" + device + R"(, "status": {"busyy": 0}}]})")
-                                        << "'busyy' is not a four-character code";
     QTest::newRow("default outside its domain")
-        << QByteArray(R"({"devices": [{)" + device + R"(, "outputModes": ["sd"],
-                 "configuration": {"dvom": {"type": "int", "default": "Hp60", "mode": "output"}}}]})")
+        << withDevice(R"(, "outputModes": ["sd"], "configuration": {"dvom": {"type": "int", "default": "Hp60", "mode": "output"}})")
         << "not an output mode";
-    QTest::newRow("default of wrong type")
-        << QByteArray(R"({"devices": [{)" + device + R"(, "configuration": {"fdfr": {"type": "flag", "default": 1}}}]})")
-        << "does not fit type 'flag'";
-    QTest::newRow("unknown display mode") << QByteArray(R"({"devices": [{)" + device + R"(, "inputModes": ["8k"]}]})")
-                                          << "unknown display mode or group '8k'";
+    QTest::newRow("default of wrong type") << withDevice(R"(, "configuration": {"fdfr": {"type": "flag", "default": 1}})")
+                                           << "does not fit type 'flag'";
+    QTest::newRow("unknown display mode") << withDevice(R"(, "inputModes": ["8k"])") << "unknown display mode or group '8k'";
     QTest::newRow("device id twice") << QByteArray(R"({"devices": [{)" + device + "}, {" + device + "}]}")
                                      << "used twice";
-    QTest::newRow("nested 10,000 deep") << QByteArray(R"({"devices": [)") + QByteArray(10000, '[')
-                                               + QByteArray(10000, ']') + "]}"
-                                        << "nests deeper than 64 levels";
-    QTest::newRow("template nested 5,000 deep")
-        << QByteArray(R"({"templates": {"t": )") + QByteArray(R"({"a": )").repeated(5000)
-               + "1" + QByteArray(5000, '}') + R"(}, "devices": [{)" + device + R"(, "template": "t"}]})"
-        << "nests deeper than 64 levels";
     QTest::newRow("id of all ones beyond the signed range")
         << QByteArray(R"({"devices": [{"id": "d", "modelName": "M", "attributes": {"rvid": 1, "peid": 18446744073709551615}}]})")
         << "outside the signed 64-bit range";
@@ -973,10 +785,8 @@ void TestSimulator::malformedProfileIsRefused_data()
         << QByteArray(R"({"devices": [{"id": "a\u0001b", "modelName": "M", "attributes": {"rvid": 1}}]})")
         << "without spaces or control characters";
     QTest::newRow("NUL byte followed by junk") << QByteArray("{\"devices\": []}\0{{junk", 22) << "a NUL byte at offset 15";
-    QTest::newRow("number beyond a double") << QByteArray(R"({"devices": [], "x": 1e999})") << "number overflow";
-    QTest::newRow("raw bytes in an item code")
-        << QByteArray(R"({"devices": [{)" + device + ", \"status\": {\"\x7f[2J\": 0}}]}")
-        << "'\\x7f[2J' is not a four-character code";
+    QTest::newRow("raw bytes in an item code") << withDevice(", \"status\": {\"\x7f[2J\": 0}")
+                                               << "'\\x7f[2J' is not a four-character code";
     QTest::newRow("bytes that are not UTF-8") << QByteArray("{\"devices\": [\"\xff\xfe\"]}") << "ill-formed UTF-8";
 }
 
@@ -996,25 +806,6 @@ void TestSimulator::malformedProfileIsRefused()
     QVERIFY2(!error.contains("json.exception"), qPrintable(error));
     QVERIFY(simControl(QStringLiteral("list"), &after));
     QCOMPARE(after, before);
-}
-
-void TestSimulator::malformedProfileAtStartGivesOneLine()
-{
-    const QString path = m_root.filePath(QStringLiteral("start-profile.json"));
-    QVERIFY(writeFile(path, R"({"devices": [{"id": "x"}]})"));
-    QProcessEnvironment env = probeEnvironment();
-    env.insert(QStringLiteral("MARLIX_SIM_PROFILE"), path);
-    const ProbeRun run = runProbe(SIM_PROBE, {QStringLiteral("list")}, env);
-    QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.out, QString());
-    QCOMPARE(run.err.count('\n'), 1);
-    QVERIFY2(run.err.contains(path) && run.err.contains("modelName"), qPrintable(run.err));
-
-    // A good profile of its own is used instead of the default fleet.
-    QVERIFY(writeFile(path, R"({"devices": [{"id": "x", "modelName": "Lumaris Core SDI", "attributes": {"rvid": 1}}]})"));
-    const ProbeRun good = runProbe(SIM_PROBE, {QStringLiteral("list")}, env);
-    QCOMPARE(good.out, QStringLiteral("Lumaris Core SDI\t1\n"));
-    QCOMPARE(good.err, QString());
 }
 
 // Without the library every factory answers null after one line of loader text; the
@@ -1064,6 +855,276 @@ void TestSimulator::killedWhileStoringLeavesAParsableFile()
     // A fresh process reads what the last one stored.
     const ProbeRun run = runProbe(SIM_PROBE, {QStringLiteral("label"), kShuttle}, env);
     QCOMPARE(run.out.trimmed(), lastLabel);
+}
+
+void TestSimulator::unreadableStoredStateIsKeptAside_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("cut short") << QByteArray(R"({"format": 1, "configuration": {"dila": )") << "syntax error";
+    QTest::newRow("settings not an object")
+        << QByteArray(R"({"format": 1, "device": "box", "configuration": []})") << "not a stored configuration";
+    QTest::newRow("setting of the wrong kind")
+        << QByteArray(R"({"format": 1, "device": "box", "configuration": {"dila": {"int": "x"}}})")
+        << "entry 'dila' is not a stored setting";
+    QTest::newRow("a FIFO under its name") << QByteArray() << "is not a regular file";
+}
+
+// The bad file stays whole under a name that says what it is, and a save never touches it.
+void TestSimulator::unreadableStoredStateIsKeptAside()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, reason);
+    const QString stored = m_state->filePath(QStringLiteral("box.json"));
+    const bool fifo = content.isEmpty();
+    if (fifo)
+        QCOMPARE(mkfifo(QFile::encodeName(stored).constData(), 0600), 0);
+    else
+        QVERIFY(writeFile(stored, content));
+    const QProcessEnvironment env = boxEnvironment();
+
+    const ProbeRun first = runProbe(SIM_PROBE, {QStringLiteral("label"), QStringLiteral("Box")}, env, 10000);
+    QCOMPARE(first.out, QStringLiteral("factory\n"));
+    QCOMPARE(first.err.count('\n'), 1);
+    QVERIFY2(first.err.contains(reason) && first.err.contains("kept as"), qPrintable(first.err));
+    const QStringList kept = QDir(m_state->path()).entryList({QStringLiteral("box.json.unreadable-*")}, QDir::System | QDir::Files);
+    QCOMPARE(kept.size(), 1);
+    QVERIFY2(first.err.contains(kept.first()), qPrintable(first.err));
+
+    QCOMPARE(runProbe(SIM_PROBE, {QStringLiteral("setlabel"), QStringLiteral("Box"), QStringLiteral("new")}, env).exitCode, 0);
+    const ProbeRun after = runProbe(SIM_PROBE, {QStringLiteral("label"), QStringLiteral("Box")}, env, 10000);
+    QCOMPARE(after.out, QStringLiteral("new\n"));
+    QCOMPARE(after.err, QString());
+    const QFileInfo keptFile(m_state->filePath(kept.first()));
+    if (fifo) {
+        QVERIFY(keptFile.isFile() == false && keptFile.exists());
+    } else {
+        QFile file(keptFile.filePath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), content);
+    }
+}
+
+void TestSimulator::deviceIdsMakePlainFileNames()
+{
+    const QString path = profile(QStringLiteral("escaping.json"), R"({"devices": [
+        {"id": "../outside/escaped", "modelName": "Escaped", "attributes": {"rvid": 1},
+         "configuration": {"dila": {"type": "string", "default": ""}}},
+        {"id": "..%2Foutside", "modelName": "Lookalike", "attributes": {"rvid": 1},
+         "configuration": {"dila": {"type": "string", "default": ""}}}]})");
+    QString error;
+    QVERIFY2(simControl(QStringLiteral("profile ") + path, &error), qPrintable(error));
+    for (const QString& name : {QStringLiteral("Escaped"), QStringLiteral("Lookalike")}) {
+        const auto device = findDevice(name);
+        const auto configuration = query<IMarlixConfiguration>(device.get(), IID_IMarlixConfiguration);
+        QVERIFY(configuration);
+        QCOMPARE(configuration->SetString(kConfigDeviceLabel, "stored"), kMarlixOk);
+        QCOMPARE(configuration->WriteToPreferences(), kMarlixOk);
+    }
+    QCOMPARE(filesIn(m_state->path()),
+             (QStringList{"%2E%2E%252Foutside.json", "%2E%2E%2Foutside%2Fescaped.json"}));
+    QVERIFY(!QFileInfo::exists(m_root.filePath(QStringLiteral("outside"))));
+}
+
+// Only files of processes that are gone: a live writer keeps its file.
+void TestSimulator::staleTemporaryFilesGoAtStart()
+{
+    QProcess gone;
+    gone.start(QStringLiteral("true"), QStringList());
+    QVERIFY(gone.waitForStarted());
+    const qint64 gonePid = gone.processId();
+    QVERIFY(gone.waitForFinished());
+    const QString stale = QStringLiteral("box.json.tmp-%1-0").arg(gonePid);
+    const QString live = QStringLiteral("box.json.tmp-%1-1").arg(QCoreApplication::applicationPid());
+    const QString unrelated = QStringLiteral("notes.tmp-x");
+    for (const QString& name : {stale, live, unrelated})
+        QVERIFY(writeFile(m_state->filePath(name), "{"));
+    QCOMPARE(runProbe(SIM_PROBE, {QStringLiteral("label"), QStringLiteral("Box")}, boxEnvironment()).exitCode, 0);
+    QCOMPARE(filesIn(m_state->path()), (QStringList{live, unrelated}));
+}
+
+void TestSimulator::othersDirectoriesAreRefused_data()
+{
+    QTest::addColumn<QString>("variable");
+    QTest::addColumn<bool>("foreignOwner");
+    QTest::addColumn<QString>("fault");
+
+    QTest::newRow("state directory of another user") << "MARLIX_SIM_STATE_DIR" << true << "owned by another user";
+    QTest::newRow("state directory anyone may write") << "MARLIX_SIM_STATE_DIR" << false << "writable by other users";
+    QTest::newRow("runtime directory of another user") << "XDG_RUNTIME_DIR" << true << "owned by another user";
+    QTest::newRow("runtime directory anyone may write") << "XDG_RUNTIME_DIR" << false << "writable by other users";
+}
+
+void TestSimulator::othersDirectoriesAreRefused()
+{
+    QFETCH(QString, variable);
+    QFETCH(bool, foreignOwner);
+    QFETCH(QString, fault);
+    const QString directory = m_root.filePath(QString::fromUtf8(QTest::currentDataTag()).replace(' ', '-'));
+    QVERIFY(QDir().mkpath(directory));
+    const QByteArray name = QFile::encodeName(directory);
+    if (foreignOwner && chown(name.constData(), 65534, 65534) != 0)
+        QSKIP("giving a directory to another user needs root");
+    QCOMPARE(chmod(name.constData(), foreignOwner ? 0700 : 0777), 0);
+
+    QProcessEnvironment env = boxEnvironment();
+    env.insert(variable, directory);
+    if (variable == QLatin1String("XDG_RUNTIME_DIR"))
+        env.remove(QStringLiteral("MARLIX_SIM_CONTROL"));
+    const ProbeRun run = runProbe(SIM_PROBE, {QStringLiteral("setlabel"), QStringLiteral("Box"), QStringLiteral("x")}, env);
+    QVERIFY2(run.err.contains("refused") && run.err.contains(fault), qPrintable(run.err));
+    QCOMPARE(filesIn(directory), QStringList());
+}
+
+void TestSimulator::controlPathThatIsNotASocketIsLeftAlone()
+{
+    const QString precious = m_root.filePath(QStringLiteral("precious.txt"));
+    QVERIFY(writeFile(precious, "keep me"));
+    QProcessEnvironment env = boxEnvironment();
+    env.insert(QStringLiteral("MARLIX_SIM_CONTROL"), precious);
+    const ProbeRun run = runProbe(SIM_PROBE, {QStringLiteral("label"), QStringLiteral("Box")}, env);
+    QCOMPARE(run.out, QStringLiteral("factory\n"));
+    QVERIFY2(run.err.contains("not a socket"), qPrintable(run.err));
+    QFile file(precious);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("keep me"));
+}
+
+void TestSimulator::controlLineFaults_data()
+{
+    QTest::addColumn<QByteArray>("request");
+    QTest::addColumn<QByteArray>("reply");
+
+    QTest::newRow("line longer than 64 KiB") << QByteArray(100 * 1024, 'a') << QByteArray("error: the command is too long\n");
+    QTest::newRow("NUL byte then junk") << QByteArray("list\0junk\n", 10) << QByteArray("error: the command holds a NUL byte\n");
+    QTest::newRow("nothing said") << QByteArray() << QByteArray("error: no command within 2 s\n");
+    QTest::newRow("last line without its end") << QByteArray("faults") << QByteArray("ok\n");
+}
+
+void TestSimulator::controlLineFaults()
+{
+    QFETCH(QByteArray, request);
+    QFETCH(QByteArray, reply);
+    QCOMPARE(exchangeRaw(m_socket, request), reply);
+}
+
+// A silent client, one that stops half-way through its line and one that never reads its
+// long answer are each served on their own: everybody else is answered at once.
+void TestSimulator::stalledClientsDelayNobody()
+{
+    QString error;
+    QVERIFY2(simControl(QStringLiteral("profile ") + profile(QStringLiteral("many.json"), manyDevices(10000)), &error),
+             qPrintable(error));
+    const StalledClients clients(m_socket, {QByteArray(), QByteArray("li"), QByteArray("list\n")});
+    QVERIFY(clients.connected());
+    const ProbeRun help = runProbe(SIM_CTL, {QStringLiteral("help")}, QProcessEnvironment::systemEnvironment(), 10000);
+    QCOMPARE(help.exitCode, 0);
+    QVERIFY2(help.elapsedMs < 1500, qPrintable(QString::number(help.elapsedMs)));
+
+    // Listing is linear in the fleet: ten thousand devices took 7 s when it was not, and
+    // take well under a second now (a few under the sanitizers on a busy machine).
+    const ProbeRun list = runProbe(SIM_CTL, {QStringLiteral("list")}, QProcessEnvironment::systemEnvironment(), 20000);
+    QCOMPARE(list.out.count('\n'), 10000);
+    QVERIFY2(list.elapsedMs < 5000, qPrintable(QString::number(list.elapsedMs)));
+}
+
+// The process ends at once when it is told to, whoever is connected.
+void TestSimulator::stoppingNeverWaitsForAClient()
+{
+    const QString socket = m_root.filePath(QStringLiteral("serve.sock"));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("MARLIX_SIM_CONTROL"), socket);
+    // Enough devices that the listing does not fit the socket's buffer.
+    env.insert(QStringLiteral("MARLIX_SIM_PROFILE"), profile(QStringLiteral("some.json"), manyDevices(4000)));
+    QProcess serving;
+    serving.setProcessEnvironment(env);
+    serving.start(SIM_PROBE, {QStringLiteral("serve")});
+    QVERIFY(serving.waitForReadyRead(60000));
+    QCOMPARE(serving.readLine(), QByteArray("ready\n"));
+
+    const StalledClients clients(socket, {QByteArray(), QByteArray("list\n")});
+    QVERIFY(clients.connected());
+    // The listing is under way and stuck on the client that does not read.
+    QVERIFY(exchangeRaw(socket, "wait\n").startsWith("ok\n"));
+    QElapsedTimer clock;
+    clock.start();
+    serving.closeWriteChannel();
+    QVERIFY(serving.waitForFinished(10000));
+    QCOMPARE(serving.exitCode(), 0);
+    // A silent client alone held the old server for its 5 s read time-out.
+    QVERIFY2(clock.elapsed() < 4000, qPrintable(QString::number(clock.elapsed())));
+}
+
+void TestSimulator::largestSubDeviceIndexIsListed()
+{
+    const QString path = profile(QStringLiteral("index.json"), R"({"devices": [{"id": "far", "modelName": "Far",
+        "attributes": {"rvid": 1, "subi": 9223372036854775807, "nsbd": 2}}]})");
+    QString error;
+    QVERIFY2(simControl(QStringLiteral("profile ") + path, &error), qPrintable(error));
+    const ProbeRun run = runProbe(SIM_CTL, {QStringLiteral("list")});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.out.contains("sub-device 9223372036854775808 of 2"), qPrintable(run.out));
+}
+
+void TestSimulator::successCodesMayBePositive_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("probe");
+    QTest::addColumn<MarlixCode>("item");
+    QTest::addColumn<int>("answer");
+
+    QTest::newRow("getter answers a large code") << "success getters 2147483647" << false << kAttrModelId << 2147483647;
+    QTest::newRow("getter of a missing item still fails") << "success getters 1" << false << MarlixFourCC("zzzz")
+                                                          << int(kMarlixNotImplemented);
+    QTest::newRow("probe answers 7") << "success probes 7" << true << MarlixValue::kConversionLetterbox << 7;
+    QTest::newRow("probe of a missing conversion still fails") << "success probes 7" << true
+                                                               << MarlixValue::kConversionHWLetterbox
+                                                               << int(kMarlixInvalidArg);
+    QTest::newRow("getters unaffected by probes") << "success probes 7" << false << kAttrModelId << int(kMarlixOk);
+}
+
+void TestSimulator::successCodesMayBePositive()
+{
+    QFETCH(QString, command);
+    QFETCH(bool, probe);
+    QFETCH(MarlixCode, item);
+    QFETCH(int, answer);
+    QString error;
+    QVERIFY2(simControl(command, &error), qPrintable(error));
+    const auto device = findDevice(QStringLiteral("Lumaris Shuttle HD 2"));
+    const auto attributes = query<IMarlixAttributes>(device.get(), IID_IMarlixAttributes);
+    QVERIFY(attributes);
+    int64_t value = probe ? int64_t(item) : -1;
+    QCOMPARE(attributes->GetInt(probe ? kAttrSupportedOutputConversion : item, &value), MarlixResult(answer));
+    // A getter that succeeds fills its value whatever code it answers.
+    if (!probe && answer >= 0)
+        QVERIFY(value > 0);
+}
+
+void TestSimulator::leftBehindIsReported_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<bool>("strict");
+
+    QTest::newRow("subscription, test run") << "subscription" << true;
+    QTest::newRow("subscription, plain run") << "subscription" << false;
+    QTest::newRow("discovery registration, test run") << "discovery" << true;
+    QTest::newRow("discovery registration, plain run") << "discovery" << false;
+}
+
+// In a test run a client's leak ends the process, so that the test that caused it fails.
+void TestSimulator::leftBehindIsReported()
+{
+    QFETCH(QString, what);
+    QFETCH(bool, strict);
+    QProcessEnvironment env = probeEnvironment();
+    env.insert(QStringLiteral("MARLIX_SIM_STRICT"), strict ? QStringLiteral("1") : QStringLiteral("0"));
+    env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
+    const ProbeRun run = runProbe(SIM_PROBE, {QStringLiteral("leave"), what}, env);
+    QCOMPARE(run.exitCode, strict ? -1 : 0);
+    QVERIFY2(run.err.startsWith("marlix-sim: left behind: ") && run.err.contains(what == "discovery" ? "discovery" : "stat"),
+             qPrintable(run.err));
 }
 
 QTEST_GUILESS_MAIN(TestSimulator)
