@@ -232,14 +232,18 @@ bool ProbedApp::sendSimCommand(const QString& socketPath, const QString& line, Q
 {
     QLocalSocket control;
     control.connectToServer(socketPath);
-    if (!control.waitForConnected(kStartTimeoutMs))
-        return false;
-    control.write(line.toUtf8() + '\n');
-    control.flush();
-    // The simulator answers and closes: "ok" and the output, or "error: " and a reason.
-    while (control.state() == QLocalSocket::ConnectedState && control.waitForReadyRead(kStartTimeoutMs)) {
+    QString answer;
+    if (control.waitForConnected(kStartTimeoutMs)) {
+        control.write(line.toUtf8() + '\n');
+        control.flush();
+        // The simulator answers and closes: "ok" and the output, or "error: " and a reason.
+        while (control.state() == QLocalSocket::ConnectedState && control.waitForReadyRead(kStartTimeoutMs)) {
+        }
+        answer = QString::fromUtf8(control.readAll());
     }
-    const QString answer = QString::fromUtf8(control.readAll());
+    // No answer at all is a fault of the channel, not a refusal: say which.
+    if (answer.isEmpty())
+        answer = QStringLiteral("(no answer: %1, socket state %2)").arg(control.errorString()).arg(int(control.state()));
     if (output)
         *output = answer;
     return answer.startsWith(QLatin1String("ok"));
