@@ -1,19 +1,15 @@
 #include "TabsFleet.h"
 
 #include "CardSection.h"
-#include "SettingsSliderLineEdit.h"
-#include "SettingsSliderWithEditableValue.h"
 #include "SimulatedFleet.h"
+#include "TabProbe.h"
 #include "VisibleMarlix.h"
 
 #include <QAbstractButton>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 #include <QLabel>
-#include <QLineEdit>
-#include <QTest>
 
 namespace {
 
@@ -113,54 +109,19 @@ void TabsFleet::settle()
     QCoreApplication::processEvents();
 }
 
-// A button by its text or tooltip, or the button in the title of a section.
 bool TabsFleet::click(QWidget* tab, const QString& name)
 {
-    for (QAbstractButton* button : visible<QAbstractButton>(tab)) {
-        if (nameOf(button) == name) {
-            button->click();
-            return true;
-        }
-    }
-    for (CardSection* section : visible<CardSection>(tab)) {
-        if (section->title() == name && section->titleButton()) {
-            section->titleButton()->click();
-            return true;
-        }
-    }
-    return false;
+    return TabProbe::onTab(tab, QStringLiteral("card-click"), {name}).value("ok").toBool();
 }
 
-// As a user picks an item: the index changes, then the combo box says it was activated.
 bool TabsFleet::choose(QWidget* tab, const QString& item)
 {
-    for (QComboBox* combo : visible<QComboBox>(tab)) {
-        const int index = combo->findText(item);
-        if (index >= 0 && combo->isEnabled()) {
-            combo->setCurrentIndex(index);
-            emit combo->activated(index);
-            return true;
-        }
-    }
-    return false;
+    return TabProbe::onTab(tab, QStringLiteral("card-choose"), {item}).value("ok").toBool();
 }
 
 bool TabsFleet::type(QWidget* tab, const QString& label, const QString& text)
 {
-    for (SettingsSliderWithEditableValue* slider : visible<SettingsSliderWithEditableValue>(tab)) {
-        bool labelled = false;
-        for (const QLabel* text : slider->parentWidget()->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
-            labelled = labelled || text->text() == label;
-        if (!labelled)
-            continue;
-        QLineEdit* field = slider->valueField();
-        field->setFocus();
-        field->selectAll();
-        QTest::keyClicks(field, text);
-        QTest::keyClick(field, Qt::Key_Return);
-        return true;
-    }
-    return false;
+    return TabProbe::onTab(tab, QStringLiteral("card-field"), {label, text}).value("ok").toBool();
 }
 
 QStringList TabsFleet::shownTexts(const QWidget* tab)

@@ -35,6 +35,7 @@ public:
     // Lets the driver's notifications arrive.
     static void settle();
 
+    // As the end-to-end probe works the program's tabs.
     static bool click(QWidget* tab, const QString& name);
     static bool choose(QWidget* tab, const QString& item);
     // The text, then Return.

@@ -24,12 +24,13 @@ QJsonObject ok()
     return QJsonObject{{"ok", true}};
 }
 
+// Shown with the tab, whether or not the tab itself is on screen.
 template <typename T>
 QList<T*> shown(QWidget* tab, const char* className = nullptr)
 {
     QList<T*> result;
     for (T* widget : tab->findChildren<T*>()) {
-        if (widget->isVisible() && (!className || widget->inherits(className)))
+        if (widget->isVisibleTo(tab) && (!className || widget->inherits(className)))
             result << widget;
     }
     return result;
@@ -37,8 +38,11 @@ QList<T*> shown(QWidget* tab, const char* className = nullptr)
 
 QWidget* shownTab(QWidget* card)
 {
-    const QList<QWidget*> tabs = card ? shown<QWidget>(card, "SettingsTab") : QList<QWidget*>();
-    return tabs.value(0);
+    for (QWidget* tab : card ? card->findChildren<QWidget*>() : QList<QWidget*>()) {
+        if (tab->inherits("SettingsTab") && tab->isVisible())
+            return tab;
+    }
+    return nullptr;
 }
 
 // The label a row shows left of its control.
@@ -137,15 +141,22 @@ QJsonObject dragSlider(QWidget* tab, const QString& label, int pixels)
     return ok();
 }
 
+// A button by its text or tooltip, or else the button beside a title (a section's reset).
 QJsonObject clickButton(QWidget* tab, const QString& name)
 {
+    QList<QAbstractButton*> buttons;
     for (QAbstractButton* button : shown<QAbstractButton>(tab)) {
-        if (buttonName(button) == name) {
-            button->click();
-            return ok();
-        }
+        if (buttonName(button) == name)
+            buttons << button;
     }
-    return failure(QStringLiteral("no button %1").arg(name));
+    for (const QLabel* title : shown<QLabel>(tab)) {
+        if (title->text() == name)
+            buttons << title->parentWidget()->findChildren<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
+    }
+    if (buttons.isEmpty())
+        return failure(QStringLiteral("no button %1").arg(name));
+    buttons.first()->click();
+    return ok();
 }
 
 // As a user picks an item: the index changes, then the combo box says it was activated.
@@ -214,16 +225,24 @@ bool handle(QWidget* card, const QString& command, const QStringList& arguments,
                                        "card-field", "card-drag", "card-link",  "card-grab-tab"};
     if (!kCommands.contains(command))
         return false;
+    QWidget* tab = shownTab(card);
+    if (card && command == QLatin1String("card-tab"))
+        answer = selectTab(card, arguments.join(QLatin1Char(' ')));
+    else if (!tab)
+        answer = failure(QStringLiteral("no tab shown"));
+    else
+        answer = onTab(tab, command, arguments);
+    return true;
+}
+
+QJsonObject onTab(QWidget* tab, const QString& command, const QStringList& arguments)
+{
     const QString all = arguments.join(QLatin1Char(' '));
     // "LABEL WITH SPACES VALUE": the last argument is the value.
     const QString label = arguments.mid(0, arguments.size() - 1).join(QLatin1Char(' '));
     const QString value = arguments.value(arguments.size() - 1);
-    QWidget* tab = shownTab(card);
-    if (card && command == QLatin1String("card-tab"))
-        answer = selectTab(card, all);
-    else if (!tab)
-        answer = failure(QStringLiteral("no tab shown"));
-    else if (command == QLatin1String("card-read"))
+    QJsonObject answer;
+    if (command == QLatin1String("card-read"))
         answer = readTab(tab);
     else if (command == QLatin1String("card-click"))
         answer = clickButton(tab, all);
@@ -237,7 +256,7 @@ bool handle(QWidget* card, const QString& command, const QStringList& arguments,
         answer = pressLink(tab);
     else
         answer = grabTab(tab, all);
-    return true;
+    return answer;
 }
 
 }

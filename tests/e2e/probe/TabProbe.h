@@ -15,6 +15,8 @@ namespace TabProbe
 {
 // True when the command is one of these; answer holds the reply.
 bool handle(QWidget* card, const QString& command, const QStringList& arguments, QJsonObject& answer);
+// The same commands but card-tab on a tab itself, shown or not.
+QJsonObject onTab(QWidget* tab, const QString& command, const QStringList& arguments);
 // As a user types: focus, select all, delete, then one key per character.
 void type(QLineEdit* field, const QString& text);
 }
