@@ -1,21 +1,19 @@
 #include "AboutSettings.h"
 #include "AdminUtilityWindow.h"
-#include "CardFooter.h"
 #include "CardSection.h"
 #include "MarlixDeviceSettings.h"
 #include "MarlixProductCard.h"
 #include "MarlixSettingsPage.h"
 #include "SettingsLineEdit.h"
 #include "SimulatedFleet.h"
+#include "TabsFleet.h"
 #include "VisibleMarlix.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QDesktopServices>
-#include <QPushButton>
 #include <QtTest>
 
-#include <memory>
 
 namespace {
 
@@ -43,14 +41,6 @@ public:
 public slots:
     void open(const QUrl& url) { opened << url; }
 };
-
-int writesTo(const QString& device, bool reset = false)
-{
-    QString answer;
-    if (!SimulatedFleet::control(QStringLiteral("writes %1%2").arg(device, reset ? " reset" : ""), &answer))
-        return -1;
-    return answer.mid(answer.indexOf('\n') + 1).trimmed().toInt();
-}
 
 void typeInto(QLineEdit* edit, const QString& text)
 {
@@ -81,21 +71,19 @@ private slots:
     void documentationIsNoSettingsChange();
     void choicesKeptPerDevice_data();
     void choicesKeptPerDevice();
-    void saveKeepsAndCancelReverts();
     void cardClosesWhenItsDeviceGoes();
 
 private:
     // By slot: a saved label renames a device.
     VisibleMarlix* device(qint64 slot) const;
 
-    QTemporaryDir m_config;
-    std::unique_ptr<SimulatedFleet> m_fleet;
+    TabsFleet m_fleet{QStringLiteral(CARD_TEST_PROFILE), 3};
     UrlRecorder m_urls;
 };
 
 VisibleMarlix* TestDeviceSettings::device(qint64 slot) const
 {
-    for (VisibleMarlix* candidate : m_fleet->devices()) {
+    for (VisibleMarlix* candidate : m_fleet.devices()) {
         if (candidate->getTopologicalID() == slot)
             return candidate;
     }
@@ -104,25 +92,20 @@ VisibleMarlix* TestDeviceSettings::device(qint64 slot) const
 
 void TestDeviceSettings::initTestCase()
 {
-    QVERIFY(m_config.isValid());
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
-    SimulatedFleet::configure(QStringLiteral(CARD_TEST_PROFILE));
+    QVERIFY(m_fleet.configure());
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_urls, "open");
 }
 
 void TestDeviceSettings::init()
 {
-    m_fleet = std::make_unique<SimulatedFleet>();
-    QVERIFY2(m_fleet->start(3), "the three devices of the profile did not arrive");
+    QVERIFY2(m_fleet.start(), "the three devices of the profile did not arrive");
     m_urls.opened.clear();
 }
 
 // Each test starts from the profile's fleet with nothing stored.
 void TestDeviceSettings::cleanup()
 {
-    m_fleet.reset();
-    QString error;
-    QVERIFY2(SimulatedFleet::resetFleet(&error), qPrintable(error));
+    QVERIFY(m_fleet.stop());
 }
 
 void TestDeviceSettings::notesShowTheDevicesText()
@@ -165,9 +148,9 @@ void TestDeviceSettings::eachAcceptableEditIsWritten()
     AboutSettings tab(*kept);
     tab.show();
     QVERIFY(QTest::qWaitForWindowExposed(&tab));
-    QCOMPARE(writesTo("kept", true), 0);
+    QCOMPARE(TabsFleet::writes("kept", true), 0);
     typeInto(tab.noteEdit(note), typed);
-    QCOMPARE(writesTo("kept"), writes);
+    QCOMPARE(TabsFleet::writes("kept"), writes);
     QCOMPARE(tab.settingsStatus(), status);
     const QString values[] = {kept->getInformationLabel(), kept->getInformationSerialNumber(), QString(), QString(),
                               kept->getInformationEMail()};
@@ -184,11 +167,9 @@ void TestDeviceSettings::refreshStormWritesNothing()
     auto* about = qobject_cast<AboutSettings*>(page.getTab(0));
     QVERIFY(about);
     typeInto(about->noteEdit(kLabel), QStringLiteral("Bay"));
-    QCOMPARE(writesTo("kept", true), 3);
+    QCOMPARE(TabsFleet::writes("kept", true), 3);
     // The notifications of those three writes are still on their way: let them land first.
-    QVERIFY(SimulatedFleet::control(QStringLiteral("wait")));
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::processEvents();
+    TabsFleet::settle();
 
     QObject context;
     int refreshes = 0;
@@ -196,7 +177,7 @@ void TestDeviceSettings::refreshStormWritesNothing()
     QVERIFY(SimulatedFleet::control(QStringLiteral("storm kept pref 10000")));
     QVERIFY(SimulatedFleet::control(QStringLiteral("wait")));
     QTRY_COMPARE_WITH_TIMEOUT(refreshes, 10000, 30000);
-    QCOMPARE(writesTo("kept"), 0);
+    QCOMPARE(TabsFleet::writes("kept"), 0);
     QCOMPARE(about->noteEdit(kLabel)->text(), QStringLiteral("Bay"));
     QCOMPARE(kept->getInformationLabel(), QStringLiteral("Bay"));
 }
@@ -275,25 +256,6 @@ void TestDeviceSettings::choicesKeptPerDevice()
     VisibleMarlix* other = device(slot == kKept ? kAnonymous : kKept);
     QCOMPARE(MarlixDeviceSettings(*other).value(MarlixSettingsTab::kAnalogVideoInputCbCrLinked, true).toBool(), true);
     MarlixDeviceSettings(*chosen).setValue(MarlixSettingsTab::kAnalogVideoInputCbCrLinked, true);
-}
-
-void TestDeviceSettings::saveKeepsAndCancelReverts()
-{
-    VisibleMarlix* kept = device(kKept);
-    auto edit = [kept](const QString& text, bool save) {
-        MarlixSettingsPage page(*kept);
-        page.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&page));
-        typeInto(qobject_cast<AboutSettings*>(page.getTab(0))->noteEdit(kLabel), text);
-        QCOMPARE(kept->getInformationLabel(), text);
-        QSignalSpy closed(&page, &SettingsPage::closePage);
-        (save ? page.footer()->saveButton() : page.footer()->cancelButton())->click();
-        QCOMPARE(closed.count(), 1);
-    };
-    edit(QStringLiteral("Kept"), true);
-    QCOMPARE(kept->getInformationLabel(), QStringLiteral("Kept"));
-    edit(QStringLiteral("Dropped"), false);
-    QCOMPARE(kept->getInformationLabel(), QStringLiteral("Kept"));
 }
 
 void TestDeviceSettings::cardClosesWhenItsDeviceGoes()

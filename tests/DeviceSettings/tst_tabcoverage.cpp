@@ -116,81 +116,57 @@ void TestTabCoverage::builtForCapabilities_data()
         QTest::addRow("%s: %s %s %s", device, tab, item, built ? "built" : "absent")
             << QString::fromUtf8(device) << QString::fromUtf8(tab) << QString::fromUtf8(item) << built;
     };
+    // Built for the first device, not for the second.
+    const auto pair = [&row](const char* tab, const char* item, const char* with, const char* without) {
+        row(with, tab, item, true);
+        row(without, tab, item, false);
+    };
     const char* const studio = "Lumaris Studio Pro";
     const char* const playout = "Lumaris Playout HD 2";
     const char* const capture = "Lumaris Capture 4K 2";
+    const char* const studio4k = "Lumaris Studio 4K 2";
+    const char* const quad = "Lumaris Core Quad (1)";
+    const char* const home = "Lumaris Home HDMI 2";
+    const char* const shuttle = "Lumaris Shuttle HD 2";
     const char* const output = "VideoOutputSettings";
     const char* const input = "VideoInputSettings";
     const char* const audio = "AudioSettings";
-    const char* const conversions = "ConversionsSettings";
 
-    row(studio, output, "", true);
-    row(capture, output, "", false);
-    for (const char* item : {"When paused:", "Video playback:", "During capture:", "Use Betacam Levels"}) {
-        row(studio, output, item, true);
-        row(playout, output, item, false);
-    }
-    for (const char* item : {"Color space:", "3G-SDI formats:"}) {
-        row("Lumaris Core Quad (1)", output, item, true);
-        row(studio, output, item, false);
-    }
-    row(studio, output, "1080p HD and 2K:", true);
-    row("Lumaris Home HDMI 2", output, "1080p HD and 2K:", false);
-    row(playout, output, "Dual Link", true);
-    row(studio, output, "Dual Link", false);
-    row("Lumaris Studio 4K 2", output, "Quad Link", true);
-    row(playout, output, "Quad Link", false);
-    row("Lumaris Home HDMI 2", output, "3D output:", true);
-    row(studio, output, "3D output:", false);
-    row(studio, output, "Analog Video Output", true);
-    row(playout, output, "Analog Video Output", false);
-    for (const char* item : {"Analog Video Output Levels", "NTSC IRE:"}) {
-        row(playout, output, item, true);
-        row("Lumaris Studio 4K 2", output, item, false);
-    }
-    row(studio, output, "Chroma:", true);
-    row(playout, output, "Chroma:", false);
-    row(studio, output, "Reference Input", true);
-    row(playout, output, "Reference Input", false);
+    pair(output, "", studio, capture);
+    for (const char* item : {"When paused:", "Video playback:", "During capture:", "Use Betacam Levels", "Chroma:",
+                             "Analog Video Output", "Reference Input"})
+        pair(output, item, studio, playout);
+    for (const char* item : {"Color space:", "3G-SDI formats:"})
+        pair(output, item, quad, studio);
+    pair(output, "1080p HD and 2K:", studio, home);
+    pair(output, "Dual Link", playout, studio);
+    pair(output, "Quad Link", studio4k, playout);
+    pair(output, "3D output:", home, studio);
+    for (const char* item : {"Analog Video Output Levels", "NTSC IRE:"})
+        pair(output, item, playout, studio4k);
 
-    row(studio, input, "", true);
-    row(playout, input, "", false);
-    row("Lumaris Shuttle HD 2", input, "Input Connection", true);
-    row("Lumaris Core Quad (1)", input, "Input Connection", false);
-    row(studio, input, "Use XLR Timecode Input", true);
-    row("Lumaris Shuttle HD 2", input, "Use XLR Timecode Input", false);
-    row("Lumaris Core Duo (1)", input, "SDI Input", true);
-    row("Lumaris Core Quad (1)", input, "SDI Input", false);
-    row(studio, input, "Analog Video Input Levels", true);
-    row(capture, input, "Analog Video Input Levels", false);
-    row(capture, input, "Analog Video Input", true);
-    row("Lumaris Shuttle HD 2", input, "Analog Video Input", false);
+    pair(input, "", studio, playout);
+    pair(input, "Input Connection", shuttle, quad);
+    pair(input, "Use XLR Timecode Input", studio, shuttle);
+    pair(input, "SDI Input", "Lumaris Core Duo (1)", quad);
+    pair(input, "Analog Video Input Levels", studio, capture);
+    pair(input, "Analog Video Input", capture, shuttle);
 
-    row(studio, audio, "", true);
-    row(playout, audio, "", false);
-    row("Lumaris Home HDMI 2", audio, "Use HiFi Audio Levels", true);
-    row(studio, audio, "Use HiFi Audio Levels", false);
-    for (const char* item : {"Microphone", "Use +48V Phantom Power"}) {
-        row(capture, audio, item, true);
-        row(studio, audio, item, false);
-    }
-    row(studio, audio, "Set Analog Audio Output:", true);
-    row("Lumaris Studio 4K 2", audio, "Set Analog Audio Output:", false);
-    row("Lumaris Bolt HD 2", audio, "Headphone", true);
-    row("Lumaris Shuttle HD 2", audio, "Headphone", false);
-    row(studio, audio, "AES/EBU", true);
-    row("Lumaris Home HDMI 2", audio, "AES/EBU", false);
+    pair(audio, "", studio, playout);
+    pair(audio, "Use HiFi Audio Levels", home, studio);
+    for (const char* item : {"Microphone", "Use +48V Phantom Power"})
+        pair(audio, item, capture, studio);
+    pair(audio, "Set Analog Audio Output:", studio, studio4k);
+    pair(audio, "Headphone", "Lumaris Bolt HD 2", shuttle);
+    pair(audio, "AES/EBU", studio, home);
 
-    row(studio, conversions, "Input Conversion", true);
-    row("Lumaris Shuttle HD 2", conversions, "Input Conversion", false);
-    row(studio, conversions, "Output conversion:", true);
-    row("Lumaris Core Quad (1)", conversions, "Output conversion:", false);
+    pair("ConversionsSettings", "Input Conversion", studio, shuttle);
+    pair("ConversionsSettings", "Output conversion:", studio, quad);
 
     row("Lumaris Core Duo (1)", "ConnectorsSettings", "SDI 1 & SDI 2", true);
     row("Lumaris Core Duo (2)", "ConnectorsSettings", "None", true);
     row(studio, "ConnectorsSettings", "", false);
-    row(studio, "DeckControlConnectionsSettings", "", true);
-    row(playout, "DeckControlConnectionsSettings", "", false);
+    pair("DeckControlConnectionsSettings", "", studio, playout);
 }
 
 void TestTabCoverage::builtForCapabilities()

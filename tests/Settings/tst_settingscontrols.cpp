@@ -1,7 +1,5 @@
 #include "CommonGui.h"
-#include "ComboBoxTBase.h"
 #include "FlatImageButton.h"
-#include "SettingsComboBox.h"
 #include "SettingsSlider.h"
 #include "SettingsSliderLineEdit.h"
 #include "SettingsSliderWithEditableValue.h"
@@ -25,10 +23,7 @@ private slots:
     void defaultButtonSetsTheDefault();
     void links_data();
     void links();
-    void unlinkedSlidersMoveAlone();
     void resetMovesBothOnceEach();
-    void comboWrapper_data();
-    void comboWrapper();
 
 private:
     // A slider of the range; one given a parent is owned by it (release the pointer).
@@ -197,19 +192,6 @@ void TestSettingsControls::links()
     QCOMPARE(slaveNotices.count(), 1);
 }
 
-void TestSettingsControls::unlinkedSlidersMoveAlone()
-{
-    QWidget column;
-    auto* a = new SettingsSliderWithEditableValue(&column);
-    auto* b = new SettingsSliderWithEditableValue(&column);
-    SliderLink link(a, b, SliderLink::Equal, &column);
-    link.setIsLinked(true);
-    link.linkButton()->click();
-    QVERIFY(!link.isLinked());
-    a->slider()->setValue(40);
-    QCOMPARE(b->realValue(), 0.0);
-}
-
 void TestSettingsControls::resetMovesBothOnceEach()
 {
     QWidget column;
@@ -227,33 +209,6 @@ void TestSettingsControls::resetMovesBothOnceEach()
     QCOMPARE(b->realValue(), 0.0);
     QCOMPARE(aChanges.count(), 1);
     QCOMPARE(bChanges.count(), 1);
-}
-
-void TestSettingsControls::comboWrapper_data()
-{
-    QTest::addColumn<bool>("withCombo");
-    QTest::addColumn<QVariant>("itemData");
-    QTest::addColumn<int>("id");
-    QTest::addColumn<bool>("result");
-
-    QTest::newRow("no combo box") << false << QVariant() << -1 << false;
-    QTest::newRow("item without id") << true << QVariant() << 0 << true;
-    QTest::newRow("item with id") << true << QVariant(0x48703235) << 0x48703235 << true;
-}
-
-void TestSettingsControls::comboWrapper()
-{
-    QFETCH(bool, withCombo);
-    QFETCH(QVariant, itemData);
-    QFETCH(int, id);
-    QFETCH(bool, result);
-
-    SettingsComboBox combo(nullptr, 240);
-    combo.addItem(QStringLiteral("first"), itemData);
-    const ComboBoxTBase wrapper(withCombo ? &combo : nullptr);
-    int got = 99;
-    QCOMPARE(wrapper.get(got), result);
-    QCOMPARE(got, id);
 }
 
 QTEST_MAIN(TestSettingsControls)

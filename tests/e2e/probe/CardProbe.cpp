@@ -4,19 +4,12 @@
 #include "ViewReader.h"
 
 #include <QAbstractButton>
-#include <QComboBox>
-#include <QMouseEvent>
-#include <QSlider>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QApplication>
 #include <QFileDialog>
 #include <QFrame>
 #include <QJsonArray>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTimer>
@@ -35,18 +28,9 @@ QJsonObject ok()
     return QJsonObject{{"ok", true}};
 }
 
-QWidget* card(QWidget* window)
-{
-    for (QWidget* widget : window->findChildren<QWidget*>()) {
-        if (widget->inherits("ProductCard") && widget->isVisible())
-            return widget;
-    }
-    return nullptr;
-}
-
 QWidget* aboutTab(QWidget* window)
 {
-    QWidget* open = card(window);
+    QWidget* open = CardProbe::openCard(window);
     return open ? ViewReader::findByClass(open, "AboutSettings") : nullptr;
 }
 
@@ -77,7 +61,7 @@ QJsonArray tabTitles(QWidget* open)
 
 QJsonObject snapshot(QWidget* window)
 {
-    QWidget* open = card(window);
+    QWidget* open = CardProbe::openCard(window);
     if (!open)
         return QJsonObject{{"open", false}};
     QJsonArray notes;
@@ -92,34 +76,20 @@ QJsonObject snapshot(QWidget* window)
         headerTexts.append(label->text());
         plainText = plainText && label->textFormat() == Qt::PlainText;
     }
-    QPushButton* save = buttonNamed(open, QStringLiteral("Save"));
-    QWidget* about = aboutTab(window);
     return QJsonObject{{"open", true},
                        {"header", headerTexts},
                        {"plainText", plainText},
                        {"tabs", tabTitles(open)},
                        {"notes", notes},
-                       {"notesShown", !notes.isEmpty() && noteFields(window).first()->isVisible()},
-                       {"save", save && save->isEnabled()},
-                       {"about", about != nullptr},
-                       {"geometry", QJsonArray{open->x(), open->y(), open->width(), open->height()}}};
+                       {"about", aboutTab(window) != nullptr}};
 }
 
-// Typing as a user does: focus, select all, delete, then one key per character.
 QJsonObject type(QWidget* window, int index, const QString& text)
 {
     const QList<QLineEdit*> fields = noteFields(window);
     if (index < 0 || index >= fields.size())
         return failure(QStringLiteral("no field %1").arg(index));
-    QLineEdit* field = fields.at(index);
-    field->setFocus(Qt::MouseFocusReason);
-    field->selectAll();
-    QKeyEvent erase(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
-    QApplication::sendEvent(field, &erase);
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(field, &press);
-    }
+    TabProbe::type(fields.at(index), text);
     return ok();
 }
 
@@ -132,17 +102,22 @@ QJsonObject clickLater(QAbstractButton* button, const QString& name)
     return ok();
 }
 
-QJsonObject openFromGallery(QWidget* window)
+QAbstractButton* setupButton(QWidget* window)
 {
     QWidget* gallery = ViewReader::findByClass(window, "VisibleDevicesWidget");
-    auto* setup = gallery ? gallery->findChild<QAbstractButton*>(QStringLiteral("setupButton")) : nullptr;
-    return clickLater(setup, QStringLiteral("setupButton"));
+    return gallery ? gallery->findChild<QAbstractButton*>(QStringLiteral("setupButton")) : nullptr;
+}
+
+QTableWidget* tableWithRow(QWidget* window, int row)
+{
+    QTableWidget* table = ViewReader::deviceTable(window);
+    return table && row >= 0 && row < table->rowCount() ? table : nullptr;
 }
 
 QJsonObject openRow(QWidget* window, int row)
 {
-    QTableWidget* table = ViewReader::deviceTable(window);
-    if (!table || row < 0 || row >= table->rowCount())
+    QTableWidget* table = tableWithRow(window, row);
+    if (!table)
         return failure(QStringLiteral("no row %1").arg(row));
     emit table->cellClicked(row, 1);
     return ok();
@@ -222,17 +197,15 @@ bool insideSettingsTab(const QWidget* widget)
 bool timeCardOpening(QWidget* window, const QStringList& arguments,
                      const std::function<void(const QJsonObject&)>& replyLater)
 {
-    QWidget* gallery = ViewReader::findByClass(window, "VisibleDevicesWidget");
-    auto* setup = gallery ? gallery->findChild<QAbstractButton*>(QStringLiteral("setupButton")) : nullptr;
-    QTableWidget* table = ViewReader::deviceTable(window);
-    const int row = arguments.isEmpty() ? -1 : arguments.first().toInt();
-    if (arguments.isEmpty() ? !setup : !table || row < 0 || row >= table->rowCount())
+    QAbstractButton* setup = setupButton(window);
+    const int row = arguments.value(0).toInt();
+    if (arguments.isEmpty() ? !setup : !tableWithRow(window, row))
         return false;
     new PaintWaiter(insideSettingsTab, [replyLater](qint64 ns) { replyLater(QJsonObject{{"ns", ns}}); });
     if (arguments.isEmpty())
         setup->click();
     else
-        emit table->cellClicked(row, 1);
+        openRow(window, row);
     return true;
 }
 
@@ -251,109 +224,24 @@ void timePlainPanel(QWidget* window, const std::function<void(const QJsonObject&
 }
 
 
-// --- The settings tabs ------------------------------------------------------------
-
-QWidget* currentTab(QWidget* window)
-{
-    QWidget* open = card(window);
-    for (QWidget* widget : open ? open->findChildren<QWidget*>() : QList<QWidget*>()) {
-        if (widget->inherits("SettingsTab") && widget->isVisible())
-            return widget;
-    }
-    return nullptr;
-}
-
-QString buttonName(const QAbstractButton* button)
-{
-    return button->text().isEmpty() ? button->toolTip() : button->text();
-}
-
-QJsonObject selectTab(QWidget* window, const QString& title)
-{
-    QWidget* open = card(window);
-    for (QAbstractButton* button : open ? open->findChildren<QAbstractButton*>() : QList<QAbstractButton*>()) {
-        if (button->inherits("TabButton") && button->text() == title) {
-            button->click();
-            return ok();
-        }
-    }
-    return failure(QStringLiteral("no tab %1").arg(title));
-}
-
-// A radio button, check box or picture button of the shown tab, by its text or tooltip.
-QJsonObject clickButton(QWidget* window, const QString& name)
-{
-    QWidget* tab = currentTab(window);
-    for (QAbstractButton* button : tab ? tab->findChildren<QAbstractButton*>() : QList<QAbstractButton*>()) {
-        if (button->isVisible() && buttonName(button) == name) {
-            button->click();
-            return ok();
-        }
-    }
-    return failure(QStringLiteral("no button %1").arg(name));
-}
-
-// As a user picks an item: the index changes, then the combo box says it was activated.
-QJsonObject chooseItem(QWidget* window, const QString& text)
-{
-    QWidget* tab = currentTab(window);
-    for (QComboBox* combo : tab ? tab->findChildren<QComboBox*>() : QList<QComboBox*>()) {
-        const int index = combo->findText(text);
-        if (index < 0 || !combo->isVisible())
-            continue;
-        if (!combo->isEnabled())
-            return failure(QStringLiteral("combo box of %1 is disabled").arg(text));
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
-        return ok();
-    }
-    return failure(QStringLiteral("no item %1").arg(text));
-}
-
-QJsonObject grabTab(QWidget* window, const QString& path)
-{
-    QWidget* tab = currentTab(window);
-    auto* column = tab ? tab->findChild<QWidget*>(QStringLiteral("settingsTabColumn")) : nullptr;
-    if (!column || path.isEmpty() || !column->grab().save(path))
-        return failure(QStringLiteral("could not save the tab to %1").arg(path));
-    return ok();
-}
-
-// What the shown tab shows: checked buttons, combo box texts, slider fields by label.
-QJsonObject readTab(QWidget* window)
-{
-    QWidget* tab = currentTab(window);
-    if (!tab)
-        return failure(QStringLiteral("no tab shown"));
-    QJsonArray checked;
-    for (const QAbstractButton* button : tab->findChildren<QAbstractButton*>()) {
-        if (button->isVisible() && button->isCheckable() && button->isChecked())
-            checked.append(buttonName(button));
-    }
-    QJsonArray combos;
-    for (const QComboBox* combo : tab->findChildren<QComboBox*>()) {
-        if (combo->isVisible())
-            combos.append(combo->currentText());
-    }
-    QJsonObject fields;
-    for (const QLabel* text : tab->findChildren<QLabel*>()) {
-        QWidget* slider = text->isVisible() ? ViewReader::findByClass(text->parentWidget(), "SettingsSliderWithEditableValue")
-                                            : nullptr;
-        if (auto* field = slider ? slider->findChild<QLineEdit*>() : nullptr)
-            fields.insert(text->text(), field->text());
-    }
-    return QJsonObject{{"ok", true}, {"checked", checked}, {"combos", combos}, {"fields", fields}};
-}
-
 } // namespace
 
 namespace CardProbe
 {
 
+QWidget* openCard(QWidget* window)
+{
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (widget->inherits("ProductCard") && widget->isVisible())
+            return widget;
+    }
+    return nullptr;
+}
+
 bool handle(QWidget* window, const QString& command, const QStringList& arguments, QJsonObject& answer,
             const std::function<void(const QJsonObject&)>& replyLater)
 {
-    QWidget* open = card(window);
+    QWidget* open = openCard(window);
     if (TabProbe::handle(open, command, arguments, answer))
         return true;
     if (command == QLatin1String("settle")) {
@@ -379,7 +267,7 @@ bool handle(QWidget* window, const QString& command, const QStringList& argument
         answer = clickLater(open ? buttonNamed(open, QStringLiteral("Create")) : nullptr, command);
     }
     else if (command == QLatin1String("open-gallery"))
-        answer = openFromGallery(window);
+        answer = clickLater(setupButton(window), QStringLiteral("setupButton"));
     else if (command == QLatin1String("open-row"))
         answer = openRow(window, arguments.value(0).toInt());
     else if (command == QLatin1String("card-type"))
@@ -388,16 +276,6 @@ bool handle(QWidget* window, const QString& command, const QStringList& argument
         answer = clickLater(open ? buttonNamed(open, command == QLatin1String("card-save") ? "Save" : "Cancel")
                                  : nullptr,
                             command);
-    else if (command == QLatin1String("card-tab"))
-        answer = selectTab(window, arguments.join(QLatin1Char(' ')));
-    else if (command == QLatin1String("card-click"))
-        answer = clickButton(window, arguments.join(QLatin1Char(' ')));
-    else if (command == QLatin1String("card-choose"))
-        answer = chooseItem(window, arguments.join(QLatin1Char(' ')));
-    else if (command == QLatin1String("card-grab-tab"))
-        answer = grabTab(window, arguments.join(QLatin1Char(' ')));
-    else if (command == QLatin1String("card-read"))
-        answer = readTab(window);
     else if (command == QLatin1String("answer-save-dialog"))
         answer = answerSaveDialog(arguments.join(QLatin1Char(' ')));
     else

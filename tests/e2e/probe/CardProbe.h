@@ -13,6 +13,8 @@ class QWidget;
 // found by class name; nothing of the program is linked.
 namespace CardProbe
 {
+// The product card shown in the window, if any.
+QWidget* openCard(QWidget* window);
 // True when the command is one of these. answer then holds the reply, unless
 // it is empty: then replyLater sends it.
 bool handle(QWidget* window, const QString& command, const QStringList& arguments, QJsonObject& answer,

@@ -1,5 +1,7 @@
 #include "ControlProbe.h"
 
+#include "CardProbe.h"
+
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -16,15 +18,6 @@ struct Control
     QWidget* widget;
     QString kind;
 };
-
-QWidget* openCard(QWidget* window)
-{
-    for (QWidget* widget : window->findChildren<QWidget*>()) {
-        if (widget->inherits("ProductCard") && widget->isVisible())
-            return widget;
-    }
-    return nullptr;
-}
 
 QString kindOf(const QWidget* widget)
 {
@@ -46,7 +39,7 @@ QString kindOf(const QWidget* widget)
 QList<Control> controls(QWidget* window)
 {
     QList<Control> found;
-    QWidget* card = openCard(window);
+    QWidget* card = CardProbe::openCard(window);
     if (!card)
         return found;
     for (QWidget* tab : card->findChildren<QWidget*>()) {
@@ -124,9 +117,8 @@ QJsonObject editControl(QWidget* window, int index)
     const Control& control = all.at(index);
     if (!editable(control))
         return QJsonObject{{"error", QStringLiteral("control %1 cannot be changed").arg(index)}};
-    const QJsonValue before = valueOf(control);
     edit(control);
-    return QJsonObject{{"ok", true}, {"kind", control.kind}, {"before", before}};
+    return QJsonObject{{"ok", true}};
 }
 
 } // namespace

@@ -19,11 +19,28 @@ QJsonObject failure(const QString& reason)
     return QJsonObject{{"error", reason}};
 }
 
-QWidget* openTab(QWidget* card)
+QJsonObject ok()
 {
-    for (QWidget* widget : card->findChildren<QWidget*>()) {
-        if (widget->inherits("MarlixSettingsTab") && widget->isVisible())
-            return widget;
+    return QJsonObject{{"ok", true}};
+}
+
+// Shown with the tab, whether or not the tab itself is on screen.
+template <typename T>
+QList<T*> shown(QWidget* tab, const char* className = nullptr)
+{
+    QList<T*> result;
+    for (T* widget : tab->findChildren<T*>()) {
+        if (widget->isVisibleTo(tab) && (!className || widget->inherits(className)))
+            result << widget;
+    }
+    return result;
+}
+
+QWidget* shownTab(QWidget* card)
+{
+    for (QWidget* tab : card ? card->findChildren<QWidget*>() : QList<QWidget*>()) {
+        if (tab->inherits("SettingsTab") && tab->isVisible())
+            return tab;
     }
     return nullptr;
 }
@@ -40,45 +57,42 @@ QString rowLabel(const QWidget* control)
     return QString();
 }
 
-template <typename T>
-QList<T*> shown(QWidget* tab, const char* className = nullptr)
+QString buttonName(const QAbstractButton* button)
 {
-    QList<T*> result;
-    for (T* widget : tab->findChildren<T*>()) {
-        if (widget->isVisible() && (!className || widget->inherits(className)))
-            result << widget;
-    }
-    return result;
+    return button->text().isEmpty() ? button->toolTip() : button->text();
 }
 
-QWidget* sliderRow(QWidget* tab, const QString& label)
+template <typename T>
+T* sliderPart(QWidget* tab, const QString& label)
 {
     for (QWidget* slider : shown<QWidget>(tab, "SettingsSliderWithEditableValue")) {
         if (rowLabel(slider) == label)
-            return slider;
+            return slider->findChild<T*>();
     }
     return nullptr;
 }
 
-QJsonArray controls(QWidget* tab)
+// Each control shown, by name: a checkable button's state as "true"/"false",
+// a slider's field text, a combo box's item text. Of two with one name (a
+// channel of the input and of the output levels) the first in the tab counts.
+QJsonObject readTab(QWidget* tab)
 {
-    QJsonArray result;
+    QJsonObject controls;
+    const auto add = [&controls](const QString& name, const QString& value) {
+        if (!name.isEmpty() && !controls.contains(name))
+            controls.insert(name, value);
+    };
     for (const QAbstractButton* button : shown<QAbstractButton>(tab)) {
-        const QString name = button->text().isEmpty() ? button->toolTip() : button->text();
-        if (button->isCheckable() && !name.isEmpty())
-            result.append(QJsonObject{{"kind", "button"}, {"name", name}, {"checked", button->isChecked()}});
+        if (button->isCheckable())
+            add(buttonName(button), button->isChecked() ? QStringLiteral("true") : QStringLiteral("false"));
     }
     for (QWidget* slider : shown<QWidget>(tab, "SettingsSliderWithEditableValue")) {
-        const QLineEdit* field = slider->findChild<QLineEdit*>();
-        const QSlider* handle = slider->findChild<QSlider*>();
-        result.append(QJsonObject{{"kind", "slider"},
-                                  {"name", rowLabel(slider)},
-                                  {"value", field ? field->text() : QString()},
-                                  {"enabled", handle && handle->isEnabled()}});
+        if (const QLineEdit* field = slider->findChild<QLineEdit*>())
+            add(rowLabel(slider), field->text());
     }
     for (const QComboBox* combo : shown<QComboBox>(tab))
-        result.append(QJsonObject{{"kind", "combo"}, {"name", rowLabel(combo)}, {"value", combo->currentText()}});
-    return result;
+        add(rowLabel(combo), combo->currentText());
+    return QJsonObject{{"ok", true}, {"controls", controls}};
 }
 
 void sendKey(QWidget* widget, int key, const QString& text = QString())
@@ -87,20 +101,14 @@ void sendKey(QWidget* widget, int key, const QString& text = QString())
     QApplication::sendEvent(widget, &press);
 }
 
-// Focus, select all, delete, one key per character, then Return.
 QJsonObject typeIntoSlider(QWidget* tab, const QString& label, const QString& text)
 {
-    QWidget* slider = sliderRow(tab, label);
-    QLineEdit* field = slider ? slider->findChild<QLineEdit*>() : nullptr;
+    QLineEdit* field = sliderPart<QLineEdit>(tab, label);
     if (!field)
         return failure(QStringLiteral("no slider %1").arg(label));
-    field->setFocus(Qt::MouseFocusReason);
-    field->selectAll();
-    sendKey(field, Qt::Key_Backspace);
-    for (const QChar c : text)
-        sendKey(field, 0, QString(c));
+    TabProbe::type(field, text);
     sendKey(field, Qt::Key_Return);
-    return QJsonObject{{"ok", true}};
+    return ok();
 }
 
 void sendMouse(QWidget* widget, QEvent::Type type, const QPoint& at, Qt::MouseButtons buttons)
@@ -112,8 +120,7 @@ void sendMouse(QWidget* widget, QEvent::Type type, const QPoint& at, Qt::MouseBu
 // Presses the handle, moves it by pixels in a few steps and lets go.
 QJsonObject dragSlider(QWidget* tab, const QString& label, int pixels)
 {
-    QWidget* row = sliderRow(tab, label);
-    QSlider* slider = row ? row->findChild<QSlider*>() : nullptr;
+    QSlider* slider = sliderPart<QSlider>(tab, label);
     if (!slider)
         return failure(QStringLiteral("no slider %1").arg(label));
     QStyleOptionSlider option;
@@ -131,21 +138,41 @@ QJsonObject dragSlider(QWidget* tab, const QString& label, int pixels)
     for (int step = 1; step <= kSteps; ++step)
         sendMouse(slider, QEvent::MouseMove, start + QPoint(pixels * step / kSteps, 0), Qt::LeftButton);
     sendMouse(slider, QEvent::MouseButtonRelease, start + QPoint(pixels, 0), Qt::NoButton);
-    return QJsonObject{{"ok", true}, {"position", slider->sliderPosition()}};
+    return ok();
 }
 
-QJsonObject pickComboItem(QWidget* tab, const QString& label, int index)
+// A button by its text or tooltip, or else the button beside a title (a section's reset).
+QJsonObject clickButton(QWidget* tab, const QString& name)
+{
+    QList<QAbstractButton*> buttons;
+    for (QAbstractButton* button : shown<QAbstractButton>(tab)) {
+        if (buttonName(button) == name)
+            buttons << button;
+    }
+    for (const QLabel* title : shown<QLabel>(tab)) {
+        if (title->text() == name)
+            buttons << title->parentWidget()->findChildren<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
+    }
+    if (buttons.isEmpty())
+        return failure(QStringLiteral("no button %1").arg(name));
+    buttons.first()->click();
+    return ok();
+}
+
+// As a user picks an item: the index changes, then the combo box says it was activated.
+QJsonObject chooseItem(QWidget* tab, const QString& text)
 {
     for (QComboBox* combo : shown<QComboBox>(tab)) {
-        if (rowLabel(combo) != label)
+        const int index = combo->findText(text);
+        if (index < 0)
             continue;
-        if (index < 0 || index >= combo->count())
-            return failure(QStringLiteral("no item %1").arg(index));
+        if (!combo->isEnabled())
+            return failure(QStringLiteral("combo box of %1 is disabled").arg(text));
         combo->setCurrentIndex(index);
         emit combo->activated(index);
-        return QJsonObject{{"ok", true}};
+        return ok();
     }
-    return failure(QStringLiteral("no combo box %1").arg(label));
+    return failure(QStringLiteral("no item %1").arg(text));
 }
 
 QJsonObject pressLink(QWidget* tab)
@@ -153,16 +180,29 @@ QJsonObject pressLink(QWidget* tab)
     for (QWidget* link : shown<QWidget>(tab, "SliderLinkBase")) {
         if (auto* button = link->findChild<QAbstractButton*>()) {
             button->click();
-            return QJsonObject{{"ok", true}};
+            return ok();
         }
     }
     return failure(QStringLiteral("no slider link"));
 }
 
-// "LABEL WITH SPACES VALUE": the last argument is the value.
-QString labelOf(const QStringList& arguments)
+QJsonObject selectTab(QWidget* card, const QString& title)
 {
-    return arguments.mid(0, arguments.size() - 1).join(QLatin1Char(' '));
+    for (QAbstractButton* button : card->findChildren<QAbstractButton*>()) {
+        if (button->inherits("TabButton") && button->text() == title) {
+            button->click();
+            return ok();
+        }
+    }
+    return failure(QStringLiteral("no tab %1").arg(title));
+}
+
+QJsonObject grabTab(QWidget* tab, const QString& path)
+{
+    auto* column = tab->findChild<QWidget*>(QStringLiteral("settingsTabColumn"));
+    if (!column || path.isEmpty() || !column->grab().save(path))
+        return failure(QStringLiteral("could not save the tab to %1").arg(path));
+    return ok();
 }
 
 } // namespace
@@ -170,27 +210,53 @@ QString labelOf(const QStringList& arguments)
 namespace TabProbe
 {
 
+void type(QLineEdit* field, const QString& text)
+{
+    field->setFocus(Qt::MouseFocusReason);
+    field->selectAll();
+    sendKey(field, Qt::Key_Backspace);
+    for (const QChar c : text)
+        sendKey(field, 0, QString(c));
+}
+
 bool handle(QWidget* card, const QString& command, const QStringList& arguments, QJsonObject& answer)
 {
-    static const QStringList kCommands{QStringLiteral("card-controls"), QStringLiteral("card-slider"),
-                                       QStringLiteral("card-field"), QStringLiteral("card-drag"),
-                                       QStringLiteral("card-combo"), QStringLiteral("card-link")};
+    static const QStringList kCommands{"card-tab",   "card-read", "card-click", "card-choose",
+                                       "card-field", "card-drag", "card-link",  "card-grab-tab"};
     if (!kCommands.contains(command))
         return false;
-    QWidget* tab = card ? openTab(card) : nullptr;
-    if (!tab)
-        answer = failure(QStringLiteral("no open tab"));
-    else if (command == QLatin1String("card-controls"))
-        answer = QJsonObject{{"controls", controls(tab)}};
-    else if (command == QLatin1String("card-slider") || command == QLatin1String("card-field"))
-        answer = typeIntoSlider(tab, labelOf(arguments), arguments.value(arguments.size() - 1));
-    else if (command == QLatin1String("card-drag"))
-        answer = dragSlider(tab, labelOf(arguments), arguments.value(arguments.size() - 1).toInt());
-    else if (command == QLatin1String("card-combo"))
-        answer = pickComboItem(tab, labelOf(arguments), arguments.value(arguments.size() - 1).toInt());
+    QWidget* tab = shownTab(card);
+    if (card && command == QLatin1String("card-tab"))
+        answer = selectTab(card, arguments.join(QLatin1Char(' ')));
+    else if (!tab)
+        answer = failure(QStringLiteral("no tab shown"));
     else
-        answer = pressLink(tab);
+        answer = onTab(tab, command, arguments);
     return true;
+}
+
+QJsonObject onTab(QWidget* tab, const QString& command, const QStringList& arguments)
+{
+    const QString all = arguments.join(QLatin1Char(' '));
+    // "LABEL WITH SPACES VALUE": the last argument is the value.
+    const QString label = arguments.mid(0, arguments.size() - 1).join(QLatin1Char(' '));
+    const QString value = arguments.value(arguments.size() - 1);
+    QJsonObject answer;
+    if (command == QLatin1String("card-read"))
+        answer = readTab(tab);
+    else if (command == QLatin1String("card-click"))
+        answer = clickButton(tab, all);
+    else if (command == QLatin1String("card-choose"))
+        answer = chooseItem(tab, all);
+    else if (command == QLatin1String("card-field"))
+        answer = typeIntoSlider(tab, label, value);
+    else if (command == QLatin1String("card-drag"))
+        answer = dragSlider(tab, label, value.toInt());
+    else if (command == QLatin1String("card-link"))
+        answer = pressLink(tab);
+    else
+        answer = grabTab(tab, all);
+    return answer;
 }
 
 }

@@ -3,15 +3,20 @@
 #include <QJsonObject>
 #include <QStringList>
 
+class QLineEdit;
 class QWidget;
 
-// The probe's commands about the controls of the card's open tab: read them
-// as shown, and work them as a user does (click, type into a slider's field,
-// drag its handle, pick a combo box item, press a link). Controls are found
-// by their text, a picture button by its caption and a slider or combo box
-// by its row's label.
+// The probe's commands about the card's settings tabs: pick a tab, read its
+// controls as shown, and work them as a user does (click, pick a combo box
+// item, type into a slider's field, drag its handle, press a link, grab the
+// tab's column). A button is found by its text or tooltip, a slider or combo
+// box by its row's label.
 namespace TabProbe
 {
 // True when the command is one of these; answer holds the reply.
 bool handle(QWidget* card, const QString& command, const QStringList& arguments, QJsonObject& answer);
+// The same commands but card-tab on a tab itself, shown or not.
+QJsonObject onTab(QWidget* tab, const QString& command, const QStringList& arguments);
+// As a user types: focus, select all, delete, then one key per character.
+void type(QLineEdit* field, const QString& text);
 }

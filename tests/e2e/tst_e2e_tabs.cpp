@@ -1,0 +1,354 @@
+// The device settings tabs in the real program against the simulator: one
+// control of each kind changed through its widget, the live value read back
+// through marlix-simctl, kept by "Save" across a restart and dropped by
+// "Cancel"; a linked pair's choice kept across a restart; a value the driver
+// refuses shown again at the next refresh, with nothing written back.
+#include "ProbedApp.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+struct Profile
+{
+    QString path;
+    int devices;
+};
+
+// The profile that holds a device, by the device's simulator id.
+Profile profileOf(const QString& device)
+{
+    if (device == QLatin1String("rich"))
+        return {QStringLiteral(LUMARIS_TEST_PROFILES "/output-tabs.json"), 4};
+    return {QStringLiteral(LUMARIS_TEST_PROFILES "/input-tabs.json"), 5};
+}
+
+QString labelOf(const QString& device)
+{
+    static const QHash<QString, QString> labels{{QStringLiteral("rich"), QStringLiteral("Rich")},
+                                                {QStringLiteral("studio"), QStringLiteral("Studio")},
+                                                {QStringLiteral("duo-2"), QStringLiteral("Duo (2)")}};
+    return labels.value(device);
+}
+
+// Stands for "whatever the control made of the user's gesture", as after a drag.
+const QString kAnyNewValue = QStringLiteral("*");
+
+} // namespace
+
+class TestTabs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+
+    void controlReachesDeviceSaveKeepsCancelReverts_data();
+    void controlReachesDeviceSaveKeepsCancelReverts();
+    void linkChoiceSurvivesRestart_data();
+    void linkChoiceSurvivesRestart();
+    void refusedValueComesBackWithoutWrites_data();
+    void refusedValueComesBackWithoutWrites();
+
+private:
+    void start(const QString& device);
+    void restart();
+    void command(const QString& line);
+    void run(const QStringList& lines);
+    void simCommand(const QString& line);
+    // The value the device works with now, as the simulator tool describes it.
+    QString live(const QString& device, const QString& item);
+    int writes(const QString& device, bool reset = false);
+    void openTab(const QString& device, const QString& title);
+    void closeWith(const QString& button);
+    // What the open tab shows for a control: a button's check state as
+    // "true"/"false", a slider's field text, a combo box's item text.
+    QString shown(const QString& control);
+
+    std::unique_ptr<ProbedApp> m_app;
+    QString m_profile;
+    int m_devices = 0;
+};
+
+void TestTabs::cleanup()
+{
+    if (!m_app)
+        return;
+    m_app->stop();
+    QVERIFY2(m_app->process().exitStatus() == QProcess::NormalExit && m_app->process().exitCode() == 0,
+             qPrintable(m_app->standardError()));
+    m_app.reset();
+}
+
+void TestTabs::start(const QString& device)
+{
+    m_app = std::make_unique<ProbedApp>(QStringLiteral(LUMARIS_BIN_DIR), QStringLiteral(LUMARIS_PROBE_LIBRARY));
+    m_profile = profileOf(device).path;
+    m_devices = profileOf(device).devices;
+    restart();
+}
+
+// The same simulator state and settings store, a new program.
+void TestTabs::restart()
+{
+    m_app->stop();
+    QString error;
+    QVERIFY2(m_app->start(m_profile, &error), qPrintable(error));
+    QVERIFY(!m_app->command(QStringLiteral("wait-rows %1").arg(m_devices), 20000).contains("error"));
+}
+
+void TestTabs::command(const QString& line)
+{
+    const QJsonObject answer = m_app->command(line);
+    QVERIFY2(answer.value("ok").toBool(), qPrintable(line + QStringLiteral(": ") + answer.value("error").toString()));
+    QVERIFY(m_app->command(QStringLiteral("settle"), 30000).value("ok").toBool());
+}
+
+void TestTabs::run(const QStringList& lines)
+{
+    for (const QString& line : lines)
+        command(line);
+}
+
+void TestTabs::simCommand(const QString& line)
+{
+    QString said;
+    QVERIFY2(m_app->simCommand(line, &said), qPrintable(line + QStringLiteral(": ") + said));
+}
+
+QString TestTabs::live(const QString& device, const QString& item)
+{
+    QString said;
+    if (!m_app->simctl({QStringLiteral("setting"), device, item}, &said))
+        return QStringLiteral("error: ") + said;
+    const QStringList lines = said.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return lines.isEmpty() ? QString() : lines.last().trimmed();
+}
+
+int TestTabs::writes(const QString& device, bool reset)
+{
+    QString said;
+    if (!m_app->simCommand(QStringLiteral("writes %1%2").arg(device, reset ? QStringLiteral(" reset") : QString()),
+                           &said))
+        return -1;
+    return said.mid(said.indexOf(QLatin1Char('\n')) + 1).trimmed().toInt();
+}
+
+void TestTabs::openTab(const QString& device, const QString& title)
+{
+    const QJsonArray rows = m_app->command("snapshot").value("list").toObject().value("rows").toArray();
+    int index = -1;
+    for (int row = 0; row < rows.size(); ++row) {
+        if (rows.at(row).toObject().value("label").toString() == labelOf(device))
+            index = row;
+    }
+    QVERIFY2(index >= 0, qPrintable(device));
+    command(QStringLiteral("open-row %1").arg(index));
+    QTRY_VERIFY(m_app->command("card").value("open").toBool());
+    command(QStringLiteral("card-tab ") + title);
+}
+
+void TestTabs::closeWith(const QString& button)
+{
+    command(button);
+    QTRY_VERIFY(!m_app->command("card").value("open").toBool());
+}
+
+QString TestTabs::shown(const QString& control)
+{
+    const QJsonObject controls = m_app->command("card-read").value("controls").toObject();
+    return controls.contains(control) ? controls.value(control).toString() : QStringLiteral("(not shown)");
+}
+
+void TestTabs::controlReachesDeviceSaveKeepsCancelReverts_data()
+{
+    QTest::addColumn<QString>("device");
+    QTest::addColumn<QString>("tab");
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QString>("change");
+    // The device and item that take the value: a partner's choice goes to its owner.
+    QTest::addColumn<QString>("writtenTo");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("shows");
+    QTest::addColumn<QString>("changeAgain");
+
+    const auto row = [](const char* name, const char* device, const char* tab, const QStringList& before,
+                        const char* change, const char* item, const QString& value, const char* control,
+                        const char* shows, const char* changeAgain, const char* writtenTo = nullptr) {
+        QTest::newRow(name) << device << tab << before << change << (writtenTo ? writtenTo : device) << item << value
+                            << control << shows << changeAgain;
+    };
+    const QStringList composite{QStringLiteral("card-click Composite")};
+    const QStringList xlr{QStringLiteral("card-click XLR")};
+
+    row("output combo box: 3D packing", "rich", "Video Output", {}, "card-choose Side by Side", "3dpf", "'sbsh'",
+        "3D output:", "Side by Side", "card-choose Line by Line");
+    row("output radio button: single field when paused", "rich", "Video Output", {},
+        "card-click Display a single field on video output", "fdfr", "true",
+        "Display a single field on video output", "true", "card-click Display a full frame on video output");
+    row("output check box: Betacam levels", "rich", "Video Output", {}, "card-click Use Betacam Levels", "avof", "3",
+        "Use Betacam Levels", "true", "card-click Use Betacam Levels");
+    row("output typed slider value, clamped", "rich", "Video Output", {}, "card-field Offset: 600", "glot", "511",
+        "Offset:", "511", "card-field Offset: -20");
+    row("output slider drag", "rich", "Video Output", {}, "card-drag Offset: 60", "glot", kAnyNewValue, "Offset:", "",
+        "card-drag Offset: -120");
+    row("output picture button: composite on", "rich", "Video Output", {}, "card-click Composite", "vocn", "27",
+        "Composite", "true", "card-click Composite");
+    row("output linked pair: Cr follows Cb", "rich", "Video Output", {}, "card-field Cb: 0.2", "occr", "0.2", "Cr:",
+        "0.20", "card-field Cr: -0.1");
+    row("conversions combo box: output group", "rich", "Conversions", {}, "card-choose HD to SD", "vocm", "'HWlb'",
+        "Output conversion:", "HD to SD", "card-choose SD to HD 720p");
+    row("conversions picture button: mode", "rich", "Conversions", {QStringLiteral("card-choose SD to HD")},
+        "card-click Anamorphic", "vicm", "'amup'", "Anamorphic", "true", "card-click Pillarbox");
+    row("input picture button: connection", "studio", "Video Input", {}, "card-click Composite", "vicn", "16",
+        "Composite", "true", "card-click HDMI");
+    row("input slider drag", "studio", "Video Input", composite, "card-drag Y: 40", "iilg", kAnyNewValue, "Y:", "",
+        "card-drag Y: -80");
+    row("input typed slider value", "studio", "Video Input", composite, "card-field Chroma: 0.3", "iicg", "0.3",
+        "Chroma:", "0.30", "card-field Chroma: -0.2");
+    row("input check box: timecode", "studio", "Video Input", {}, "card-click Use XLR Timecode Input", "dltc", "true",
+        "Use XLR Timecode Input", "true", "card-click Use XLR Timecode Input");
+    row("input radio button: NTSC IRE", "studio", "Video Input", composite, "card-click 7.5 (USA)", "avof", "1",
+        "7.5 (USA)", "true", "card-click 0.0 (Japan)");
+    row("input linked pair: Cr follows Cb", "studio", "Video Input", {QStringLiteral("card-click Component")},
+        "card-field Cb: 0.2", "iccr", "0.2", "Cr:", "0.20", "card-field Cr: -0.1");
+    row("audio picture button: input", "studio", "Audio", {}, "card-click XLR", "aicn", "8", "XLR", "true",
+        "card-click RCA");
+    row("audio typed value past the top, linked channel follows", "studio", "Audio", xlr, "card-field Channel 1: 20",
+        "ais2", "12", "Channel 2:", "12.00", "card-field Channel 2: -3");
+    row("audio radio button: output split", "studio", "Audio", {}, "card-click 2 Analog & 6 AES/EBU", "aoaa",
+        "'aes '", "2 Analog & 6 AES/EBU", "true", "card-click 4 Analog & 2 AES/EBU");
+    row("serial port radio button", "studio", "Serial Port", {}, "card-click Remote 2", "dcco", "2", "Remote 2",
+        "true", "card-click Remote 1");
+    row("connectors combo box: partner gives its connector up", "duo-2", "Connectors", {}, "card-choose None", "dupx",
+        "'fdup'", "Connector:", "None", "card-choose SDI 2", "duo-1");
+}
+
+void TestTabs::controlReachesDeviceSaveKeepsCancelReverts()
+{
+    QFETCH(QString, device);
+    QFETCH(QString, tab);
+    QFETCH(QStringList, before);
+    QFETCH(QString, change);
+    QFETCH(QString, writtenTo);
+    QFETCH(QString, item);
+    QFETCH(QString, value);
+    QFETCH(QString, control);
+    QFETCH(QString, shows);
+    QFETCH(QString, changeAgain);
+
+    start(device);
+    const QString original = live(writtenTo, item);
+    openTab(device, tab);
+    run(before);
+    command(change);
+    const QString stored = live(writtenTo, item);
+    if (value == kAnyNewValue) {
+        QVERIFY2(stored != original, qPrintable(stored));
+        shows = shown(control);
+        QCOMPARE(shows.toDouble(), stored.toDouble());
+    } else {
+        QCOMPARE(stored, value);
+        QCOMPARE(shown(control), shows);
+    }
+    closeWith(QStringLiteral("card-save"));
+
+    restart();
+    QCOMPARE(live(writtenTo, item), stored);
+    openTab(device, tab);
+    QCOMPARE(shown(control), shows);
+    command(changeAgain);
+    QVERIFY(live(writtenTo, item) != stored);
+    closeWith(QStringLiteral("card-cancel"));
+    QTRY_COMPARE(live(writtenTo, item), stored);
+    openTab(device, tab);
+    QCOMPARE(shown(control), shows);
+}
+
+void TestTabs::linkChoiceSurvivesRestart_data()
+{
+    QTest::addColumn<QString>("device");
+    QTest::addColumn<QString>("tab");
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QString>("cb");
+    QTest::addColumn<QString>("cr");
+
+    QTest::newRow("Video Output") << "rich" << "Video Output" << QStringList() << "occb" << "occr";
+    QTest::newRow("Video Input") << "studio" << "Video Input" << QStringList{"card-click Component"} << "iccb"
+                                 << "iccr";
+}
+
+// Unlinked and kept with a change: after a restart Cb moves alone.
+void TestTabs::linkChoiceSurvivesRestart()
+{
+    QFETCH(QString, device);
+    QFETCH(QString, tab);
+    QFETCH(QStringList, before);
+    QFETCH(QString, cb);
+    QFETCH(QString, cr);
+
+    start(device);
+    openTab(device, tab);
+    run(before);
+    command(QStringLiteral("card-link"));
+    command(QStringLiteral("card-field Cb: 0.1"));
+    closeWith(QStringLiteral("card-save"));
+
+    restart();
+    const QString crBefore = live(device, cr);
+    openTab(device, tab);
+    command(QStringLiteral("card-field Cb: 0.3"));
+    QCOMPARE(live(device, cb), QStringLiteral("0.3"));
+    QCOMPARE(live(device, cr), crBefore);
+}
+
+void TestTabs::refusedValueComesBackWithoutWrites_data()
+{
+    QTest::addColumn<QString>("device");
+    QTest::addColumn<QString>("tab");
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("writtenTo");
+    QTest::addColumn<QString>("refused");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("shows");
+
+    QTest::newRow("combo box") << "rich" << "Video Output" << "card-choose Side by Side" << "rich" << "SetInt:3dpf"
+                               << "3D output:" << "Frame Packing";
+    QTest::newRow("radio button") << "studio" << "Serial Port" << "card-click Remote 2" << "studio" << "SetInt:dcco"
+                                  << "Remote 1" << "true";
+    QTest::newRow("partner's choice, refused by the owner")
+        << "duo-2" << "Connectors" << "card-choose None" << "duo-1" << "Set*" << "Connector:" << "SDI 2";
+}
+
+void TestTabs::refusedValueComesBackWithoutWrites()
+{
+    QFETCH(QString, device);
+    QFETCH(QString, tab);
+    QFETCH(QString, change);
+    QFETCH(QString, writtenTo);
+    QFETCH(QString, refused);
+    QFETCH(QString, control);
+    QFETCH(QString, shows);
+
+    start(device);
+    openTab(device, tab);
+    simCommand(QStringLiteral("fail %1 Configuration.%2").arg(writtenTo, refused));
+    command(change);
+    QVERIFY(writes(device, true) >= 0 && writes(writtenTo, true) >= 0);
+    // Any notification refreshes the tab: the driver's value is shown again.
+    simCommand(QStringLiteral("storm %1 pref 20").arg(device));
+    simCommand(QStringLiteral("wait"));
+    QTRY_COMPARE(shown(control), shows);
+    QCOMPARE(writes(device), 0);
+    QCOMPARE(writes(writtenTo), 0);
+}
+
+QTEST_MAIN(TestTabs)
+#include "tst_e2e_tabs.moc"
