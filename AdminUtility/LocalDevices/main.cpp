@@ -16,8 +16,10 @@ int main(int argc, char** argv)
 {
     // Every window is drawn by the raster engine. Left to itself, the X11 platform
     // loads the system's OpenGL driver as it connects, which costs more CPU time and
-    // memory at start than all of the program's own work. A user's own setting stays.
-    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
+    // memory at start than all of the program's own work. A user's own setting stays,
+    // and programs started from here (a browser, a viewer) do not inherit ours.
+    const bool glSettingIsOurs = !qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION");
+    if (glSettingIsOurs)
         qputenv("QT_XCB_GL_INTEGRATION", QByteArrayLiteral("none"));
     AdminUtilityApplication app(argc, argv);
     // Before any text is made: the capability tables translate their names when filled.
@@ -38,6 +40,9 @@ int main(int argc, char** argv)
     PluginScanner::registerFamilies(QCoreApplication::applicationDirPath(), window.get());
 
     window->show();
+    // The platform has read the setting when it made the first window.
+    if (glSettingIsOurs)
+        qunsetenv("QT_XCB_GL_INTEGRATION");
     const int exitCode = app.exec();
     window.reset();
     return exitCode;
