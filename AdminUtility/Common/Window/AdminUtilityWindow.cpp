@@ -149,7 +149,7 @@ void AdminUtilityWindow::onAddByIpClicked()
 
 void AdminUtilityWindow::onGalleryViewSelected()
 {
-    m_pageStack->setCurrentWidget(m_gallery);
+    showPage(m_gallery);
     if (m_footer)
         m_footer->showDots();
 }
@@ -158,9 +158,22 @@ void AdminUtilityWindow::onListViewSelected()
 {
     if (!m_listView)
         return;
-    m_pageStack->setCurrentWidget(m_listView);
+    showPage(m_listView);
     if (m_footer)
         m_footer->hideDots();
+}
+
+// A stack asks for the size of its largest page, shown or not. Only the page on screen may
+// widen the window: a hidden list whose columns grow as devices arrive would otherwise make the
+// window animate wider at start for nothing the user sees. Ignored pages count for nothing.
+void AdminUtilityWindow::showPage(QWidget* page)
+{
+    for (int i = 0; i < m_pageStack->count(); ++i) {
+        QWidget* each = m_pageStack->widget(i);
+        const auto policy = each == page ? QSizePolicy::Preferred : QSizePolicy::Ignored;
+        each->setSizePolicy(policy, policy);
+    }
+    m_pageStack->setCurrentWidget(page);
 }
 
 void AdminUtilityWindow::showAboutBox()
@@ -271,6 +284,7 @@ void AdminUtilityWindow::addListView()
     if (!m_listView)
         return;
     m_pageStack->addWidget(m_listView);
+    showPage(m_gallery);
     if (auto* listView = qobject_cast<VisibleDevicesListViewWidget*>(m_listView))
         connect(listView, &VisibleDevicesListViewWidget::requestShowDevice, this, &AdminUtilityWindow::showDevice);
 }

@@ -84,6 +84,7 @@ private:
     void connectBonjourDiscovery();
     void addAddByIpAddressOption();
     void addListView();
+    void showPage(QWidget* page);
     void createFooter();
     void startFamilies();
     void connectFamily(ProductFamily* family);
