@@ -110,16 +110,34 @@ MarlixVisibleDevicesListViewWidget::MarlixVisibleDevicesListViewWidget(DeviceLis
 {
     setObjectName(QStringLiteral("MarlixVisibleDevicesListViewWidget"));
     setBackground();
-    createTable();
-    createHeader();
-    createScrollArea();
-    createLayout();
     m_refreshTimer.setSingleShot(true);
     connect(&m_refreshTimer, &QTimer::timeout, this, &MarlixVisibleDevicesListViewWidget::refreshPendingDevices);
     // Sizing walks every cell; a burst of additions or changes is sized once.
     m_resizeTimer.setSingleShot(true);
     connect(&m_resizeTimer, &QTimer::timeout, this, &MarlixVisibleDevicesListViewWidget::resizeTable);
+}
+
+// The list starts behind the gallery, and most users never open it: its table, pictures
+// and setup buttons were a fifth of the program's start-up work. They are built when the
+// list is first shown (or read), from the device list, which holds the devices in the
+// order they arrived; from then on the rows follow every change as it comes.
+void MarlixVisibleDevicesListViewWidget::ensureBuilt()
+{
+    if (m_table)
+        return;
+    createTable();
+    createHeader();
+    createScrollArea();
+    createLayout();
     connect(m_table, &QTableWidget::cellClicked, this, &MarlixVisibleDevicesListViewWidget::onListViewCellClicked);
+    for (int index = 0; index < deviceList().numberOfDevice(); ++index)
+        onDeviceAdded(deviceList().deviceAt(index));
+}
+
+void MarlixVisibleDevicesListViewWidget::showEvent(QShowEvent* event)
+{
+    ensureBuilt();
+    VisibleDevicesListViewWidget::showEvent(event);
 }
 
 void MarlixVisibleDevicesListViewWidget::setBackground()
@@ -186,24 +204,27 @@ int MarlixVisibleDevicesListViewWidget::getDeviceRow(VisibleDevice* device) cons
 
 VisibleDevice* MarlixVisibleDevicesListViewWidget::getRowDevice(int row) const
 {
-    const QTableWidgetItem* key = m_table->item(row, KeyColumn);
+    const QTableWidgetItem* key = m_table ? m_table->item(row, KeyColumn) : nullptr;
     return key ? key->data(Qt::UserRole).value<VisibleDevice*>() : nullptr;
 }
 
-QTableWidget* MarlixVisibleDevicesListViewWidget::table() const
+QTableWidget* MarlixVisibleDevicesListViewWidget::table()
 {
+    ensureBuilt();
     return m_table;
 }
 
-MarlixVisibleDevicesListViewWidget_ScrollArea* MarlixVisibleDevicesListViewWidget::scrollArea() const
+MarlixVisibleDevicesListViewWidget_ScrollArea* MarlixVisibleDevicesListViewWidget::scrollArea()
 {
+    ensureBuilt();
     return m_scrollArea;
 }
 
 void MarlixVisibleDevicesListViewWidget::onDeviceAdded(VisibleDevice* device)
 {
     auto* marlix = dynamic_cast<VisibleMarlix*>(device);
-    if (!marlix)
+    // A list built while the device list announces a device meets that device twice.
+    if (!marlix || !m_table || m_rowKeys.contains(device))
         return;
     // A sub-device that comes back takes its place among its card's siblings.
     const int listed = deviceList().indexOfDevice(device);

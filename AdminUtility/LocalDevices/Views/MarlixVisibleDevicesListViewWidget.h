@@ -35,8 +35,10 @@ public:
     int getDeviceRow(VisibleDevice* device) const;
     VisibleDevice* getRowDevice(int row) const;
 
-    QTableWidget* table() const;
-    MarlixVisibleDevicesListViewWidget_ScrollArea* scrollArea() const;
+    // Both build the list if it has not been shown yet.
+    QTableWidget* table();
+    MarlixVisibleDevicesListViewWidget_ScrollArea* scrollArea();
+    Q_INVOKABLE void ensureBuilt();
 
 public slots:
     void onDeviceAdded(VisibleDevice* device) override;
@@ -45,6 +47,9 @@ public slots:
     virtual void onDeviceLauncherClicked();
     virtual void onDeviceStatusChanged();
     virtual void onListViewCellClicked(int row, int column);
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     void setBackground();

@@ -136,7 +136,11 @@ QWidget* findByClass(QWidget* root, const char* className)
 QTableWidget* deviceTable(QWidget* window)
 {
     QWidget* listView = findByClass(window, "MarlixVisibleDevicesListViewWidget");
-    return listView ? listView->findChild<QTableWidget*>("deviceTable") : nullptr;
+    if (!listView)
+        return nullptr;
+    // The list builds its rows when first shown; reading it behind the gallery builds them too.
+    QMetaObject::invokeMethod(listView, "ensureBuilt");
+    return listView->findChild<QTableWidget*>("deviceTable");
 }
 
 int screenWidth(const QWidget* window)
