@@ -1,6 +1,7 @@
 // Renders one SVG picture into the pixmaps that the resources hold:
 //   lumaris-render-svg <picture.svg> <Name.png> <Name@2x.png>
 
+#include "FastPngWriter.h"
 #include "SvgPicture.h"
 
 #include <QDir>
@@ -35,7 +36,7 @@ int main(int argc, char** argv)
     for (int scale = 1; scale <= 2; ++scale) {
         const QString& output = args[1 + scale];
         QDir().mkpath(QFileInfo(output).path());
-        if (!picture.render(scale).save(output, "PNG"))
+        if (!FastPngWriter::write(picture.render(scale), output))
             return fail(output + QStringLiteral(": cannot be written"));
     }
     return 0;
