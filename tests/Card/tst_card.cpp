@@ -81,9 +81,8 @@ class TestCard : public QObject
 private slots:
     void saveFollowsTheWorstTab_data();
     void saveFollowsTheWorstTab();
-    void saveFinishesTheEditFirst();
-    void cancelRecallsThenCloses();
-    void cardCoversTheWindow_data();
+    void footerButtons_data();
+    void footerButtons();
     void cardCoversTheWindow();
 };
 
@@ -135,8 +134,24 @@ void TestCard::saveFollowsTheWorstTab()
     QVERIFY(!tabs->tabButton(1)->isAlertVisible());
 }
 
-void TestCard::saveFinishesTheEditFirst()
+// An edit in progress, then a footer button: Save finishes the edit before it
+// applies; Cancel recalls the stored values. Either closes the page.
+void TestCard::footerButtons_data()
 {
+    QTest::addColumn<bool>("save");
+    QTest::addColumn<QStringList>("calls");
+    QTest::addColumn<QString>("fieldTextAtApply");
+
+    QTest::newRow("save") << true << QStringList{"apply"} << "typed";
+    QTest::newRow("cancel") << false << QStringList{"recall"} << "";
+}
+
+void TestCard::footerButtons()
+{
+    QFETCH(bool, save);
+    QFETCH(QStringList, calls);
+    QFETCH(QString, fieldTextAtApply);
+
     RecordingPage page;
     auto* tab = new NoteTab;
     page.watched = tab;
@@ -150,35 +165,18 @@ void TestCard::saveFinishesTheEditFirst()
     QTRY_VERIFY(tab->field->hasFocus());
     tab->typeInto(QStringLiteral("typed"));
     QSignalSpy closed(&page, &SettingsPage::closePage);
-    page.footer()->saveButton()->click();
-    QCOMPARE(finishedWith, QStringLiteral("typed"));
-    QCOMPARE(page.calls, QStringList{QStringLiteral("apply")});
-    QCOMPARE(page.fieldTextAtApply, QStringLiteral("typed"));
+    (save ? page.footer()->saveButton() : page.footer()->cancelButton())->click();
+    QCOMPARE(page.calls, calls);
+    QCOMPARE(page.fieldTextAtApply, fieldTextAtApply);
+    if (save)
+        QCOMPARE(finishedWith, QStringLiteral("typed"));
     QCOMPARE(closed.count(), 1);
 }
 
-void TestCard::cancelRecallsThenCloses()
-{
-    RecordingPage page;
-    page.addTab(new NoteTab, QStringLiteral("Notes"));
-    page.setIsImmediateApply(true);
-    QSignalSpy closed(&page, &SettingsPage::closePage);
-    page.footer()->cancelButton()->click();
-    QCOMPARE(page.calls, QStringList{QStringLiteral("recall")});
-    QCOMPARE(closed.count(), 1);
-}
-
-void TestCard::cardCoversTheWindow_data()
-{
-    QTest::addColumn<QSize>("windowSize");
-
-    QTest::newRow("narrow") << QSize(900, 720);
-    QTest::newRow("odd width") << QSize(1001, 777);
-}
-
+// An odd width, so that the body cannot be centred by halving evenly.
 void TestCard::cardCoversTheWindow()
 {
-    QFETCH(QSize, windowSize);
+    const QSize windowSize(1001, 777);
     AdminUtilityWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -1,4 +1,3 @@
-#include "AppDefaults.h"
 #include "FakeDevice.h"
 #include "FamilyFedList.h"
 #include "FlatImageButton.h"
@@ -7,7 +6,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPointer>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -32,18 +30,13 @@ class TestGallery : public QObject
 private slots:
     void init();
     void cleanup();
-    void arrowsFollowTheList_data();
-    void arrowsFollowTheList();
+    void navigation_data();
+    void navigation();
     void modelNameRoom_data();
     void modelNameRoom();
-    void updateOnlyDevice_data();
-    void updateOnlyDevice();
-    void setupOffer_data();
-    void setupOffer();
-    void controlAppButton();
+    void offers_data();
+    void offers();
     void summaryWidgetIsBorrowed();
-    void keyboardStepsAndOpens_data();
-    void keyboardStepsAndOpens();
     void focusCueOnlyFromTheKeyboard();
 
 private:
@@ -71,54 +64,71 @@ void TestGallery::cleanup()
     m_devices.reset();
 }
 
-// The arrows named are clicked in order, from the first device; then the devices
-// named are removed. The list's own selection rules are tst_devicelist's business.
-void TestGallery::arrowsFollowTheList_data()
+// The arrows named are clicked in order, from the first device, then the keys
+// are pressed; then the devices named are removed. The list's own selection rules
+// are tst_devicelist's business; the no-device page is the real-conditions suite's.
+void TestGallery::navigation_data()
 {
     QTest::addColumn<int>("count");
     QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<QVector<int>>("keys");
     QTest::addColumn<QList<int>>("removed");
     QTest::addColumn<int>("current");
     QTest::addColumn<bool>("left");
     QTest::addColumn<bool>("right");
+    QTest::addColumn<int>("opened");
 
-    const QString right = QStringLiteral("rightArrow");
-    QTest::newRow("one device, no arrows") << 1 << QStringList{} << QList<int>{} << 0 << false << false;
-    QTest::newRow("first of three") << 3 << QStringList{} << QList<int>{} << 0 << false << true;
-    QTest::newRow("back to the middle of three") << 3 << QStringList{right, right, "leftArrow"} << QList<int>{} << 1
-                                                 << true << true;
-    QTest::newRow("last of three") << 3 << QStringList{right, right} << QList<int>{} << 2 << true << false;
-    QTest::newRow("current removed") << 3 << QStringList{right, right} << QList<int>{2} << 0 << false << true;
-    QTest::newRow("every device removed: the no-device page")
-        << 3 << QStringList{right} << QList<int>{1, 0, 2} << -1 << false << false;
+    const QString toRight = QStringLiteral("rightArrow");
+    const int right = Qt::Key_Right;
+    const int left = Qt::Key_Left;
+    QTest::newRow("one device, no arrows") << 1 << QStringList{} << QVector<int>{} << QList<int>{} << 0 << false
+                                           << false << 0;
+    QTest::newRow("back to the middle of three") << 3 << QStringList{toRight, toRight, "leftArrow"} << QVector<int>{}
+                                                 << QList<int>{} << 1 << true << true << 0;
+    QTest::newRow("current removed") << 3 << QStringList{toRight, toRight} << QVector<int>{} << QList<int>{2} << 0
+                                     << false << true << 0;
+    QTest::newRow("right key stops at the last device") << 3 << QStringList{} << QVector<int>{right, right, right}
+                                                        << QList<int>{} << 2 << true << false << 0;
+    QTest::newRow("left key steps back, stops at the first") << 3 << QStringList{} << QVector<int>{right, left, left}
+                                                             << QList<int>{} << 0 << false << true << 0;
+    QTest::newRow("enter opens the current device") << 3 << QStringList{} << QVector<int>{right, Qt::Key_Return}
+                                                    << QList<int>{} << 1 << true << true << 1;
+    QTest::newRow("keypad enter opens it too") << 2 << QStringList{} << QVector<int>{Qt::Key_Enter} << QList<int>{}
+                                               << 0 << false << true << 1;
+    QTest::newRow("enter without a device opens nothing") << 0 << QStringList{} << QVector<int>{Qt::Key_Return}
+                                                          << QList<int>{} << -1 << false << false << 0;
 }
 
-void TestGallery::arrowsFollowTheList()
+void TestGallery::navigation()
 {
     QFETCH(int, count);
     QFETCH(QStringList, clicks);
+    QFETCH(QVector<int>, keys);
     QFETCH(QList<int>, removed);
     QFETCH(int, current);
     QFETCH(bool, left);
     QFETCH(bool, right);
+    QFETCH(int, opened);
 
     m_devices->announce(count);
+    QSignalSpy requested(m_gallery.get(), &VisibleDevicesWidget::requestShowDevice);
+    QApplication::setActiveWindow(m_gallery.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_gallery.get()));
     for (const QString& arrow : qAsConst(clicks))
-        QTest::mouseClick(m_gallery->findChild<FlatImageButton*>(arrow), Qt::LeftButton);
+        QTest::mouseClick(child<FlatImageButton>(qPrintable(arrow)), Qt::LeftButton);
+    for (int key : qAsConst(keys))
+        QTest::keyClick(m_gallery.get(), Qt::Key(key));
     for (int device : qAsConst(removed))
         m_devices->remove(device);
     QCOMPARE(m_devices->list.getCurrentDeviceIndex(), current);
     QCOMPARE(!child<FlatImageButton>("leftArrow")->isHidden(), left);
     QCOMPARE(!child<FlatImageButton>("rightArrow")->isHidden(), right);
     QCOMPARE(child<FlatImageButton>("pictureButton")->isEnabled(), current >= 0);
-    if (current < 0) {
-        QCOMPARE(m_gallery->currentPage(), int(VisibleDevicesWidget::NoDevicePage));
-        QCOMPARE(child<QLabel>("deviceName")->text(), AppDefaults::noDeviceHeader());
-        QCOMPARE(child<QLabel>("noDeviceMessage")->text(), AppDefaults::noDeviceMessage());
-        return;
-    }
-    QCOMPARE(child<QLabel>("deviceName")->text(), QStringLiteral("Device %1").arg(current));
-    QCOMPARE(m_gallery->currentPage(), int(VisibleDevicesWidget::DevicePage));
+    if (current >= 0)
+        QCOMPARE(child<QLabel>("deviceName")->text(), QStringLiteral("Device %1").arg(current));
+    QCOMPARE(requested.count(), opened);
+    if (opened)
+        QCOMPARE(requested.first().first().value<VisibleDevice*>(), m_devices->list.getCurrentDevice());
 }
 
 void TestGallery::modelNameRoom_data()
@@ -155,85 +165,45 @@ void TestGallery::modelNameRoom()
     QCOMPARE(child<QLabel>("connectionIcon")->isHidden(), iconWidth == 0);
 }
 
-void TestGallery::updateOnlyDevice_data()
-{
-    QTest::addColumn<QString>("available");
-    QTest::addColumn<QString>("status");
-
-    QTest::newRow("update offered") << "2.0" << "Software update available.";
-    QTest::newRow("up to date") << "" << "Software is up to date.";
-}
-
-void TestGallery::updateOnlyDevice()
-{
-    QFETCH(QString, available);
-    QFETCH(QString, status);
-
-    FakeDevice* device = m_devices->family.announce(QStringLiteral("Device"));
-    device->updateOnly = true;
-    device->currentFirmware = QStringLiteral("1.0");
-    device->availableFirmware = available;
-    m_devices->list.updateDeviceInfo(device);
-
-    QCOMPARE(m_gallery->currentPage(), int(VisibleDevicesWidget::UpdatePage));
-    QVERIFY(!child<FlatImageButton>("pictureButton")->isEnabled());
-    QCOMPARE(child<QLabel>("currentVersion")->text(), QStringLiteral("1.0"));
-    QCOMPARE(child<QLabel>("updateStatus")->text(), status);
-    auto* update = child<QPushButton>("updateButton");
-    QCOMPARE(!update->isHidden(), !available.isEmpty());
-    QCOMPARE(!child<QLabel>("availableVersion")->isHidden(), !available.isEmpty());
-
-    if (!available.isEmpty()) {
-        QSignalSpy requested(m_gallery.get(), &VisibleDevicesWidget::requestFirmwareUpdate);
-        QTest::mouseClick(update, Qt::LeftButton);
-        QCOMPARE(requested.count(), 1);
-        QCOMPARE(requested.first().first().value<VisibleDevice*>(), static_cast<VisibleDevice*>(device));
-    }
-}
-
-void TestGallery::setupOffer_data()
+// The device's offers, then a plain device after it offers settings and no application.
+void TestGallery::offers_data()
 {
     QTest::addColumn<bool>("showSetup");
-    QTest::newRow("settings offered") << true;
-    QTest::newRow("settings withheld") << false;
+    QTest::addColumn<bool>("controlApp");
+    QTest::newRow("settings offered") << true << false;
+    QTest::newRow("settings withheld") << false << false;
+    QTest::newRow("control application offered") << true << true;
 }
 
-void TestGallery::setupOffer()
+void TestGallery::offers()
 {
     QFETCH(bool, showSetup);
+    QFETCH(bool, controlApp);
 
     FakeDevice* device = m_devices->family.announce(QStringLiteral("Device"));
     device->image = solid(120, 80);
     device->showSetup = showSetup;
+    if (controlApp)
+        device->appIcon = solid(24, 24);
     m_devices->list.updateDeviceInfo(device);
-    QSignalSpy requested(m_gallery.get(), &VisibleDevicesWidget::requestShowDevice);
+    m_devices->family.announce(QStringLiteral("Plain"));
+    QSignalSpy settings(m_gallery.get(), &VisibleDevicesWidget::requestShowDevice);
+    QSignalSpy application(m_gallery.get(), &VisibleDevicesWidget::requestShowControlApp);
 
-    QCOMPARE(!child<FlatImageButton>("setupButton")->isHidden(), showSetup);
-    auto* picture = child<FlatImageButton>("pictureButton");
-    QVERIFY(picture->isEnabled());
-    QTest::mouseClick(picture, Qt::LeftButton);
-    QCOMPARE(requested.count(), showSetup ? 1 : 0);
-}
-
-void TestGallery::controlAppButton()
-{
-    FakeDevice* plain = m_devices->family.announce(QStringLiteral("Plain"));
-    FakeDevice* withApp = m_devices->family.announce(QStringLiteral("With app"));
-    withApp->appIcon = solid(24, 24);
-    auto* button = child<FlatImageButton>("controlAppButton");
-    QSignalSpy requested(m_gallery.get(), &VisibleDevicesWidget::requestShowControlApp);
-
-    QCOMPARE(m_devices->list.getCurrentDevice(), static_cast<VisibleDevice*>(plain));
-    QVERIFY(button->isHidden());
-
+    auto* setup = child<FlatImageButton>("setupButton");
+    auto* app = child<FlatImageButton>("controlAppButton");
+    QCOMPARE(!setup->isHidden(), showSetup);
+    QCOMPARE(!app->isHidden(), controlApp);
+    QTest::mouseClick(child<FlatImageButton>("pictureButton"), Qt::LeftButton);
+    QCOMPARE(settings.count(), int(showSetup));
+    if (controlApp) {
+        QTest::mouseClick(app, Qt::LeftButton);
+        QCOMPARE(application.count(), 1);
+        QCOMPARE(application.first().first().value<VisibleDevice*>(), static_cast<VisibleDevice*>(device));
+    }
     m_devices->list.selectNextDevice();
-    QVERIFY(!button->isHidden());
-    QTest::mouseClick(button, Qt::LeftButton);
-    QCOMPARE(requested.count(), 1);
-    QCOMPARE(requested.first().first().value<VisibleDevice*>(), static_cast<VisibleDevice*>(withApp));
-
-    m_devices->list.selectPreviousDevice();
-    QVERIFY(button->isHidden());
+    QVERIFY(!setup->isHidden());
+    QVERIFY(app->isHidden());
 }
 
 void TestGallery::summaryWidgetIsBorrowed()
@@ -258,42 +228,6 @@ void TestGallery::summaryWidgetIsBorrowed()
     QPointer<QWidget> guard(summary.get());
     m_gallery.reset();
     QVERIFY(guard);
-}
-
-void TestGallery::keyboardStepsAndOpens_data()
-{
-    QTest::addColumn<int>("count");
-    QTest::addColumn<QVector<int>>("keys");
-    QTest::addColumn<int>("current");
-    QTest::addColumn<int>("opened");
-
-    const int right = Qt::Key_Right;
-    const int left = Qt::Key_Left;
-    QTest::newRow("right steps forward") << 3 << QVector<int>{right, right} << 2 << 0;
-    QTest::newRow("right stops at the last device") << 3 << QVector<int>{right, right, right, right} << 2 << 0;
-    QTest::newRow("left steps back, stops at the first") << 3 << QVector<int>{right, left, left} << 0 << 0;
-    QTest::newRow("enter opens the current device") << 3 << QVector<int>{right, Qt::Key_Return} << 1 << 1;
-    QTest::newRow("keypad enter opens it too") << 2 << QVector<int>{Qt::Key_Enter} << 0 << 1;
-    QTest::newRow("enter without a device opens nothing") << 0 << QVector<int>{Qt::Key_Return} << -1 << 0;
-}
-
-void TestGallery::keyboardStepsAndOpens()
-{
-    QFETCH(int, count);
-    QFETCH(QVector<int>, keys);
-    QFETCH(int, current);
-    QFETCH(int, opened);
-
-    m_devices->announce(count);
-    QSignalSpy requested(m_gallery.get(), &VisibleDevicesWidget::requestShowDevice);
-    QApplication::setActiveWindow(m_gallery.get());
-    QVERIFY(QTest::qWaitForWindowActive(m_gallery.get()));
-    for (int key : qAsConst(keys))
-        QTest::keyClick(m_gallery.get(), Qt::Key(key));
-    QCOMPARE(m_devices->list.getCurrentDeviceIndex(), current);
-    QCOMPARE(requested.count(), opened);
-    if (opened)
-        QCOMPARE(requested.first().first().value<VisibleDevice*>(), m_devices->list.getCurrentDevice());
 }
 
 // Tab shows where the focus is; a click leaves the look as it was. Every image

@@ -1,4 +1,4 @@
-#include "PictureNameScanner.h"
+#include "CapabilityTables.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPixmap>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -26,12 +27,56 @@ QString sourcePath(const char* relative)
     return QStringLiteral(LUMARIS_SOURCE_DIR "/") + QLatin1String(relative);
 }
 
-// Every picture name the program can ask for.
+// "Name_%1" stands for the busy indicator's frames, the only numbered series.
+void addName(QSet<QString>& names, const QString& name)
+{
+    // The report templates are text resources, not pictures.
+    if (name.startsWith(QLatin1String("SystemReport")))
+        return;
+    if (!name.contains(QLatin1String("%1"))) {
+        names.insert(name);
+        return;
+    }
+    for (int n = 1; n <= 12; ++n)
+        names.insert(QString(name).replace(QLatin1String("%1"), QString::number(n)));
+}
+
+// The whole literals ":/Name" of a source text. Comments, which may mention
+// resources that nothing loads, and character literals are matched and passed over.
+QSet<QString> namesInSource(const QString& source)
+{
+    static const QRegularExpression token(QStringLiteral(
+        "\"((?:\\\\.|[^\"\\\\\\n])*)\"|'(?:\\\\.|[^'\\\\\\n])*'|//[^\\n]*|/\\*[\\s\\S]*?\\*/"));
+    static const QRegularExpression picture(QStringLiteral("^:/([A-Za-z0-9_]+(?:%1)?)$"));
+    QSet<QString> names;
+    QRegularExpressionMatchIterator it = token.globalMatch(source);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch name = picture.match(it.next().captured(1));
+        if (name.hasMatch())
+            addName(names, name.captured(1));
+    }
+    return names;
+}
+
+// Every picture name the program can ask for: its sources' literals, the list of
+// names it builds at run time, and the model picture table.
 QStringList namesTheProgramLoads()
 {
-    QSet<QString> names = PictureNameScanner::namesInTree(sourcePath("AdminUtility"));
-    names.unite(PictureNameScanner::namesInList(readText(QStringLiteral(LUMARIS_EXTRA_PICTURE_NAMES))));
-    names.unite(PictureNameScanner::productPictureNames(readText(sourcePath("docs/product-line.md"))));
+    QSet<QString> names;
+    QDirIterator it(sourcePath("AdminUtility"), {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        names.unite(namesInSource(readText(it.next())));
+    for (const QString& line : readText(QStringLiteral(LUMARIS_EXTRA_PICTURE_NAMES)).split(QLatin1Char('\n'))) {
+        if (!line.trimmed().isEmpty() && !line.startsWith(QLatin1Char('#')))
+            addName(names, line.trimmed());
+    }
+    initialiseStaticData();
+    for (const ModelIcons& icons : qAsConst(kModelImages)) {
+        for (const QString& resource : {icons.image, icons.thumb, icons.listThumb})
+            names.insert(resource.mid(2));
+    }
+    names.remove(QString());
     QStringList sorted = names.values();
     sorted.sort();
     return sorted;
@@ -57,13 +102,9 @@ class TestResources : public QObject
 private slots:
     void scannerFindsPictureNames_data();
     void scannerFindsPictureNames();
-    void productSetsGiveThreePicturesEach();
 
-    void programPictureLoadsAtBothScales_data();
-    void programPictureLoadsAtBothScales();
-
-    void pictureMatchesItsSource_data();
-    void pictureMatchesItsSource();
+    void programPicture_data();
+    void programPicture();
 
     void fontFacesResolveFromResources_data();
     void fontFacesResolveFromResources();
@@ -90,81 +131,61 @@ void TestResources::scannerFindsPictureNames_data()
         << "open(\"file://x\"); setImage(\":/Info\");" << QStringList{"Info"};
     QTest::newRow("escaped quote keeps the literal open")
         << "tr(\"a \\\" // no comment\"); setImage(\":/Info\");" << QStringList{"Info"};
+    QTest::newRow("quote as a character") << "QLatin1Char('\"'); setImage(\":/Info\");" << QStringList{"Info"};
 }
 
 void TestResources::scannerFindsPictureNames()
 {
     QFETCH(QString, source);
     QFETCH(QStringList, expected);
-    QStringList found = PictureNameScanner::namesInSource(source).values();
+    QStringList found = namesInSource(source).values();
     found.sort();
     QCOMPARE(found, expected);
 }
 
-void TestResources::productSetsGiveThreePicturesEach()
+// Every name the program asks for, with the SVG it is drawn from (none: missing).
+void TestResources::programPicture_data()
 {
-    const QString markdown = QStringLiteral(
-        "# Line\n\n## Picture sets (2)\n\n| Set word | What it shows |\n|---|---|\n"
-        "| CoreSDI | a card |\n| Bolt4K | a box |\n\n## Models\n\n| Id | Name |\n|---|---|\n"
-        "| Capture | not a set |\n");
-    QStringList names = PictureNameScanner::productPictureNames(markdown).values();
-    names.sort();
-    QCOMPARE(names, (QStringList{"Bolt4K", "Bolt4KListThumb", "Bolt4KThumb", "CoreSDI",
-                                 "CoreSDIListThumb", "CoreSDIThumb"}));
-}
-
-void TestResources::programPictureLoadsAtBothScales_data()
-{
-    QTest::addColumn<QString>("resource");
-    const QStringList names = namesTheProgramLoads();
-    QVERIFY2(names.size() > 100, qPrintable(QStringLiteral("only %1 names found").arg(names.size())));
-    for (const QString& name : names)
-        QTest::newRow(qPrintable(name)) << QStringLiteral(":/") + name;
-}
-
-// The suite runs on a 2x screen (see main): a QIcon made from ":/Name" must pick
-// the ":/Name@2x" pixels, not an upscaled copy of the 1x ones.
-void TestResources::programPictureLoadsAtBothScales()
-{
-    QFETCH(QString, resource);
-    const QPixmap single(resource);
-    QVERIFY2(!single.isNull(), qPrintable(resource + QStringLiteral(" is missing")));
-    QCOMPARE(single.devicePixelRatio(), 1.0);
-
-    const QPixmap onHighDensity = QIcon(resource).pixmap(single.size());
-    QCOMPARE(onHighDensity.devicePixelRatio(), 2.0);
-    QCOMPARE(onHighDensity.size(), single.size() * 2);
-    const QImage sharp(resource + QStringLiteral("@2x"));
-    QVERIFY2(onHighDensity.toImage().convertToFormat(sharp.format()) == sharp,
-             "the 2x screen did not get the 2x picture");
-}
-
-void TestResources::pictureMatchesItsSource_data()
-{
+    QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("svgPath");
+    QHash<QString, QString> sources;
     QDirIterator it(sourcePath("AdminUtility/Resources"), {QStringLiteral("*.svg")}, QDir::Files,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        QTest::newRow(qPrintable(QFileInfo(path).completeBaseName())) << path;
+        sources.insert(QFileInfo(path).completeBaseName(), path);
     }
+    const QStringList names = namesTheProgramLoads();
+    QVERIFY2(names.size() > 100, qPrintable(QStringLiteral("only %1 names found").arg(names.size())));
+    for (const QString& name : names)
+        QTest::newRow(qPrintable(name)) << name << sources.value(name);
 }
 
-void TestResources::pictureMatchesItsSource()
+// Drawn at the SVG's size and at twice that. The suite runs on a 2x screen (see
+// main): a QIcon made from ":/Name" must pick the ":/Name@2x" pixels, not an
+// upscaled copy of the 1x ones.
+void TestResources::programPicture()
 {
+    QFETCH(QString, name);
     QFETCH(QString, svgPath);
-    const QString resource = QStringLiteral(":/") + QFileInfo(svgPath).completeBaseName();
+    QVERIFY2(!svgPath.isEmpty(), "the picture is missing");
+    const QString resource = QStringLiteral(":/") + name;
     const QSize designed = QSvgRenderer(svgPath).defaultSize();
     QVERIFY2(designed.isValid(), qPrintable(svgPath + QStringLiteral(" has no size")));
 
-    const QImage single(resource);
-    const QImage doubled(resource + QStringLiteral("@2x"));
+    const QPixmap single(resource);
+    const QImage sharp(resource + QStringLiteral("@2x"));
     QCOMPARE(single.size(), designed);
-    QCOMPARE(doubled.size(), designed * 2);
-    QCOMPARE(doubled.devicePixelRatio(), 2.0);
+    QCOMPARE(single.devicePixelRatio(), 1.0);
+    QCOMPARE(sharp.size(), designed * 2);
     // A shape the SVG renderer does not support leaves the picture empty.
-    QVERIFY2(hasVisiblePixels(single), "nothing was drawn at 1x");
-    QVERIFY2(hasVisiblePixels(doubled), "nothing was drawn at 2x");
+    QVERIFY2(hasVisiblePixels(single.toImage()), "nothing was drawn at 1x");
+    QVERIFY2(hasVisiblePixels(sharp), "nothing was drawn at 2x");
+
+    const QPixmap onHighDensity = QIcon(resource).pixmap(single.size());
+    QCOMPARE(onHighDensity.devicePixelRatio(), 2.0);
+    QVERIFY2(onHighDensity.toImage().convertToFormat(sharp.format()) == sharp,
+             "the 2x screen did not get the 2x picture");
 }
 
 void TestResources::fontFacesResolveFromResources_data()

@@ -37,7 +37,8 @@ QColor shownAt(QWidget& widget, const QPoint& point)
 }
 
 enum Picture { Disabled = 1, Hover = 2, HoverBackground = 4, Pressed = 8, Checked = 16 };
-enum State { Off = 1, Pointer = 2, Down = 4, On = 8 };
+// (De)activate and Reenter: the window (de)activated under the pointer, then the pointer out and in again.
+enum State { Off = 1, Pointer = 2, Down = 4, On = 8, Activate = 16, Deactivate = 32, Reenter = 64 };
 enum BusyStep { NotBusy = 1, HideParent = 2, Hide = 4, Show = 8 };
 }
 
@@ -48,8 +49,6 @@ class TestToolkitButtons : public QObject
 private slots:
     void statePicture_data();
     void statePicture();
-    void hoverSuppressedAfterActivation_data();
-    void hoverSuppressedAfterActivation();
     void resizeToFit_data();
     void resizeToFit();
     void busyAnimationStops_data();
@@ -84,6 +83,11 @@ void TestToolkitButtons::statePicture_data()
                                                          << QColor(Qt::red);
     QTest::newRow("no hover background when disabled") << (Hover | HoverBackground) << (Off | Pointer) << right
                                                        << QColor(Qt::red);
+    QTest::newRow("no hover after the window is activated") << all << (Pointer | Activate) << left << QColor(Qt::red);
+    QTest::newRow("no hover after the window is deactivated") << all << (Pointer | Deactivate) << left
+                                                              << QColor(Qt::red);
+    QTest::newRow("hover again once the pointer comes back") << all << (Pointer | Activate | Reenter) << left
+                                                             << QColor(Qt::green);
 }
 
 void TestToolkitButtons::statePicture()
@@ -110,32 +114,15 @@ void TestToolkitButtons::statePicture()
     button.setEnabled(!(state & Off));
     if (state & Pointer)
         sendEnter(button);
-
+    if (state & (Activate | Deactivate)) {
+        QEvent activation(state & Activate ? QEvent::WindowActivate : QEvent::WindowDeactivate);
+        QApplication::sendEvent(&button, &activation);
+    }
+    if (state & Reenter) {
+        sendLeave(button);
+        sendEnter(button);
+    }
     QCOMPARE(shownAt(button, probe), expected);
-}
-
-void TestToolkitButtons::hoverSuppressedAfterActivation_data()
-{
-    QTest::addColumn<int>("windowEvent");
-    QTest::newRow("activated") << int(QEvent::WindowActivate);
-    QTest::newRow("deactivated") << int(QEvent::WindowDeactivate);
-}
-
-void TestToolkitButtons::hoverSuppressedAfterActivation()
-{
-    QFETCH(int, windowEvent);
-    FlatImageButton button(solid(Qt::red));
-    button.setHoverImage(solid(Qt::green));
-    sendEnter(button);
-    QCOMPARE(shownAt(button, QPoint(2, 2)), QColor(Qt::green));
-
-    QEvent activation(static_cast<QEvent::Type>(windowEvent));
-    QApplication::sendEvent(&button, &activation);
-    QCOMPARE(shownAt(button, QPoint(2, 2)), QColor(Qt::red));
-
-    sendLeave(button);
-    sendEnter(button);
-    QCOMPARE(shownAt(button, QPoint(2, 2)), QColor(Qt::green));
 }
 
 void TestToolkitButtons::resizeToFit_data()
@@ -213,33 +200,6 @@ void TestToolkitButtons::busyAnimationStops()
     QTRY_COMPARE(busy->frame(), 2);
 }
 
-namespace
-{
-struct ThreeTabs
-{
-    ThreeTabs()
-        : tabs(ColourPalette::kMilkGray)
-    {
-        for (const char* title : {"Video Output", "Video Input", "Audio"})
-            tabs.addTab(new QLabel(QString::fromLatin1(title)), QString::fromLatin1(title));
-        tabs.resize(600, 300);
-        tabs.show();
-    }
-
-    QStackedWidget* pages() const { return tabs.findChild<QStackedWidget*>(); }
-
-    int checkedButtons() const
-    {
-        int checked = 0;
-        for (int i = 0; i < tabs.numTabs(); ++i)
-            checked += tabs.tabButton(i)->isChecked() ? 1 : 0;
-        return checked;
-    }
-
-    TabbedWidgets tabs;
-};
-}
-
 void TestToolkitButtons::switchTabs_data()
 {
     QTest::addColumn<QVector<int>>("clicks");
@@ -260,19 +220,22 @@ void TestToolkitButtons::switchTabs()
     QFETCH(int, select);
     QFETCH(int, current);
 
-    ThreeTabs three;
+    TabbedWidgets tabs(ColourPalette::kMilkGray);
+    for (const char* title : {"Video Output", "Video Input", "Audio"})
+        tabs.addTab(new QLabel(QString::fromLatin1(title)), QString::fromLatin1(title));
+    tabs.resize(600, 300);
+    tabs.show();
     for (int index : clicks)
-        QTest::mouseClick(three.tabs.tabButton(index), Qt::LeftButton);
+        QTest::mouseClick(tabs.tabButton(index), Qt::LeftButton);
     if (select >= 0)
-        three.tabs.selectTab(select);
+        tabs.selectTab(select);
 
-    QCOMPARE(three.tabs.currentTab(), current);
-    QCOMPARE(three.pages()->currentWidget(), three.tabs.tabPage(current));
-    QVERIFY(three.tabs.tabButton(current)->isChecked());
-    QCOMPARE(three.checkedButtons(), 1);
-    // Only the current tab is underlined in the accent colour.
-    for (int i = 0; i < three.tabs.numTabs(); ++i) {
-        const QColor line = shownAt(*three.tabs.tabButton(i), QPoint(1, TabButton::kUnderlineY));
+    QCOMPARE(tabs.currentTab(), current);
+    QCOMPARE(tabs.findChild<QStackedWidget*>()->currentWidget(), tabs.tabPage(current));
+    // Only the current tab is checked and underlined in the accent colour.
+    for (int i = 0; i < tabs.numTabs(); ++i) {
+        QCOMPARE(tabs.tabButton(i)->isChecked(), i == current);
+        const QColor line = shownAt(*tabs.tabButton(i), QPoint(1, TabButton::kUnderlineY));
         QCOMPARE(line == ColourPalette::kAccentColour, i == current);
     }
 }
