@@ -114,15 +114,6 @@ QList<int> disabledChannels(const QList<SettingsSliderWithEditableValue*>& slide
     return result;
 }
 
-// The class names of a page's tabs, in page order, but for the output tabs.
-QStringList tabClasses(const MarlixSettingsPage& page)
-{
-    QStringList names;
-    for (const MarlixSettingsTab* tab : page.tabs())
-        names << QString::fromLatin1(tab->metaObject()->className());
-    return names.filter(QRegularExpression(QStringLiteral("^(?!VideoOutput|Conversions)")));
-}
-
 void choose(QComboBox* combo, int index)
 {
     combo->setCurrentIndex(index);
@@ -171,8 +162,6 @@ private slots:
     void embeddedAudioFollowsVideoInput_data();
     void embeddedAudioFollowsVideoInput();
     void resetsZeroTheirLevels();
-    void pageAddsTheTabsTheDeviceCallsFor_data();
-    void pageAddsTheTabsTheDeviceCallsFor();
     void connectorChoiceGoesToTheOwnerOfDuplex_data();
     void connectorChoiceGoesToTheOwnerOfDuplex();
     void partnerPluggedInAnewIsWrittenTo();
@@ -592,27 +581,6 @@ void TestTabs::resetsZeroTheirLevels()
     for (const char* item : {"iclg", "iccb", "iccr", "ais1", "ais2", "ais3", "dais", "daos"})
         QCOMPARE(TabsFleet::live(QStringLiteral("studio"), QLatin1String(item)), QStringLiteral("0"));
     QCOMPARE(video.crSlider()->realValue(), 0.0);
-}
-
-void TestTabs::pageAddsTheTabsTheDeviceCallsFor_data()
-{
-    QTest::addColumn<QString>("device");
-    QTest::addColumn<QStringList>("tabs");
-
-    QTest::newRow("both deck ports") << "studio"
-                                     << QStringList{"VideoInputSettings", "AudioSettings",
-                                                    "DeckControlConnectionsSettings", "AboutSettings"};
-    // One input, no analog input, PsF by itself: the Video Input tab is empty; one deck port is no choice.
-    QTest::newRow("nothing to choose") << "single" << QStringList{"AudioSettings", "AboutSettings"};
-}
-
-void TestTabs::pageAddsTheTabsTheDeviceCallsFor()
-{
-    QFETCH(QString, device);
-    QFETCH(QStringList, tabs);
-
-    MarlixSettingsPage page(*m_fleet.device(device));
-    QCOMPARE(tabClasses(page), tabs);
 }
 
 void TestTabs::connectorChoiceGoesToTheOwnerOfDuplex_data()
