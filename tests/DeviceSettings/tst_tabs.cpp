@@ -146,10 +146,8 @@ private slots:
 
     void eachChangeWritesItselfOnly_data();
     void eachChangeWritesItselfOnly();
-    void outputRowsFollowTheConnection_data();
-    void outputRowsFollowTheConnection();
-    void inputConnectionChoosesRowsAndAudio_data();
-    void inputConnectionChoosesRowsAndAudio();
+    void rowsFollowTheConnection_data();
+    void rowsFollowTheConnection();
     void chromaMovesBothColourDifferences();
     void linkChoiceKeptWithNextChange();
     void conversionGroupsOfferedByTheDevice_data();
@@ -265,81 +263,74 @@ void TestTabs::eachChangeWritesItselfOnly()
     QVERIFY(shown->changedControls().isEmpty());
 }
 
-void TestTabs::outputRowsFollowTheConnection_data()
+void TestTabs::rowsFollowTheConnection_data()
 {
     QTest::addColumn<QString>("device");
-    // The output connection set before the tab opens; 0: the profile's.
-    QTest::addColumn<uint>("connection");
-    QTest::addColumn<QStringList>("shown");
-    QTest::addColumn<QStringList>("hidden");
-
-    QTest::newRow("component: Y, Cb, Cr") << "rich" << uint(1 | kComponent)
-                                          << QStringList{"Y:", "Cb:", "Cr:", "Use Betacam Levels", "NTSC IRE:"}
-                                          << QStringList{"Chroma:"};
-    QTest::newRow("composite: Y and chroma") << "rich" << uint(1 | kComposite)
-                                             << QStringList{"Y:", "Chroma:", "Use Betacam Levels", "NTSC IRE:"}
-                                             << QStringList{"Cb:", "Cr:"};
-    QTest::newRow("no analog output: no IRE choice") << "rich" << 3u << QStringList{"Y:", "Chroma:"}
-                                                     << QStringList{"Cb:", "NTSC IRE:", "7.5 (USA)"};
-    QTest::newRow("overall gain: Y only, no Betacam") << "overall" << 0u << QStringList{"Y:", "NTSC IRE:"}
-                                                      << QStringList{"Chroma:", "Cb:", "Use Betacam Levels"};
-}
-
-void TestTabs::outputRowsFollowTheConnection()
-{
-    QFETCH(QString, device);
-    QFETCH(uint, connection);
-    QFETCH(QStringList, shown);
-    QFETCH(QStringList, hidden);
-
-    if (connection)
-        m_fleet.device(device)->setVideoOutputConnection(connection);
-    VideoOutputSettings tab(*m_fleet.device(device));
-    checkTexts(&tab, shown, hidden);
-    QCOMPARE(tab.settingsStatus(), int(SettingsPage::Unchanged));
-}
-
-void TestTabs::inputConnectionChoosesRowsAndAudio_data()
-{
-    QTest::addColumn<QString>("device");
-    QTest::addColumn<int>("connection");
-    QTest::addColumn<QStringList>("shown");
-    QTest::addColumn<QStringList>("hidden");
+    QTest::addColumn<QString>("tab");
+    // The audio input before the tab opens; 0: the profile's.
     QTest::addColumn<int>("audioInput");
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QStringList>("hidden");
+    // The audio input the last click leaves; 0: not looked at.
+    QTest::addColumn<int>("audioAfter");
 
+    const auto output = [](const char* name, const char* device, const QStringList& clicks, const QStringList& shown,
+                           const QStringList& hidden) {
+        QTest::newRow(name) << device << "Video Output" << 0 << clicks << shown << hidden << 0;
+    };
+    // Each input row starts from the other kind of connection, so that the audio input must move.
+    const auto input = [](const char* name, const char* device, int audioInput, const QStringList& clicks,
+                          const QStringList& shown, const QStringList& hidden, int audioAfter) {
+        QTest::newRow(name) << device << "Video Input" << audioInput << clicks << shown << hidden << audioAfter;
+    };
+    const QString component = QStringLiteral("card-click Component");
+    const QString composite = QStringLiteral("card-click Composite");
+    const QString sdi = QStringLiteral("card-click SDI");
     const QStringList levels{"Analog Video Input Levels", "Y:", "NTSC IRE:"};
-    QTest::newRow("SDI") << "studio" << 1 << QStringList{"SDI Input"} << levels << 1;
-    QTest::newRow("HDMI") << "studio" << 2 << QStringList() << (levels + QStringList{"SDI Input"}) << 1;
-    QTest::newRow("component") << "studio" << 8 << (levels + QStringList{"Cb:", "Cr:"})
-                               << QStringList{"SDI Input", "Chroma:"} << 2;
-    QTest::newRow("composite") << "studio" << 16 << (levels + QStringList{"Chroma:"}) << QStringList{"Cb:", "Cr:"}
-                               << 2;
+
+    output("output component: Y, Cb, Cr", "rich", {}, {"Y:", "Cb:", "Cr:", "Use Betacam Levels", "NTSC IRE:"},
+           {"Chroma:"});
+    output("output composite: Y and chroma", "rich", {component, composite},
+           {"Y:", "Chroma:", "Use Betacam Levels", "NTSC IRE:"}, {"Cb:", "Cr:"});
+    output("output, no analog: no IRE choice", "rich", {component}, {"Y:", "Chroma:"},
+           {"Cb:", "NTSC IRE:", "7.5 (USA)"});
+    output("output overall gain: Y only, no Betacam", "overall", {}, {"Y:", "NTSC IRE:"},
+           {"Chroma:", "Cb:", "Use Betacam Levels"});
+    input("input SDI", "studio", 2, {composite, sdi}, {"SDI Input"}, levels, 1);
+    input("input HDMI", "studio", 2, {composite, "card-click HDMI"}, {}, levels + QStringList{"SDI Input"}, 1);
+    input("input component", "studio", 1, {component}, levels + QStringList{"Cb:", "Cr:"}, {"SDI Input", "Chroma:"},
+          2);
+    input("input composite", "studio", 1, {composite}, levels + QStringList{"Chroma:"}, {"Cb:", "Cr:"}, 2);
     // This device has no AES/EBU input: it refuses the switch and stays on embedded audio.
-    QTest::newRow("composite without levels") << "field" << 16 << QStringList{"Analog Video Input", "NTSC IRE:"}
-                                              << QStringList{"Y:", "Chroma:"} << 1;
-    QTest::newRow("back to SDI") << "field" << 1 << QStringList()
-                                 << QStringList{"Analog Video Input", "NTSC IRE:", "SDI Input"} << 1;
+    input("input composite without levels", "field", 1, {composite}, {"Analog Video Input", "NTSC IRE:"},
+          {"Y:", "Chroma:"}, 1);
+    input("input back to SDI", "field", 1, {composite, sdi}, {},
+          {"Analog Video Input", "NTSC IRE:", "SDI Input"}, 1);
 }
 
-void TestTabs::inputConnectionChoosesRowsAndAudio()
+void TestTabs::rowsFollowTheConnection()
 {
     QFETCH(QString, device);
-    QFETCH(int, connection);
+    QFETCH(QString, tab);
+    QFETCH(int, audioInput);
+    QFETCH(QStringList, clicks);
     QFETCH(QStringList, shown);
     QFETCH(QStringList, hidden);
-    QFETCH(int, audioInput);
+    QFETCH(int, audioAfter);
 
     VisibleMarlix* marlix = m_fleet.device(device);
-    // Start from the other kind of connection, so that the audio input must move.
-    const bool analog = connection > 2;
-    marlix->setVideoInputConnection(analog ? 1 : 16);
-    marlix->setAudioInputConnection(analog ? 1 : 2);
-    VideoInputSettings tab(*marlix);
-    tab.connectionButtons()->button(connection)->click();
-
-    QCOMPARE(int(marlix->getVideoInputConnection()), connection);
-    QCOMPARE(int(marlix->getAudioInputConnection()), audioInput);
-    checkTexts(&tab, shown, hidden);
+    if (audioInput)
+        marlix->setAudioInputConnection(uint32_t(audioInput));
+    const std::unique_ptr<MarlixSettingsTab> opened = openedByTitle(tab, marlix);
+    QVERIFY(opened);
+    // Opening shows the device's values and changes nothing.
+    QCOMPARE(opened->settingsStatus(), int(SettingsPage::Unchanged));
+    for (const QString& line : clicks)
+        QVERIFY2(TabsFleet::act(opened.get(), line), qPrintable(line));
+    checkTexts(opened.get(), shown, hidden);
+    if (audioAfter)
+        QCOMPARE(int(marlix->getAudioInputConnection()), audioAfter);
 }
 
 void TestTabs::chromaMovesBothColourDifferences()
