@@ -22,7 +22,6 @@
 #include "SettingsLineEdit.h"
 #include "SettingsSliderWithEditableValue.h"
 #include "SimulatedFleet.h"
-#include "SliderLink.h"
 #include "TabsFleet.h"
 #include "VideoInputSettings.h"
 #include "VideoOutputSettings.h"
