@@ -127,11 +127,6 @@ void typeInto(QLineEdit* edit, const QString& text)
     QTest::keyClicks(edit, text);
 }
 
-bool linked(VisibleMarlix& device)
-{
-    return MarlixDeviceSettings(device).value(MarlixSettingsTab::kAnalogVideoOutputCbCrLinked, true).toBool();
-}
-
 } // namespace
 
 class TestTabs : public QObject
@@ -148,7 +143,6 @@ private slots:
     void rowsFollowTheConnection_data();
     void rowsFollowTheConnection();
     void chromaMovesBothColourDifferences();
-    void linkChoiceKeptWithNextChange();
     void conversionGroupsOfferedByTheDevice_data();
     void conversionGroupsOfferedByTheDevice();
     void choosingAGroupWritesItsFirstMode_data();
@@ -345,25 +339,6 @@ void TestTabs::chromaMovesBothColourDifferences()
     QCOMPARE(rich->getAnalogVideoOutputChromaGainLevel(kComposite), 0.2);
     QCOMPARE(rich->getAnalogVideoOutputCbLevel(kComponent), 0.2);
     QCOMPARE(rich->getAnalogVideoOutputCrLevel(kComponent), 0.2);
-}
-
-// Unlinking writes nothing: the choice is kept with the next change the device
-// takes, and for this device only.
-void TestTabs::linkChoiceKeptWithNextChange()
-{
-    VisibleMarlix* rich = m_fleet.device(QStringLiteral("rich"));
-    auto tab = opened<VideoOutputSettings>(rich);
-    QVERIFY(tab);
-    const double cr = tab->controls().cr->realValue();
-    QVERIFY(TabsFleet::writes(QStringLiteral("rich"), true) >= 0);
-    QVERIFY(TabsFleet::act(tab.get(), QStringLiteral("card-link")));
-    QCOMPARE(TabsFleet::writes(QStringLiteral("rich")), 0);
-    QVERIFY(linked(*rich));
-    QVERIFY(TabsFleet::act(tab.get(), QStringLiteral("card-field Y: 0.1")));
-    QVERIFY(!linked(*rich));
-    QVERIFY(linked(*m_fleet.device(QStringLiteral("overall"))));
-    QVERIFY(TabsFleet::act(tab.get(), QStringLiteral("card-field Cb: 0.3")));
-    QCOMPARE(tab->controls().cr->realValue(), cr);
 }
 
 void TestTabs::conversionGroupsOfferedByTheDevice_data()
@@ -629,6 +604,7 @@ void TestTabs::refreshesWriteNothingAndKeepTheRows_data()
     // Typed into the label on the About tab, the page's only one.
     QTest::addColumn<QString>("label");
 
+    QTest::newRow("rich, a conversion chosen") << "rich" << 500 << QString();
     QTest::newRow("studio") << "studio" << 500 << QString();
     QTest::newRow("field") << "field" << 500 << QString();
     QTest::newRow("duo-2") << "duo-2" << 500 << QString();
@@ -636,7 +612,8 @@ void TestTabs::refreshesWriteNothingAndKeepTheRows_data()
 }
 
 // The device's own notifications are shown, never written back; nor do they
-// rebuild a row (the slider the user may be dragging stays) or undo a note typed.
+// rebuild a row (the slider the user may be dragging stays, and a conversion's
+// mode buttons) or undo a note typed.
 void TestTabs::refreshesWriteNothingAndKeepTheRows()
 {
     QFETCH(QString, device);
@@ -645,6 +622,7 @@ void TestTabs::refreshesWriteNothingAndKeepTheRows()
 
     VisibleMarlix* marlix = m_fleet.device(device);
     marlix->setAudioInputConnection(marlix->getAudioInputConnections() & 4 ? 4 : 8);
+    marlix->setOutputConversionMode(MarlixFourCC("HWlb"));
     MarlixSettingsPage page(*marlix);
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
@@ -654,9 +632,9 @@ void TestTabs::refreshesWriteNothingAndKeepTheRows()
     // The notifications of those writes are still on their way: let them land first.
     TabsFleet::settle();
     QVERIFY(TabsFleet::writes(device, true) >= 0);
-    QList<QPointer<SettingsSliderWithEditableValue>> rows;
-    for (SettingsSliderWithEditableValue* slider : page.findChildren<SettingsSliderWithEditableValue*>())
-        rows << slider;
+    QList<QPointer<QWidget>> widgets;
+    for (QWidget* widget : page.findChildren<QWidget*>())
+        widgets << widget;
 
     QObject context;
     int refreshes = 0;
@@ -665,7 +643,7 @@ void TestTabs::refreshesWriteNothingAndKeepTheRows()
     QVERIFY(SimulatedFleet::control(QStringLiteral("wait")));
     QTRY_COMPARE_WITH_TIMEOUT(refreshes, notifications, 30000);
     QCOMPARE(TabsFleet::writes(device), 0);
-    QCOMPARE(rows.count(nullptr), 0);
+    QCOMPARE(widgets.count(nullptr), 0);
     if (!label.isEmpty()) {
         QCOMPARE(about->noteEdit(kLabel)->text(), label);
         QCOMPARE(marlix->getInformationLabel(), label);
