@@ -6,24 +6,15 @@
 #include "VisibleMarlix.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
-#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 
 namespace {
-
-const QHash<QString, QString>& displayNames()
-{
-    static const QHash<QString, QString> names{
-        {QStringLiteral("studio"), QStringLiteral("Studio")}, {QStringLiteral("single"), QStringLiteral("Single")},
-        {QStringLiteral("field"), QStringLiteral("Field")},   {QStringLiteral("duo-1"), QStringLiteral("Duo (1)")},
-        {QStringLiteral("duo-2"), QStringLiteral("Duo (2)")}, {QStringLiteral("rich"), QStringLiteral("Rich")},
-        {QStringLiteral("overall"), QStringLiteral("Overall gain")},
-        {QStringLiteral("fixed"), QStringLiteral("Fixed analog")}, {QStringLiteral("plain"), QStringLiteral("Plain")},
-    };
-    return names;
-}
 
 // The last line of a control command's answer.
 QString answerOf(const QString& line)
@@ -36,33 +27,51 @@ QString answerOf(const QString& line)
 }
 
 template <typename T>
-QList<T*> visible(const QWidget* tab)
+QList<T*> childrenOf(const QWidget* tab, bool shownOnly)
 {
     QList<T*> found;
     for (T* widget : tab->findChildren<T*>()) {
-        if (widget->isVisibleTo(tab))
+        if (!shownOnly || widget->isVisibleTo(tab))
             found << widget;
     }
     return found;
 }
 
-QString nameOf(const QAbstractButton* button)
-{
-    return button->text().isEmpty() ? button->toolTip() : button->text();
-}
-
 } // namespace
 
-TabsFleet::TabsFleet(const QString& profile, int devices) : m_profile(profile), m_devices(devices) {}
+TabsFleet::TabsFleet(const QStringList& profiles, int devices) : m_profiles(profiles), m_devices(devices) {}
 TabsFleet::~TabsFleet() = default;
 
+// The profiles' templates and devices go into one profile of this run.
 bool TabsFleet::configure()
 {
     if (!m_config.isValid())
         return false;
+    QJsonObject templates;
+    QJsonArray devices;
+    for (const QString& path : qAsConst(m_profiles)) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return false;
+        const QJsonObject profile = QJsonDocument::fromJson(file.readAll()).object();
+        const QJsonObject own = profile.value(QLatin1String("templates")).toObject();
+        for (auto it = own.begin(); it != own.end(); ++it)
+            templates.insert(it.key(), it.value());
+        for (const QJsonValue& device : profile.value(QLatin1String("devices")).toArray()) {
+            devices.append(device);
+            const QJsonObject fields = device.toObject();
+            m_names.insert(fields.value(QLatin1String("id")).toString(),
+                           fields.value(QLatin1String("displayName")).toString());
+        }
+    }
+    QFile merged(m_config.filePath(QStringLiteral("fleet.json")));
+    const QJsonObject fleet{{QStringLiteral("templates"), templates}, {QStringLiteral("devices"), devices}};
+    if (!merged.open(QIODevice::WriteOnly) || merged.write(QJsonDocument(fleet).toJson()) <= 0)
+        return false;
+    merged.close();
     // Linked-slider choices go to a settings file of this run only.
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
-    SimulatedFleet::configure(m_profile);
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.filePath(QStringLiteral("config"))));
+    SimulatedFleet::configure(merged.fileName());
     return true;
 }
 
@@ -81,7 +90,8 @@ bool TabsFleet::stop()
 
 VisibleMarlix* TabsFleet::device(const QString& id) const
 {
-    return m_fleet ? m_fleet->device(displayNames().value(id, id)) : nullptr;
+    const QString name = m_names.value(id);
+    return m_fleet ? m_fleet->device(name.isEmpty() ? id : name) : nullptr;
 }
 
 QList<VisibleMarlix*> TabsFleet::devices() const
@@ -109,29 +119,24 @@ void TabsFleet::settle()
     QCoreApplication::processEvents();
 }
 
-bool TabsFleet::click(QWidget* tab, const QString& name)
+bool TabsFleet::act(QWidget* tab, const QString& line)
 {
-    return TabProbe::onTab(tab, QStringLiteral("card-click"), {name}).value("ok").toBool();
+    const QStringList words = line.split(QLatin1Char(' '));
+    return TabProbe::onTab(tab, words.first(), words.mid(1)).value(QLatin1String("ok")).toBool();
 }
 
-bool TabsFleet::choose(QWidget* tab, const QString& item)
-{
-    return TabProbe::onTab(tab, QStringLiteral("card-choose"), {item}).value("ok").toBool();
-}
-
-bool TabsFleet::type(QWidget* tab, const QString& label, const QString& text)
-{
-    return TabProbe::onTab(tab, QStringLiteral("card-field"), {label, text}).value("ok").toBool();
-}
-
-QStringList TabsFleet::shownTexts(const QWidget* tab)
+QStringList TabsFleet::texts(const QWidget* tab, bool shownOnly)
 {
     QStringList texts;
-    for (const CardSection* section : visible<CardSection>(tab))
+    for (const CardSection* section : childrenOf<CardSection>(tab, shownOnly))
         texts << section->title();
-    for (const QLabel* label : visible<QLabel>(tab))
+    for (const QLabel* label : childrenOf<QLabel>(tab, shownOnly))
         texts << label->text();
-    for (const QAbstractButton* button : visible<QAbstractButton>(tab))
-        texts << nameOf(button);
+    for (const QAbstractButton* button : childrenOf<QAbstractButton>(tab, shownOnly))
+        texts << button->text() << button->toolTip();
+    for (const QComboBox* combo : childrenOf<QComboBox>(tab, shownOnly)) {
+        for (int i = 0; i < combo->count(); ++i)
+            texts << combo->itemText(i);
+    }
     return texts;
 }

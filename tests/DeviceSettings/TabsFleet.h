@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -10,22 +11,21 @@ class SimulatedFleet;
 class VisibleMarlix;
 class QWidget;
 
-// The fleet of one of the tab tests' profiles, and a user's hands on a tab:
-// controls are found by a button's text or tooltip, a combo box item's text,
-// a slider's row label.
+// The devices of several simulator profiles as one fleet, and a user's hands
+// on a tab: the end-to-end probe's tab commands.
 class TabsFleet
 {
 public:
-    TabsFleet(const QString& profile, int devices);
+    TabsFleet(const QStringList& profiles, int devices);
     ~TabsFleet();
 
     // Once per test program, before the driver is touched.
     bool configure();
-    // Before and after each test: the profile's fleet with nothing stored.
+    // Before and after each test: the fleet with nothing stored.
     bool start();
     bool stop();
 
-    // By the profile's id ("rich", "studio", "duo-1", ...).
+    // By the profile's id ("rich", "studio", "duo-1", ...) or by the name shown.
     VisibleMarlix* device(const QString& id) const;
     QList<VisibleMarlix*> devices() const;
     // Configuration writes the device took since the last reset; -1 on failure.
@@ -35,17 +35,18 @@ public:
     // Lets the driver's notifications arrive.
     static void settle();
 
-    // As the end-to-end probe works the program's tabs.
-    static bool click(QWidget* tab, const QString& name);
-    static bool choose(QWidget* tab, const QString& item);
-    // The text, then Return.
-    static bool type(QWidget* tab, const QString& label, const QString& text);
-    // Section titles, row labels, button texts and tooltips the tab shows.
-    static QStringList shownTexts(const QWidget* tab);
+    // One probe command on a tab, as the end-to-end tests send it:
+    // "card-click Composite", "card-choose HD to SD", "card-field Y: 0.25".
+    static bool act(QWidget* tab, const QString& line);
+    // Section titles, row labels, button texts and tooltips, combo box items:
+    // those the tab shows, or all it built.
+    static QStringList texts(const QWidget* tab, bool shownOnly = true);
 
 private:
-    QString m_profile;
+    QStringList m_profiles;
     int m_devices;
     QTemporaryDir m_config;
+    // Display names by profile id.
+    QHash<QString, QString> m_names;
     std::unique_ptr<SimulatedFleet> m_fleet;
 };

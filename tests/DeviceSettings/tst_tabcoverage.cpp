@@ -1,66 +1,14 @@
 // Which tabs, sections, rows and choices each device's settings page builds:
 // every one that a capability shows or hides is built for one device of the
 // default fleet (or of the coverage devices added to it) and not for another.
-#include "CardSection.h"
 #include "MarlixSettingsPage.h"
 #include "MarlixSettingsTab.h"
-#include "SimulatedFleet.h"
+#include "TabsFleet.h"
 #include "VisibleMarlix.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QLabel>
 #include <QtTest>
 
-#include <memory>
-
 namespace {
-
-QJsonObject readProfile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object() : QJsonObject();
-}
-
-// The default fleet with the coverage devices plugged in beside it.
-bool writeCombinedProfile(const QString& path)
-{
-    QJsonObject fleet = readProfile(QStringLiteral(DEFAULT_FLEET_PROFILE));
-    const QJsonObject extra = readProfile(QStringLiteral(COVERAGE_PROFILE));
-    QJsonObject templates = fleet.value(QStringLiteral("templates")).toObject();
-    const QJsonObject extraTemplates = extra.value(QStringLiteral("templates")).toObject();
-    for (auto it = extraTemplates.begin(); it != extraTemplates.end(); ++it)
-        templates.insert(it.key(), it.value());
-    QJsonArray devices = fleet.value(QStringLiteral("devices")).toArray();
-    for (const QJsonValue& device : extra.value(QStringLiteral("devices")).toArray())
-        devices.append(device);
-    fleet.insert(QStringLiteral("templates"), templates);
-    fleet.insert(QStringLiteral("devices"), devices);
-    QFile file(path);
-    return !extra.isEmpty() && file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-        && file.write(QJsonDocument(fleet).toJson()) > 0;
-}
-
-// Every text a tab built, shown or not: section titles, row labels, button
-// captions and tooltips, combo box items.
-QStringList builtTexts(const QWidget* tab)
-{
-    QStringList texts;
-    for (const CardSection* section : tab->findChildren<CardSection*>())
-        texts << section->title();
-    for (const QLabel* label : tab->findChildren<QLabel*>())
-        texts << label->text();
-    for (const QAbstractButton* button : tab->findChildren<QAbstractButton*>())
-        texts << button->text() << button->toolTip();
-    for (const QComboBox* combo : tab->findChildren<QComboBox*>()) {
-        for (int i = 0; i < combo->count(); ++i)
-            texts << combo->itemText(i);
-    }
-    return texts;
-}
 
 const MarlixSettingsTab* tabOfClass(const MarlixSettingsPage& page, const QString& className)
 {
@@ -79,29 +27,18 @@ class TestTabCoverage : public QObject
 
 private slots:
     void initTestCase();
-    void cleanupTestCase();
     void builtForCapabilities_data();
     void builtForCapabilities();
 
 private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<SimulatedFleet> m_fleet;
+    // The default fleet with the coverage devices plugged in beside it.
+    TabsFleet m_fleet{{QStringLiteral(DEFAULT_FLEET_PROFILE), QStringLiteral(COVERAGE_PROFILE)}, 13};
 };
 
 void TestTabCoverage::initTestCase()
 {
-    QVERIFY(m_dir.isValid());
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("config"))));
-    const QString profile = m_dir.filePath(QStringLiteral("fleet.json"));
-    QVERIFY(writeCombinedProfile(profile));
-    SimulatedFleet::configure(profile);
-    m_fleet = std::make_unique<SimulatedFleet>();
-    QVERIFY2(m_fleet->start(13), "the default fleet and the two coverage devices did not all arrive");
-}
-
-void TestTabCoverage::cleanupTestCase()
-{
-    m_fleet.reset();
+    QVERIFY(m_fleet.configure());
+    QVERIFY2(m_fleet.start(), "the default fleet and the two coverage devices did not all arrive");
 }
 
 void TestTabCoverage::builtForCapabilities_data()
@@ -176,7 +113,7 @@ void TestTabCoverage::builtForCapabilities()
     QFETCH(QString, item);
     QFETCH(bool, built);
 
-    VisibleMarlix* found = m_fleet->device(device);
+    VisibleMarlix* found = m_fleet.device(device);
     QVERIFY2(found, qPrintable(QStringLiteral("no device %1").arg(device)));
     const MarlixSettingsPage page(*found);
     const MarlixSettingsTab* shown = tabOfClass(page, tab);
@@ -185,7 +122,7 @@ void TestTabCoverage::builtForCapabilities()
         return;
     }
     QVERIFY2(shown || !built, "the tab is missing");
-    const bool present = shown && builtTexts(shown).contains(item);
+    const bool present = shown && TabsFleet::texts(shown, false).contains(item);
     QVERIFY2(present == built, qPrintable(QStringLiteral("%1 is %2").arg(item, present ? "built" : "absent")));
 }
 

@@ -2,7 +2,6 @@
 #include "BusyButton.h"
 #include "CardPushButton.h"
 #include "CommonDialogCard.h"
-#include "CommonSettingsDialog.h"
 #include "DeviceFirmwareUpdater.h"
 #include "FakeDevice.h"
 #include "FirmwareUpdate.h"
@@ -65,8 +64,6 @@ private slots:
     void termination_data();
     void termination();
     void progressKnownAndUnknown();
-    void settingsDialogButtons_data();
-    void settingsDialogButtons();
 
 private:
     CommonDialogCard* card() const { return m_update->dialog()->card(); }
@@ -168,6 +165,7 @@ void TestFirmwareUpdate::termination()
     QCOMPARE(int(m_update->dialog()->status()), status);
     QVERIFY(card()->progressTextLabel()->text() != QStringLiteral("55%"));
     (buttons.isEmpty() ? static_cast<QAbstractButton*>(card()->busyButton()) : card()->closeButton())->click();
+    QVERIFY(!first->isVisible());
     QCOMPARE(done.count(), 1);
     QCOMPARE(done.at(0).at(0).toBool(), result);
 
@@ -194,39 +192,6 @@ void TestFirmwareUpdate::progressKnownAndUnknown()
     QCOMPARE(card()->progressTextLabel()->text(), QStringLiteral("40%"));
     emit m_device->updater->firmwareUpdateProgress(130);
     QCOMPARE(card()->progressTextLabel()->text(), QStringLiteral("100%"));
-}
-
-// Two buttons (Cancel, Accept), one (Close), or none but the busy indicator.
-void TestFirmwareUpdate::settingsDialogButtons_data()
-{
-    QTest::addColumn<int>("shown");
-    QTest::addColumn<int>("button");
-    QTest::addColumn<int>("result");
-    QTest::newRow("Cancel rejects") << 2 << 0 << int(QDialog::Rejected);
-    QTest::newRow("Accept accepts") << 2 << 1 << int(QDialog::Accepted);
-    QTest::newRow("Close accepts") << 1 << 2 << int(QDialog::Accepted);
-    QTest::newRow("busy indicator rejects") << 0 << 3 << int(QDialog::Rejected);
-}
-
-void TestFirmwareUpdate::settingsDialogButtons()
-{
-    QFETCH(int, shown);
-    QFETCH(int, button);
-    QFETCH(int, result);
-    CommonSettingsDialog dialog(m_window.get());
-    if (shown == 2)
-        dialog.showTwoButtons(QStringLiteral("Cancel"), QStringLiteral("Accept"));
-    else if (shown == 1)
-        dialog.showOneButton(QStringLiteral("Close"));
-    else
-        dialog.showBusyButton();
-    QCOMPARE(dialog.card()->busyButton()->isBusy(), shown == 0);
-    const QList<QAbstractButton*> buttons{dialog.card()->noButton(), dialog.card()->yesButton(),
-                                          dialog.card()->closeButton(), dialog.card()->busyButton()};
-    dialog.open();
-    buttons.at(button)->click();
-    QCOMPARE(dialog.result(), result);
-    QVERIFY(!dialog.isVisible());
 }
 
 QTEST_MAIN(TestFirmwareUpdate)

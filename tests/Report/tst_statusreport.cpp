@@ -47,14 +47,17 @@ CommandRunner knownHost()
     };
 }
 
-QString pageOf(const QString& deviceName, const CommandRunner& host = knownHost())
+// The page of the device, rendered, or written to the path when one is given.
+QString pageOf(const QString& deviceName, const CommandRunner& host = knownHost(), const QString& path = QString())
 {
     std::unique_ptr<VisibleMarlix> device(SimulatorSession::takeDevice(deviceName));
     if (!device)
         return QString();
     MarlixStatusReport report(*device);
     report.setCommandRunner(host);
-    return report.render();
+    if (path.isEmpty())
+        return report.render();
+    return report.writeTo(path) ? path : QString();
 }
 
 // libxml2's HTML parser reads the file back: its messages other than those about
@@ -201,10 +204,7 @@ void TestStatusReport::deviceTextIsEscaped()
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("report.html"));
-    std::unique_ptr<VisibleMarlix> adapter(SimulatorSession::takeDevice(device));
-    MarlixStatusReport report(*adapter);
-    report.setCommandRunner(knownHost());
-    QVERIFY(report.writeTo(path));
+    QCOMPARE(pageOf(device, knownHost(), path), path);
     // The parser gives back the device's own text as the model name, and the page
     // holds no element of the device's making.
     QStringList errors;
@@ -233,11 +233,8 @@ void TestStatusReport::failedReportLeavesNothing()
     QFile old(dir.filePath(QStringLiteral("old.html")));
     QVERIFY(old.open(QIODevice::WriteOnly) && old.write("an earlier report") > 0);
     old.close();
-    std::unique_ptr<VisibleMarlix> adapter(SimulatorSession::takeDevice(device));
-    MarlixStatusReport report(*adapter);
-    report.setCommandRunner(knownHost());
 
-    QVERIFY(!report.writeTo(dir.filePath(target)));
+    QCOMPARE(pageOf(device, knownHost(), dir.filePath(target)), QString());
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              (QStringList{"a-folder", "old.html"}));
     QVERIFY(QDir(dir.filePath(QStringLiteral("a-folder"))).isEmpty());

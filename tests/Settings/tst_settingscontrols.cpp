@@ -15,7 +15,6 @@ class TestSettingsControls : public QObject
     Q_OBJECT
 
 private slots:
-    void sliderBoundsFollowDecimals();
     void finishingAnEditNormalises_data();
     void finishingAnEditNormalises();
     void setRealValueClamps_data();
@@ -23,7 +22,6 @@ private slots:
     void defaultButtonSetsTheDefault();
     void links_data();
     void links();
-    void resetMovesBothOnceEach();
 
 private:
     // A slider of the range; one given a parent is owned by it (release the pointer).
@@ -39,16 +37,6 @@ std::unique_ptr<SettingsSliderWithEditableValue> TestSettingsControls::slider(do
     made->setMinimum(minimum);
     made->setMaximum(maximum);
     return made;
-}
-
-void TestSettingsControls::sliderBoundsFollowDecimals()
-{
-    const auto made = slider(-10, 10, 1);
-    QCOMPARE(made->slider()->minimum(), -100);
-    QCOMPARE(made->slider()->maximum(), 100);
-    made->setDecimalPlaces(2);
-    QCOMPARE(made->slider()->minimum(), -1000);
-    QCOMPARE(made->slider()->maximum(), 1000);
 }
 
 void TestSettingsControls::finishingAnEditNormalises_data()
@@ -146,23 +134,27 @@ void TestSettingsControls::links_data()
     QTest::addColumn<int>("type");
     QTest::addColumn<double>("masterStart");
     QTest::addColumn<double>("slaveStart");
+    // Where the user drags the master, or where a reset puts both.
     QTest::addColumn<double>("masterTo");
+    QTest::addColumn<bool>("reset");
     QTest::addColumn<double>("masterShown");
     QTest::addColumn<double>("slaveShown");
 
+    const auto row = [](const char* name, SliderLink::Type type, double masterStart, double slaveStart,
+                        double masterTo, double masterShown, double slaveShown, bool reset = false) {
+        QTest::newRow(name) << int(type) << masterStart << slaveStart << masterTo << reset << masterShown << slaveShown;
+    };
     // Master range -10..10, slave range -10..10 (Equal, Offset) or 0..100 (Proportional).
-    QTest::newRow("equal") << int(SliderLink::Equal) << 0.0 << 3.0 << 4.0 << 4.0 << 4.0;
-    QTest::newRow("equal to the bound") << int(SliderLink::Equal) << 0.0 << 3.0 << 10.0 << 10.0 << 10.0;
-    QTest::newRow("offset inside") << int(SliderLink::Offset) << 0.0 << 3.0 << 2.0 << 2.0 << 5.0;
-    QTest::newRow("offset slave stops 2 below its top") << int(SliderLink::Offset) << 1.0 << 8.0 << 6.0 << 3.0
-                                                          << 10.0;
-    QTest::newRow("offset slave stops at its bottom") << int(SliderLink::Offset) << 0.0 << -7.0 << -5.0 << -3.0
-                                                        << -10.0;
-    QTest::newRow("proportional inside") << int(SliderLink::Proportional) << 0.0 << 50.0 << 5.0 << 5.0 << 75.0;
-    QTest::newRow("proportional master held at slave top") << int(SliderLink::Proportional) << 0.0 << 80.0 << 10.0
-                                                             << 4.0 << 100.0;
-    QTest::newRow("proportional down to slave bottom") << int(SliderLink::Proportional) << 0.0 << 20.0 << -10.0
-                                                         << -4.0 << 0.0;
+    row("equal", SliderLink::Equal, 0, 3, 4, 4, 4);
+    row("equal to the bound", SliderLink::Equal, 0, 3, 10, 10, 10);
+    row("offset inside", SliderLink::Offset, 0, 3, 2, 2, 5);
+    row("offset slave stops 2 below its top", SliderLink::Offset, 1, 8, 6, 3, 10);
+    row("offset slave stops at its bottom", SliderLink::Offset, 0, -7, -5, -3, -10);
+    row("proportional inside", SliderLink::Proportional, 0, 50, 5, 5, 75);
+    row("proportional master held at slave top", SliderLink::Proportional, 0, 80, 10, 4, 100);
+    row("proportional down to slave bottom", SliderLink::Proportional, 0, 20, -10, -4, 0);
+    // The link must not carry the master's reset over to the slave as an offset.
+    row("offset reset moves both to the value", SliderLink::Offset, 3, -4, 0, 0, 0, true);
 }
 
 void TestSettingsControls::links()
@@ -171,6 +163,7 @@ void TestSettingsControls::links()
     QFETCH(double, masterStart);
     QFETCH(double, slaveStart);
     QFETCH(double, masterTo);
+    QFETCH(bool, reset);
     QFETCH(double, masterShown);
     QFETCH(double, slaveShown);
 
@@ -183,32 +176,17 @@ void TestSettingsControls::links()
     SliderLink link(master, slave, SliderLink::Type(type), &column);
     link.setIsLinked(true);
 
+    QSignalSpy masterNotices(master, qOverload<>(&SettingsSliderWithEditableValue::valueChanged));
     QSignalSpy slaveNotices(slave, qOverload<>(&SettingsSliderWithEditableValue::valueChanged));
-    // As the user would: drag the master's slider.
-    master->slider()->setValue(CommonGui::toFixedPoint(masterTo, 1));
+    if (reset)
+        link.resetSliders(masterTo);
+    else // As the user would: drag the master's slider.
+        master->slider()->setValue(CommonGui::toFixedPoint(masterTo, 1));
 
     QCOMPARE(master->realValue(), masterShown);
     QCOMPARE(slave->realValue(), slaveShown);
+    QCOMPARE(masterNotices.count(), 1);
     QCOMPARE(slaveNotices.count(), 1);
-}
-
-void TestSettingsControls::resetMovesBothOnceEach()
-{
-    QWidget column;
-    auto* a = slider(-10, 10, 1, &column).release();
-    auto* b = slider(-10, 10, 1, &column).release();
-    a->setRealValue(3);
-    b->setRealValue(-4);
-    SliderLink link(a, b, SliderLink::Offset, &column);
-    link.setIsLinked(true);
-    QSignalSpy aChanges(a, qOverload<>(&SettingsSliderWithEditableValue::valueChanged));
-    QSignalSpy bChanges(b, qOverload<>(&SettingsSliderWithEditableValue::valueChanged));
-    link.resetSliders(0);
-    // The link must not carry A's reset over to B as an offset.
-    QCOMPARE(a->realValue(), 0.0);
-    QCOMPARE(b->realValue(), 0.0);
-    QCOMPARE(aChanges.count(), 1);
-    QCOMPARE(bChanges.count(), 1);
 }
 
 QTEST_MAIN(TestSettingsControls)

@@ -52,22 +52,13 @@ QList<Message> readLinguistFile(const QString& path)
         } else if (name == QLatin1String("comment")) {
             message.comment = QStringLiteral(" (") + xml.readElementText() + QLatin1Char(')');
         } else if (name == QLatin1String("translation")) {
-            message.finished = xml.attributes().value(QLatin1String("type")).isEmpty();
+            const bool unfinished = !xml.attributes().value(QLatin1String("type")).isEmpty();
             message.translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
-            message.finished = message.finished && !message.translation.isEmpty();
+            message.finished = !unfinished && !message.translation.isEmpty();
             messages << message;
         }
     }
     return xml.hasError() ? QList<Message>() : messages;
-}
-
-QStringList germanFiles()
-{
-    const QDir dir(QStringLiteral(LUMARIS_TRANSLATIONS));
-    QStringList files;
-    for (const QString& name : dir.entryList({QStringLiteral("*_de.ts")}, QDir::Files, QDir::Name))
-        files << dir.filePath(name);
-    return files;
 }
 
 QStringList placeholders(const QString& text)
@@ -110,8 +101,9 @@ void TestTranslations::everySourceTextHasAGermanTranslation()
 
     std::map<QString, QString> translated;
     QStringList faults;
-    for (const QString& file : germanFiles()) {
-        for (const Message& message : readLinguistFile(file)) {
+    const QDir translations(QStringLiteral(LUMARIS_TRANSLATIONS));
+    for (const QFileInfo& file : translations.entryInfoList({QStringLiteral("*_de.ts")}, QDir::Files, QDir::Name)) {
+        for (const Message& message : readLinguistFile(file.filePath())) {
             if (!message.finished)
                 continue;
             if (placeholders(message.source) != placeholders(message.translation))
