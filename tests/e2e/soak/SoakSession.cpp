@@ -183,15 +183,12 @@ bool SoakSession::settleFleet()
     return true;
 }
 
+// Stopped by force only when it does not end on its own: then it did not exit normally.
 bool SoakSession::quit()
 {
-    if (!probe("quit"))
-        return false;
-    if (!m_app.process().waitForFinished(60000))
-        return fail(QStringLiteral("the program did not exit"));
-    if (m_app.process().exitStatus() != QProcess::NormalExit || m_app.process().exitCode() != 0)
-        return fail(QStringLiteral("exit code %1: %2").arg(m_app.process().exitCode()).arg(m_app.standardError()));
-    return true;
+    m_app.stop();
+    return (m_app.process().exitStatus() == QProcess::NormalExit && m_app.process().exitCode() == 0)
+        || fail(QStringLiteral("exit code %1: %2").arg(m_app.process().exitCode()).arg(m_app.standardError()));
 }
 
 bool SoakSession::checkResidentSize(qint64 warmKb, qint64 endKb)
