@@ -3,37 +3,26 @@
 // through marlix-simctl, kept by "Save" across a restart and dropped by
 // "Cancel"; a linked pair's choice kept across a restart; a value the driver
 // refuses shown again at the next refresh, with nothing written back.
-#include "ProbedApp.h"
+#include "ProbedCase.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QtTest>
-
-#include <memory>
 
 namespace {
 
-struct Profile
+// The device's label, profile and the number of devices that profile lists, by simulator id.
+struct Device
 {
-    QString path;
+    QString label;
+    QString profile;
     int devices;
 };
 
-// The profile that holds a device, by the device's simulator id.
-Profile profileOf(const QString& device)
+Device deviceOf(const QString& id)
 {
-    if (device == QLatin1String("rich"))
-        return {QStringLiteral(LUMARIS_TEST_PROFILES "/output-tabs.json"), 4};
-    return {QStringLiteral(LUMARIS_TEST_PROFILES "/input-tabs.json"), 5};
-}
-
-QString labelOf(const QString& device)
-{
-    static const QHash<QString, QString> labels{{QStringLiteral("rich"), QStringLiteral("Rich")},
-                                                {QStringLiteral("studio"), QStringLiteral("Studio")},
-                                                {QStringLiteral("duo-2"), QStringLiteral("Duo (2)")}};
-    return labels.value(device);
+    if (id == QLatin1String("rich"))
+        return {QStringLiteral("Rich"), QStringLiteral(LUMARIS_TEST_PROFILES "/output-tabs.json"), 4};
+    return {id == QLatin1String("studio") ? QStringLiteral("Studio") : QStringLiteral("Duo (2)"),
+            QStringLiteral(LUMARIS_TEST_PROFILES "/input-tabs.json"), 5};
 }
 
 // Stands for "whatever the control made of the user's gesture", as after a drag.
@@ -41,13 +30,11 @@ const QString kAnyNewValue = QStringLiteral("*");
 
 } // namespace
 
-class TestTabs : public QObject
+class TestTabs : public ProbedCase
 {
     Q_OBJECT
 
 private slots:
-    void cleanup();
-
     void controlReachesDeviceSaveKeepsCancelReverts_data();
     void controlReachesDeviceSaveKeepsCancelReverts();
     void linkChoiceSurvivesRestart_data();
@@ -56,11 +43,11 @@ private slots:
     void refusedValueComesBackWithoutWrites();
 
 private:
-    void start(const QString& device);
-    void restart();
-    void command(const QString& line);
+    // The same simulator state and settings store, a new program.
+    void restart(const QString& device);
+    // A probe command on the card, answered "ok", and everything it set off handled.
+    void act(const QString& line);
     void run(const QStringList& lines);
-    void simCommand(const QString& line);
     // The value the device works with now, as the simulator tool describes it.
     QString live(const QString& device, const QString& item);
     int writes(const QString& device, bool reset = false);
@@ -69,56 +56,24 @@ private:
     // What the open tab shows for a control: a button's check state as
     // "true"/"false", a slider's field text, a combo box's item text.
     QString shown(const QString& control);
-
-    std::unique_ptr<ProbedApp> m_app;
-    QString m_profile;
-    int m_devices = 0;
 };
 
-void TestTabs::cleanup()
-{
-    if (!m_app)
-        return;
-    m_app->stop();
-    QVERIFY2(m_app->process().exitStatus() == QProcess::NormalExit && m_app->process().exitCode() == 0,
-             qPrintable(m_app->standardError()));
-    m_app.reset();
-}
-
-void TestTabs::start(const QString& device)
-{
-    m_app = std::make_unique<ProbedApp>(QStringLiteral(LUMARIS_BIN_DIR), QStringLiteral(LUMARIS_PROBE_LIBRARY));
-    m_profile = profileOf(device).path;
-    m_devices = profileOf(device).devices;
-    restart();
-}
-
-// The same simulator state and settings store, a new program.
-void TestTabs::restart()
+void TestTabs::restart(const QString& device)
 {
     m_app->stop();
-    QString error;
-    QVERIFY2(m_app->start(m_profile, &error), qPrintable(error));
-    QVERIFY(!m_app->command(QStringLiteral("wait-rows %1").arg(m_devices), 20000).contains("error"));
+    QVERIFY(start(deviceOf(device).profile, deviceOf(device).devices));
 }
 
-void TestTabs::command(const QString& line)
+void TestTabs::act(const QString& line)
 {
-    const QJsonObject answer = m_app->command(line);
-    QVERIFY2(answer.value("ok").toBool(), qPrintable(line + QStringLiteral(": ") + answer.value("error").toString()));
-    QVERIFY(m_app->command(QStringLiteral("settle"), 30000).value("ok").toBool());
+    QVERIFY(command(line));
+    QVERIFY(m_app->command(QStringLiteral("settle"), 30000).contains("ok"));
 }
 
 void TestTabs::run(const QStringList& lines)
 {
     for (const QString& line : lines)
-        command(line);
-}
-
-void TestTabs::simCommand(const QString& line)
-{
-    QString said;
-    QVERIFY2(m_app->simCommand(line, &said), qPrintable(line + QStringLiteral(": ") + said));
+        act(line);
 }
 
 QString TestTabs::live(const QString& device, const QString& item)
@@ -141,27 +96,19 @@ int TestTabs::writes(const QString& device, bool reset)
 
 void TestTabs::openTab(const QString& device, const QString& title)
 {
-    const QJsonArray rows = m_app->command("snapshot").value("list").toObject().value("rows").toArray();
-    int index = -1;
-    for (int row = 0; row < rows.size(); ++row) {
-        if (rows.at(row).toObject().value("label").toString() == labelOf(device))
-            index = row;
-    }
-    QVERIFY2(index >= 0, qPrintable(device));
-    command(QStringLiteral("open-row %1").arg(index));
-    QTRY_VERIFY(m_app->command("card").value("open").toBool());
-    command(QStringLiteral("card-tab ") + title);
+    QVERIFY2(m_app->openCard(deviceOf(device).label), qPrintable(device));
+    act(QStringLiteral("card-tab ") + title);
 }
 
 void TestTabs::closeWith(const QString& button)
 {
-    command(button);
-    QTRY_VERIFY(!m_app->command("card").value("open").toBool());
+    act(button);
+    QTRY_VERIFY(!m_app->command(QStringLiteral("card")).value("open").toBool());
 }
 
 QString TestTabs::shown(const QString& control)
 {
-    const QJsonObject controls = m_app->command("card-read").value("controls").toObject();
+    const QJsonObject controls = m_app->command(QStringLiteral("card-read")).value("controls").toObject();
     return controls.contains(control) ? controls.value(control).toString() : QStringLiteral("(not shown)");
 }
 
@@ -244,11 +191,11 @@ void TestTabs::controlReachesDeviceSaveKeepsCancelReverts()
     QFETCH(QString, shows);
     QFETCH(QString, changeAgain);
 
-    start(device);
+    restart(device);
     const QString original = live(writtenTo, item);
     openTab(device, tab);
     run(before);
-    command(change);
+    act(change);
     const QString stored = live(writtenTo, item);
     if (value == kAnyNewValue) {
         QVERIFY2(stored != original, qPrintable(stored));
@@ -260,11 +207,11 @@ void TestTabs::controlReachesDeviceSaveKeepsCancelReverts()
     }
     closeWith(QStringLiteral("card-save"));
 
-    restart();
+    restart(device);
     QCOMPARE(live(writtenTo, item), stored);
     openTab(device, tab);
     QCOMPARE(shown(control), shows);
-    command(changeAgain);
+    act(changeAgain);
     QVERIFY(live(writtenTo, item) != stored);
     closeWith(QStringLiteral("card-cancel"));
     QTRY_COMPARE(live(writtenTo, item), stored);
@@ -294,17 +241,17 @@ void TestTabs::linkChoiceSurvivesRestart()
     QFETCH(QString, cb);
     QFETCH(QString, cr);
 
-    start(device);
+    restart(device);
     openTab(device, tab);
     run(before);
-    command(QStringLiteral("card-link"));
-    command(QStringLiteral("card-field Cb: 0.1"));
+    act(QStringLiteral("card-link"));
+    act(QStringLiteral("card-field Cb: 0.1"));
     closeWith(QStringLiteral("card-save"));
 
-    restart();
+    restart(device);
     const QString crBefore = live(device, cr);
     openTab(device, tab);
-    command(QStringLiteral("card-field Cb: 0.3"));
+    act(QStringLiteral("card-field Cb: 0.3"));
     QCOMPARE(live(device, cb), QStringLiteral("0.3"));
     QCOMPARE(live(device, cr), crBefore);
 }
@@ -337,14 +284,13 @@ void TestTabs::refusedValueComesBackWithoutWrites()
     QFETCH(QString, control);
     QFETCH(QString, shows);
 
-    start(device);
+    restart(device);
     openTab(device, tab);
-    simCommand(QStringLiteral("fail %1 Configuration.%2").arg(writtenTo, refused));
-    command(change);
+    QVERIFY(sim(QStringLiteral("fail %1 Configuration.%2").arg(writtenTo, refused)));
+    act(change);
     QVERIFY(writes(device, true) >= 0 && writes(writtenTo, true) >= 0);
     // Any notification refreshes the tab: the driver's value is shown again.
-    simCommand(QStringLiteral("storm %1 pref 20").arg(device));
-    simCommand(QStringLiteral("wait"));
+    QVERIFY(sim(QStringLiteral("storm %1 pref 20").arg(device)) && sim(QStringLiteral("wait")));
     QTRY_COMPARE(shown(control), shows);
     QCOMPARE(writes(device), 0);
     QCOMPARE(writes(writtenTo), 0);

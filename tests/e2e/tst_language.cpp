@@ -3,7 +3,6 @@
 #include "ProbedCase.h"
 
 #include <QJsonDocument>
-#include <QTemporaryDir>
 #include <QtTest>
 
 class TestLanguage : public ProbedCase
@@ -40,17 +39,11 @@ void TestLanguage::windowSpeaksTheUsersLanguage()
     QFETCH(QString, noDevice);
     QFETCH(QString, firstColumn);
 
-    QTemporaryDir dir;
-    const QString emptyFleet = dir.filePath(QStringLiteral("empty.json"));
-    QFile file(emptyFleet);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("{ \"devices\": [] }") > 0);
-    file.close();
-
     m_app->setEnvironment(QStringLiteral("LANGUAGE"), language);
     m_app->setEnvironment(QStringLiteral("LC_ALL"), lcAll);
     m_app->setEnvironment(QStringLiteral("LC_MESSAGES"), QString());
     m_app->setEnvironment(QStringLiteral("LANG"), lang);
-    QVERIFY(start(emptyFleet));
+    QVERIFY(start(m_app->emptyProfile()));
 
     QTRY_VERIFY2(gallery(snapshot()).value("texts").toArray().contains(noDevice),
                  qPrintable(QJsonDocument(gallery(snapshot())).toJson()));

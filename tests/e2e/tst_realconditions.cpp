@@ -39,25 +39,7 @@ private slots:
     void replugsLeaveNoGhosts_data();
     void replugsLeaveNoGhosts();
     void outputsShowWhole();
-
-private:
-    bool waitForSteadyWindow();
 };
-
-// The window widens in an animation when the list asks for room; wait until it rests.
-bool TestRealConditions::waitForSteadyWindow()
-{
-    int lastWidth = -1;
-    int steadyLooks = 0;
-    QDeadlineTimer deadline(10000);
-    while (!deadline.hasExpired() && steadyLooks < 5) {
-        const int width = window(snapshot()).value("width").toInt();
-        steadyLooks = width == lastWidth ? steadyLooks + 1 : 0;
-        lastWidth = width;
-        QTest::qWait(100);
-    }
-    return steadyLooks >= 5;
-}
 
 // Sub-devices of a card come together and in index order; the excluded model never shows.
 void TestRealConditions::defaultFleetInBothViews()
@@ -120,7 +102,7 @@ void TestRealConditions::longLabelsKeepTheWindowOnScreen()
     QVERIFY(gallery(snapshot()).value("name").toObject().value("width").toInt() <= kNameWidth);
 
     QVERIFY(command("show-list"));
-    QVERIFY(waitForSteadyWindow());
+    QVERIFY(m_app->waitForSteadyWindow());
     const QJsonObject shown = snapshot();
     QCOMPARE(rowLabels(shown).at(1).size(), 255);
     const QJsonObject list = shown.value("list").toObject();
@@ -185,7 +167,7 @@ void TestRealConditions::outputsShowWhole()
     QVERIFY(start(QString(), 11));
     QVERIFY(command("dot 7"));
     QTRY_COMPARE(gallery(snapshot()).value("summary").toObject().value("outputs").toArray().size(), 5);
-    QVERIFY(waitForSteadyWindow());
+    QVERIFY(m_app->waitForSteadyWindow());
     const QJsonObject summary = gallery(snapshot()).value("summary").toObject();
     const QJsonArray outputs = summary.value("outputs").toArray();
     int needed = 3 * kOutputSpacing;

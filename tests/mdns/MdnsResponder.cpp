@@ -136,8 +136,6 @@ void MdnsResponder::onReadyRead()
     while (m_socket.hasPendingDatagrams()) {
         const QNetworkDatagram datagram = m_socket.receiveDatagram();
         ++m_questions;
-        m_lastQuestion = datagram.data();
-        emit questionReceived();
         if (behaviour == Silent)
             continue;
         const QByteArray reply = buildReply(datagram.data(), device, behaviour);

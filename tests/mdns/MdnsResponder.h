@@ -45,19 +45,13 @@ public:
     int delayMs = 0;
 
     int questionsReceived() const { return m_questions; }
-    QByteArray lastQuestion() const { return m_lastQuestion; }
 
     // The reply a device sends to one question; empty if the question is not one.
     static QByteArray buildReply(const QByteArray& question, const Device& device, Behaviour behaviour = Answer);
 
-signals:
-    void questionReceived();
-
 private:
     void onReadyRead();
 
-
     QUdpSocket m_socket;
     int m_questions = 0;
-    QByteArray m_lastQuestion;
 };

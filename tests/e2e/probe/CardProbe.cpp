@@ -1,123 +1,75 @@
 #include "CardProbe.h"
 
+#include "ProbeTools.h"
 #include "TabProbe.h"
 #include "ViewReader.h"
 
-#include <QAbstractButton>
 #include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFileDialog>
-#include <QFrame>
 #include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
 #include <QTableWidget>
 #include <QTimer>
 
-#include <ctime>
+using namespace ProbeTools;
 
 namespace {
 
-QJsonObject failure(const QString& reason)
+QWidget* openCard(QWidget* window)
 {
-    return QJsonObject{{"error", reason}};
-}
-
-QJsonObject ok()
-{
-    return QJsonObject{{"ok", true}};
-}
-
-QWidget* aboutTab(QWidget* window)
-{
-    QWidget* open = CardProbe::openCard(window);
-    return open ? ViewReader::findByClass(open, "AboutSettings") : nullptr;
-}
-
-QList<QLineEdit*> noteFields(QWidget* window)
-{
-    QWidget* about = aboutTab(window);
-    return about ? about->findChildren<QLineEdit*>() : QList<QLineEdit*>();
-}
-
-QPushButton* buttonNamed(QWidget* root, const QString& text)
-{
-    for (QPushButton* button : root->findChildren<QPushButton*>()) {
-        if (button->text() == text && button->isVisible())
-            return button;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (widget->inherits("ProductCard") && widget->isVisible())
+            return widget;
     }
     return nullptr;
 }
 
-QJsonArray tabTitles(QWidget* open)
+QList<QLineEdit*> noteFields(QWidget* card)
 {
-    QJsonArray titles;
-    for (const QAbstractButton* button : open->findChildren<QAbstractButton*>()) {
-        if (button->inherits("TabButton"))
-            titles.append(button->text());
-    }
-    return titles;
+    QWidget* about = ViewReader::findByClass(card, "AboutSettings");
+    return about ? about->findChildren<QLineEdit*>() : QList<QLineEdit*>();
 }
 
-QJsonObject snapshot(QWidget* window)
+QJsonObject snapshot(QWidget* card)
 {
-    QWidget* open = CardProbe::openCard(window);
-    if (!open)
-        return QJsonObject{{"open", false}};
-    QJsonArray notes;
-    for (const QLineEdit* field : noteFields(window))
+    if (!card)
+        return QJsonObject{{QStringLiteral("open"), false}};
+    QJsonArray notes, header, tabs;
+    for (const QLineEdit* field : noteFields(card))
         notes.append(field->text());
-    QWidget* header = open->findChild<QWidget*>(QStringLiteral("productCardTop"));
-    QJsonArray headerTexts;
     bool plainText = true;
-    for (const QLabel* label : header ? header->findChildren<QLabel*>() : QList<QLabel*>()) {
+    for (const QLabel* label : shown<QLabel>(card->findChild<QWidget*>(QStringLiteral("productCardTop")))) {
         if (label->text().isEmpty())
             continue;
-        headerTexts.append(label->text());
+        header.append(label->text());
         plainText = plainText && label->textFormat() == Qt::PlainText;
     }
-    return QJsonObject{{"open", true},
-                       {"header", headerTexts},
-                       {"plainText", plainText},
-                       {"tabs", tabTitles(open)},
-                       {"notes", notes},
-                       {"about", aboutTab(window) != nullptr}};
-}
-
-QJsonObject type(QWidget* window, int index, const QString& text)
-{
-    const QList<QLineEdit*> fields = noteFields(window);
-    if (index < 0 || index >= fields.size())
-        return failure(QStringLiteral("no field %1").arg(index));
-    TabProbe::type(fields.at(index), text);
-    return ok();
+    for (const QAbstractButton* button : shown<QAbstractButton>(card, "TabButton"))
+        tabs.append(button->text());
+    return QJsonObject{{QStringLiteral("open"), true}, {QStringLiteral("header"), header},
+                       {QStringLiteral("plainText"), plainText}, {QStringLiteral("tabs"), tabs},
+                       {QStringLiteral("notes"), notes}};
 }
 
 // Later, so that a modal dialog the click opens does not hold up the reply.
-QJsonObject clickLater(QAbstractButton* button, const QString& name)
+QJsonObject clickLater(QWidget* card, const QString& name)
 {
-    if (!button)
-        return failure(QStringLiteral("no button %1").arg(name));
-    QTimer::singleShot(0, button, &QAbstractButton::click);
-    return ok();
-}
-
-QAbstractButton* setupButton(QWidget* window)
-{
-    QWidget* gallery = ViewReader::findByClass(window, "VisibleDevicesWidget");
-    return gallery ? gallery->findChild<QAbstractButton*>(QStringLiteral("setupButton")) : nullptr;
-}
-
-QTableWidget* tableWithRow(QWidget* window, int row)
-{
-    QTableWidget* table = ViewReader::deviceTable(window);
-    return table && row >= 0 && row < table->rowCount() ? table : nullptr;
+    QAbstractButton* pressed = button(card, name);
+    if (pressed)
+        QTimer::singleShot(0, pressed, &QAbstractButton::click);
+    return pressed ? ok() : failure(QStringLiteral("no button %1").arg(name));
 }
 
 QJsonObject openRow(QWidget* window, int row)
 {
-    QTableWidget* table = tableWithRow(window, row);
-    if (!table)
+    QTableWidget* table = ViewReader::deviceTable(window);
+    if (!table || row < 0 || row >= table->rowCount())
         return failure(QStringLiteral("no row %1").arg(row));
     emit table->cellClicked(row, 1);
     return ok();
@@ -132,10 +84,8 @@ QJsonObject answerSaveDialog(const QString& path)
     }
     if (!dialog)
         return failure(QStringLiteral("no file dialog"));
-    const QJsonObject shown{{"ok", true},
-                            {"title", dialog->windowTitle()},
-                            {"proposed", dialog->selectedFiles().value(0)},
-                            {"filters", dialog->nameFilters().join(QLatin1String(";;"))}};
+    const QJsonObject shown{{QStringLiteral("ok"), true}, {QStringLiteral("title"), dialog->windowTitle()},
+                            {QStringLiteral("proposed"), dialog->selectedFiles().value(0)}};
     if (path.isEmpty()) {
         dialog->reject();
     } else {
@@ -145,142 +95,133 @@ QJsonObject answerSaveDialog(const QString& path)
     return shown;
 }
 
-qint64 monotonicNs()
+// The controls of every tab, tab by tab in the order they were built, as
+// combo, radio, check, picture or slider.
+struct Control
 {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
-}
-
-// Waits for the first paint of a widget that matches, from the moment it is made.
-class PaintWaiter : public QObject
-{
-public:
-    using Match = std::function<bool(const QWidget*)>;
-    using Done = std::function<void(qint64 elapsedNs)>;
-
-    PaintWaiter(Match match, Done done)
-        : m_match(std::move(match)), m_done(std::move(done)), m_start(monotonicNs())
-    {
-        qApp->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint && watched->isWidgetType() && m_match(static_cast<QWidget*>(watched))) {
-            const qint64 elapsed = monotonicNs() - m_start;
-            qApp->removeEventFilter(this);
-            m_done(elapsed);
-            deleteLater();
-        }
-        return false;
-    }
-
-private:
-    Match m_match;
-    Done m_done;
-    qint64 m_start;
+    QWidget* tab;
+    QWidget* widget;
+    QString kind;
 };
 
-bool insideSettingsTab(const QWidget* widget)
+QString kindOf(const QWidget* widget)
 {
-    for (; widget; widget = widget->parentWidget()) {
-        if (widget->inherits("SettingsTab"))
-            return true;
-    }
-    return false;
+    if (qobject_cast<const QComboBox*>(widget))
+        return QStringLiteral("combo");
+    if (qobject_cast<const QRadioButton*>(widget))
+        return QStringLiteral("radio");
+    if (qobject_cast<const QCheckBox*>(widget))
+        return QStringLiteral("check");
+    // A picture button that cannot be checked opens something (a document) instead of setting it.
+    if (widget->inherits("ImageGroupButton") && static_cast<const QAbstractButton*>(widget)->isCheckable())
+        return QStringLiteral("picture");
+    return qobject_cast<const QSlider*>(widget) ? QStringLiteral("slider") : QString();
 }
 
-// From the click on the gallery's setup button, or on a row of the list, to the first
-// paint of a settings tab of the card (every tab is built inside the click).
-bool timeCardOpening(QWidget* window, const QStringList& arguments,
-                     const std::function<void(const QJsonObject&)>& replyLater)
+QList<Control> controls(QWidget* card)
 {
-    QAbstractButton* setup = setupButton(window);
-    const int row = arguments.value(0).toInt();
-    if (arguments.isEmpty() ? !setup : !tableWithRow(window, row))
+    QList<Control> found;
+    for (QWidget* tab : card ? card->findChildren<QWidget*>() : QList<QWidget*>()) {
+        if (!tab->inherits("SettingsTab"))
+            continue;
+        for (QWidget* widget : tab->findChildren<QWidget*>()) {
+            if (const QString kind = kindOf(widget); !kind.isEmpty())
+                found.append(Control{tab, widget, kind});
+        }
+    }
+    return found;
+}
+
+QJsonValue valueOf(const Control& control)
+{
+    if (auto* combo = qobject_cast<QComboBox*>(control.widget))
+        return combo->currentText();
+    if (auto* slider = qobject_cast<QSlider*>(control.widget))
+        return slider->value();
+    return static_cast<QAbstractButton*>(control.widget)->isChecked();
+}
+
+// A click on a checked button of an exclusive group changes nothing.
+bool editable(const Control& control)
+{
+    if (!control.widget->isEnabled() || !control.widget->isVisibleTo(control.tab))
         return false;
-    new PaintWaiter(insideSettingsTab, [replyLater](qint64 ns) { replyLater(QJsonObject{{"ns", ns}}); });
-    if (arguments.isEmpty())
-        setup->click();
-    else
-        openRow(window, row);
+    if (auto* combo = qobject_cast<QComboBox*>(control.widget))
+        return combo->count() > 1;
+    if (auto* button = qobject_cast<QAbstractButton*>(control.widget)) {
+        const bool exclusive = button->group() ? button->group()->exclusive() : button->autoExclusive();
+        return !(button->isChecked() && exclusive && control.kind != QLatin1String("check"));
+    }
     return true;
 }
 
-// The floor: a plain white panel of the card's size laid over the window, to its first paint.
-void timePlainPanel(QWidget* window, const std::function<void(const QJsonObject&)>& replyLater)
+QJsonObject listControls(QWidget* card)
 {
-    auto* panel = new QFrame(window);
-    panel->setStyleSheet(QStringLiteral("background: white;"));
-    panel->setGeometry(window->rect());
-    new PaintWaiter([panel](const QWidget* widget) { return widget == panel; },
-                    [panel, replyLater](qint64 ns) {
-                        panel->deleteLater();
-                        replyLater(QJsonObject{{"ns", ns}});
-                    });
-    panel->show();
+    QJsonArray listed;
+    for (const Control& control : controls(card)) {
+        listed.append(QJsonObject{{QStringLiteral("tab"), QLatin1String(control.tab->metaObject()->className())},
+                                  {QStringLiteral("kind"), control.kind},
+                                  {QStringLiteral("value"), valueOf(control)},
+                                  {QStringLiteral("shown"), control.widget->isVisibleTo(control.tab)},
+                                  {QStringLiteral("editable"), editable(control)}});
+    }
+    return QJsonObject{{QStringLiteral("controls"), listed}};
 }
 
+// The signals a user's change sends, in the order a real one sends them.
+QJsonObject editControl(QWidget* card, int index)
+{
+    const Control control = controls(card).value(index);
+    if (!control.widget || !editable(control))
+        return failure(QStringLiteral("control %1 cannot be changed").arg(index));
+    if (auto* combo = qobject_cast<QComboBox*>(control.widget)) {
+        const int next = (combo->currentIndex() + 1) % combo->count();
+        combo->setCurrentIndex(next);
+        emit combo->activated(next);
+    } else if (auto* slider = qobject_cast<QSlider*>(control.widget)) {
+        slider->triggerAction(slider->value() < slider->maximum() ? QAbstractSlider::SliderPageStepAdd
+                                                                  : QAbstractSlider::SliderPageStepSub);
+    } else {
+        static_cast<QAbstractButton*>(control.widget)->click();
+    }
+    return ok();
+}
 
 } // namespace
 
-namespace CardProbe
+bool CardProbe::handle(QWidget* window, const QString& command, const QStringList& arguments, QJsonObject& answer)
 {
-
-QWidget* openCard(QWidget* window)
-{
-    for (QWidget* widget : window->findChildren<QWidget*>()) {
-        if (widget->inherits("ProductCard") && widget->isVisible())
-            return widget;
-    }
-    return nullptr;
-}
-
-bool handle(QWidget* window, const QString& command, const QStringList& arguments, QJsonObject& answer,
-            const std::function<void(const QJsonObject&)>& replyLater)
-{
-    QWidget* open = openCard(window);
-    if (TabProbe::handle(open, command, arguments, answer))
+    QWidget* card = openCard(window);
+    if (TabProbe::handle(card, command, arguments, answer))
         return true;
-    if (command == QLatin1String("settle")) {
-        // Posted events are handled in order: this answer follows every one
-        // posted before the command, such as the notifications of a storm.
-        QMetaObject::invokeMethod(window, [replyLater] { replyLater(ok()); }, Qt::QueuedConnection);
-        return true;
-    }
-    if (command == QLatin1String("time-card")) {
-        if (!timeCardOpening(window, arguments, replyLater))
-            answer = failure(QStringLiteral("no setup button or no such row"));
-        return true;
-    }
-    if (command == QLatin1String("time-panel")) {
-        timePlainPanel(window, replyLater);
-        return true;
-    }
-    if (command == QLatin1String("card"))
-        answer = snapshot(window);
-    else if (command == QLatin1String("card-create")) {
+    const QString text = arguments.join(QLatin1Char(' '));
+    if (command == QLatin1String("card")) {
+        answer = snapshot(card);
+    } else if (command == QLatin1String("card-create")) {
         // Qt's own file dialog, which the probe can answer; a desktop's may not be a widget at all.
         QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
-        answer = clickLater(open ? buttonNamed(open, QStringLiteral("Create")) : nullptr, command);
-    }
-    else if (command == QLatin1String("open-gallery"))
-        answer = clickLater(setupButton(window), QStringLiteral("setupButton"));
-    else if (command == QLatin1String("open-row"))
+        answer = clickLater(card, QStringLiteral("Create"));
+    } else if (command == QLatin1String("card-save") || command == QLatin1String("card-cancel")) {
+        answer = clickLater(card, command == QLatin1String("card-save") ? QStringLiteral("Save") : QStringLiteral("Cancel"));
+    } else if (command == QLatin1String("open-gallery")) {
+        QWidget* gallery = ViewReader::findByClass(window, "VisibleDevicesWidget");
+        answer = click(gallery ? gallery->findChild<QAbstractButton*>(QStringLiteral("setupButton")) : nullptr,
+                       QStringLiteral("setupButton"));
+    } else if (command == QLatin1String("open-row")) {
         answer = openRow(window, arguments.value(0).toInt());
-    else if (command == QLatin1String("card-type"))
-        answer = type(window, arguments.value(0).toInt(), arguments.mid(1).join(QLatin1Char(' ')));
-    else if (command == QLatin1String("card-save") || command == QLatin1String("card-cancel"))
-        answer = clickLater(open ? buttonNamed(open, command == QLatin1String("card-save") ? "Save" : "Cancel")
-                                 : nullptr,
-                            command);
-    else if (command == QLatin1String("answer-save-dialog"))
-        answer = answerSaveDialog(arguments.join(QLatin1Char(' ')));
-    else
+    } else if (command == QLatin1String("card-type")) {
+        QLineEdit* field = noteFields(card).value(arguments.value(0).toInt());
+        if (field)
+            TabProbe::type(field, arguments.mid(1).join(QLatin1Char(' ')));
+        answer = field ? ok() : failure(QStringLiteral("no field ") + arguments.value(0));
+    } else if (command == QLatin1String("answer-save-dialog")) {
+        answer = answerSaveDialog(text);
+    } else if (command == QLatin1String("controls")) {
+        answer = listControls(card);
+    } else if (command == QLatin1String("control-edit")) {
+        answer = editControl(card, arguments.value(0).toInt());
+    } else {
         return false;
+    }
     return true;
-}
-
 }

@@ -3,20 +3,17 @@
 #include <QJsonObject>
 #include <QStringList>
 
-#include <functional>
-
 class QWidget;
 
 // The probe's commands about the product card: open a device as a user
 // would (the gallery's setup button, a list row), read the card, type into
-// its fields, press its buttons and answer its file dialog. Widgets are
+// its fields, press its buttons, answer its file dialog, and work the
+// controls of its settings tabs, whatever tabs a device has: "controls" lists
+// every combo box, radio button, check box, picture button and slider with its
+// value; "control-edit N" changes control N as a user would. Widgets are
 // found by class name; nothing of the program is linked.
 namespace CardProbe
 {
-// The product card shown in the window, if any.
-QWidget* openCard(QWidget* window);
-// True when the command is one of these. answer then holds the reply, unless
-// it is empty: then replyLater sends it.
-bool handle(QWidget* window, const QString& command, const QStringList& arguments, QJsonObject& answer,
-            const std::function<void(const QJsonObject&)>& replyLater);
+// True when the command is one of these; answer then holds the reply.
+bool handle(QWidget* window, const QString& command, const QStringList& arguments, QJsonObject& answer);
 }

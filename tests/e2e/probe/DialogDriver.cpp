@@ -1,23 +1,17 @@
 #include "DialogDriver.h"
 
-#include <QAbstractButton>
+#include "ProbeTools.h"
+#include "TabProbe.h"
+
 #include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 
+using namespace ProbeTools;
+
 namespace
 {
-QJsonObject failure(const QString& reason)
-{
-    return QJsonObject{{"error", reason}};
-}
-
-bool shown(const QWidget* widget, const QWidget* root)
-{
-    return widget->isVisibleTo(root) && root->isVisible();
-}
-
 // Dialogs are laid over the window as children; the last one shown is on top.
 QWidget* topDialog(QWidget* window)
 {
@@ -28,58 +22,39 @@ QWidget* topDialog(QWidget* window)
     }
     return top;
 }
-
-QJsonArray labelTexts(QWidget* root)
-{
-    QJsonArray texts;
-    for (const QLabel* label : root->findChildren<QLabel*>()) {
-        if (shown(label, root) && !label->text().isEmpty())
-            texts.append(label->text());
-    }
-    return texts;
-}
 }
 
 QJsonObject DialogDriver::dialog(QWidget* window)
 {
     QWidget* top = topDialog(window);
     if (!top)
-        return QJsonObject{{"open", false}};
-    QJsonArray buttons;
-    for (const QAbstractButton* button : top->findChildren<QAbstractButton*>()) {
-        if (shown(button, top) && !button->text().isEmpty())
+        return QJsonObject{{QStringLiteral("open"), false}};
+    QJsonArray texts, buttons;
+    for (const QLabel* label : shown<QLabel>(top)) {
+        if (!label->text().isEmpty())
+            texts.append(label->text());
+    }
+    for (const QAbstractButton* button : shown<QAbstractButton>(top)) {
+        if (!button->text().isEmpty())
             buttons.append(button->text());
     }
-    QJsonObject result{{"open", true}, {"texts", labelTexts(top)}, {"buttons", buttons}};
-    for (const QProgressBar* bar : top->findChildren<QProgressBar*>()) {
-        if (shown(bar, top))
-            result.insert("progress", QJsonObject{{"maximum", bar->maximum()}, {"value", bar->value()}});
-    }
+    QJsonObject result{{QStringLiteral("open"), true}, {QStringLiteral("texts"), texts}, {QStringLiteral("buttons"), buttons}};
+    for (const QProgressBar* bar : shown<QProgressBar>(top))
+        result.insert(QStringLiteral("progress"), QJsonObject{{QStringLiteral("maximum"), bar->maximum()}});
     return result;
 }
 
 QJsonObject DialogDriver::press(QWidget* window, const QString& text)
 {
-    QWidget* root = topDialog(window);
-    if (!root)
-        root = window;
-    for (QAbstractButton* button : root->findChildren<QAbstractButton*>()) {
-        if (shown(button, root) && button->isEnabled() && button->text() == text) {
-            button->click();
-            return QJsonObject{{"ok", true}};
-        }
-    }
-    return failure(QStringLiteral("no button %1").arg(text));
+    QWidget* top = topDialog(window);
+    return click(button(top ? top : window, text), text);
 }
 
 QJsonObject DialogDriver::type(QWidget* window, const QString& text)
 {
-    QWidget* top = topDialog(window);
-    QLineEdit* field = top ? top->findChild<QLineEdit*>() : nullptr;
-    if (!field || !shown(field, top))
+    const QList<QLineEdit*> fields = shown<QLineEdit>(topDialog(window));
+    if (fields.isEmpty())
         return failure(QStringLiteral("no field"));
-    field->setFocus();
-    field->selectAll();
-    field->insert(text);
-    return QJsonObject{{"ok", true}, {"text", field->text()}};
+    TabProbe::type(fields.first(), text);
+    return QJsonObject{{QStringLiteral("ok"), true}, {QStringLiteral("text"), fields.first()->text()}};
 }

@@ -1,9 +1,9 @@
 #include "TabProbe.h"
 
-#include <QAbstractButton>
+#include "ProbeTools.h"
+
 #include <QApplication>
 #include <QComboBox>
-#include <QJsonArray>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,38 +12,9 @@
 #include <QStyle>
 #include <QStyleOptionSlider>
 
+using namespace ProbeTools;
+
 namespace {
-
-QJsonObject failure(const QString& reason)
-{
-    return QJsonObject{{"error", reason}};
-}
-
-QJsonObject ok()
-{
-    return QJsonObject{{"ok", true}};
-}
-
-// Shown with the tab, whether or not the tab itself is on screen.
-template <typename T>
-QList<T*> shown(QWidget* tab, const char* className = nullptr)
-{
-    QList<T*> result;
-    for (T* widget : tab->findChildren<T*>()) {
-        if (widget->isVisibleTo(tab) && (!className || widget->inherits(className)))
-            result << widget;
-    }
-    return result;
-}
-
-QWidget* shownTab(QWidget* card)
-{
-    for (QWidget* tab : card ? card->findChildren<QWidget*>() : QList<QWidget*>()) {
-        if (tab->inherits("SettingsTab") && tab->isVisible())
-            return tab;
-    }
-    return nullptr;
-}
 
 // The label a row shows left of its control.
 QString rowLabel(const QWidget* control)
@@ -55,11 +26,6 @@ QString rowLabel(const QWidget* control)
             return label->text();
     }
     return QString();
-}
-
-QString buttonName(const QAbstractButton* button)
-{
-    return button->text().isEmpty() ? button->toolTip() : button->text();
 }
 
 template <typename T>
@@ -92,7 +58,7 @@ QJsonObject readTab(QWidget* tab)
     }
     for (const QComboBox* combo : shown<QComboBox>(tab))
         add(rowLabel(combo), combo->currentText());
-    return QJsonObject{{"ok", true}, {"controls", controls}};
+    return QJsonObject{{QStringLiteral("ok"), true}, {QStringLiteral("controls"), controls}};
 }
 
 void sendKey(QWidget* widget, int key, const QString& text = QString())
@@ -130,7 +96,6 @@ QJsonObject dragSlider(QWidget* tab, const QString& label, int pixels)
     option.maximum = slider->maximum();
     option.sliderPosition = slider->sliderPosition();
     option.sliderValue = slider->value();
-    option.subControls = QStyle::SC_SliderHandle;
     const QPoint start =
         slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider).center();
     sendMouse(slider, QEvent::MouseButtonPress, start, Qt::LeftButton);
@@ -141,22 +106,15 @@ QJsonObject dragSlider(QWidget* tab, const QString& label, int pixels)
     return ok();
 }
 
-// A button by its text or tooltip, or else the button beside a title (a section's reset).
+// A button by its name, or else the button beside a title (a section's reset).
 QJsonObject clickButton(QWidget* tab, const QString& name)
 {
-    QList<QAbstractButton*> buttons;
-    for (QAbstractButton* button : shown<QAbstractButton>(tab)) {
-        if (buttonName(button) == name)
-            buttons << button;
-    }
+    QAbstractButton* found = button(tab, name);
     for (const QLabel* title : shown<QLabel>(tab)) {
-        if (title->text() == name)
-            buttons << title->parentWidget()->findChildren<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
+        if (!found && title->text() == name)
+            found = title->parentWidget()->findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
     }
-    if (buttons.isEmpty())
-        return failure(QStringLiteral("no button %1").arg(name));
-    buttons.first()->click();
-    return ok();
+    return click(found, name);
 }
 
 // As a user picks an item: the index changes, then the combo box says it was activated.
@@ -175,28 +133,6 @@ QJsonObject chooseItem(QWidget* tab, const QString& text)
     return failure(QStringLiteral("no item %1").arg(text));
 }
 
-QJsonObject pressLink(QWidget* tab)
-{
-    for (QWidget* link : shown<QWidget>(tab, "SliderLinkBase")) {
-        if (auto* button = link->findChild<QAbstractButton*>()) {
-            button->click();
-            return ok();
-        }
-    }
-    return failure(QStringLiteral("no slider link"));
-}
-
-QJsonObject selectTab(QWidget* card, const QString& title)
-{
-    for (QAbstractButton* button : card->findChildren<QAbstractButton*>()) {
-        if (button->inherits("TabButton") && button->text() == title) {
-            button->click();
-            return ok();
-        }
-    }
-    return failure(QStringLiteral("no tab %1").arg(title));
-}
-
 QJsonObject grabTab(QWidget* tab, const QString& path)
 {
     auto* column = tab->findChild<QWidget*>(QStringLiteral("settingsTabColumn"));
@@ -207,10 +143,7 @@ QJsonObject grabTab(QWidget* tab, const QString& path)
 
 } // namespace
 
-namespace TabProbe
-{
-
-void type(QLineEdit* field, const QString& text)
+void TabProbe::type(QLineEdit* field, const QString& text)
 {
     field->setFocus(Qt::MouseFocusReason);
     field->selectAll();
@@ -219,44 +152,41 @@ void type(QLineEdit* field, const QString& text)
         sendKey(field, 0, QString(c));
 }
 
-bool handle(QWidget* card, const QString& command, const QStringList& arguments, QJsonObject& answer)
+bool TabProbe::handle(QWidget* card, const QString& command, const QStringList& arguments, QJsonObject& answer)
 {
     static const QStringList kCommands{"card-tab",   "card-read", "card-click", "card-choose",
                                        "card-field", "card-drag", "card-link",  "card-grab-tab"};
     if (!kCommands.contains(command))
         return false;
-    QWidget* tab = shownTab(card);
+    QWidget* tab = nullptr;
+    for (QWidget* candidate : shown<QWidget>(card, "SettingsTab"))
+        tab = candidate->isVisible() ? candidate : tab;
     if (card && command == QLatin1String("card-tab"))
-        answer = selectTab(card, arguments.join(QLatin1Char(' ')));
-    else if (!tab)
-        answer = failure(QStringLiteral("no tab shown"));
+        answer = click(button(card, arguments.join(QLatin1Char(' ')), "TabButton"), arguments.join(QLatin1Char(' ')));
     else
-        answer = onTab(tab, command, arguments);
+        answer = tab ? onTab(tab, command, arguments) : failure(QStringLiteral("no tab shown"));
     return true;
 }
 
-QJsonObject onTab(QWidget* tab, const QString& command, const QStringList& arguments)
+QJsonObject TabProbe::onTab(QWidget* tab, const QString& command, const QStringList& arguments)
 {
     const QString all = arguments.join(QLatin1Char(' '));
     // "LABEL WITH SPACES VALUE": the last argument is the value.
     const QString label = arguments.mid(0, arguments.size() - 1).join(QLatin1Char(' '));
     const QString value = arguments.value(arguments.size() - 1);
-    QJsonObject answer;
     if (command == QLatin1String("card-read"))
-        answer = readTab(tab);
-    else if (command == QLatin1String("card-click"))
-        answer = clickButton(tab, all);
-    else if (command == QLatin1String("card-choose"))
-        answer = chooseItem(tab, all);
-    else if (command == QLatin1String("card-field"))
-        answer = typeIntoSlider(tab, label, value);
-    else if (command == QLatin1String("card-drag"))
-        answer = dragSlider(tab, label, value.toInt());
-    else if (command == QLatin1String("card-link"))
-        answer = pressLink(tab);
-    else
-        answer = grabTab(tab, all);
-    return answer;
-}
-
+        return readTab(tab);
+    if (command == QLatin1String("card-click"))
+        return clickButton(tab, all);
+    if (command == QLatin1String("card-choose"))
+        return chooseItem(tab, all);
+    if (command == QLatin1String("card-field"))
+        return typeIntoSlider(tab, label, value);
+    if (command == QLatin1String("card-drag"))
+        return dragSlider(tab, label, value.toInt());
+    if (command == QLatin1String("card-link")) {
+        const QList<QWidget*> links = shown<QWidget>(tab, "SliderLinkBase");
+        return click(links.isEmpty() ? nullptr : links.first()->findChild<QAbstractButton*>(), QStringLiteral("link"));
+    }
+    return grabTab(tab, all);
 }

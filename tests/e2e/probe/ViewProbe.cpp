@@ -1,53 +1,78 @@
 #include "ViewProbe.h"
 
 #include "AdminUtilityWindow.h"
-#include "DialogDriver.h"
 #include "CardProbe.h"
-#include "ControlProbe.h"
+#include "DialogDriver.h"
+#include "ProbeTools.h"
 #include "ViewReader.h"
 
-#include <QAbstractButton>
 #include <QApplication>
+#include <QFrame>
 #include <QJsonDocument>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QPointer>
 #include <QTableWidget>
 #include <QTimer>
 
 #include <algorithm>
-#include <ctime>
+
+using namespace ProbeTools;
 
 namespace {
 
-qint64 nanoseconds(clockid_t clock)
+// Calls done at the first paint of a widget that matches, from the moment it is made.
+class PaintWaiter : public QObject
 {
-    timespec now{};
-    clock_gettime(clock, &now);
-    return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
+public:
+    PaintWaiter(std::function<bool(const QWidget*)> match, std::function<void()> done)
+        : m_match(std::move(match)), m_done(std::move(done))
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() && m_match(static_cast<QWidget*>(watched))) {
+            qApp->removeEventFilter(this);
+            m_done();
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<bool(const QWidget*)> m_match;
+    std::function<void()> m_done;
+};
+
+// Looks again on every turn of the event loop until ready; gives up when the asker has gone.
+void poll(QObject* context, const QPointer<QObject>& asker, const std::function<bool()>& ready,
+          const std::function<void()>& then)
+{
+    if (!asker)
+        return;
+    if (ready())
+        then();
+    else
+        QTimer::singleShot(0, context, [=] { poll(context, asker, ready, then); });
 }
 
-QJsonObject failure(const QString& reason)
-{
-    return QJsonObject{{"error", reason}};
-}
-
-// Buttons of one bar, left to right as the user sees them.
-QList<QAbstractButton*> buttonsOf(QWidget* bar)
+// The buttons of one bar, left to right as the user sees them.
+QJsonObject clickInBar(QWidget* bar, int index)
 {
     QList<QAbstractButton*> buttons = bar ? bar->findChildren<QAbstractButton*>() : QList<QAbstractButton*>();
-    std::sort(buttons.begin(), buttons.end(),
-              [](QAbstractButton* a, QAbstractButton* b) { return a->x() < b->x(); });
-    return buttons;
+    std::sort(buttons.begin(), buttons.end(), [](QAbstractButton* a, QAbstractButton* b) { return a->x() < b->x(); });
+    return click(buttons.value(index), QString::number(index));
 }
 
-QJsonObject click(QWidget* bar, int index)
+bool insideSettingsTab(const QWidget* widget)
 {
-    const QList<QAbstractButton*> buttons = buttonsOf(bar);
-    if (index < 0 || index >= buttons.size())
-        return failure(QStringLiteral("no button %1").arg(index));
-    buttons.at(index)->click();
-    return QJsonObject{{"ok", true}};
+    for (; widget; widget = widget->parentWidget()) {
+        if (widget->inherits("SettingsTab"))
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -63,8 +88,10 @@ bool ViewProbe::initialise(QDir, AdminUtilityWindow* window)
     if (!m_server->listen(socketPath))
         return false;
     connect(m_server, &QLocalServer::newConnection, this, &ViewProbe::onNewConnection);
-    watchDeviceList();
-    qApp->installEventFilter(this);
+    // The view's class is not linked here, so its signals are found by name.
+    connect(&window->deviceList(), SIGNAL(deviceListAdded(VisibleDevice*)), this, SLOT(onDeviceAdded()));
+    connect(&window->deviceList(), SIGNAL(deviceListRemoved(VisibleDevice*)), this, SLOT(onDeviceRemoved()));
+    new PaintWaiter([](const QWidget*) { return true; }, [this] { m_firstPaintAt = nanoseconds(); });
     // From here on the window owns the probe: it goes when the window goes.
     setParent(window);
     return true;
@@ -75,20 +102,10 @@ QList<ProductFamily*>& ViewProbe::families()
     return m_families;
 }
 
-// The view's class is not linked here, so its signals are found by name.
-void ViewProbe::watchDeviceList()
-{
-    DeviceList* list = &static_cast<AdminUtilityWindow*>(m_window)->deviceList();
-    connect(list, SIGNAL(deviceListAdded(VisibleDevice*)), this, SLOT(onDeviceAdded()));
-    connect(list, SIGNAL(deviceListRemoved(VisibleDevice*)), this, SLOT(onDeviceRemoved()));
-}
-
 void ViewProbe::onDeviceAdded()
 {
-    if (m_deviceCount == 0 && m_firstDeviceAt == 0)
-        m_firstDeviceAt = nanoseconds(CLOCK_MONOTONIC);
-    ++m_deviceCount;
-    watchTable();
+    if (m_deviceCount++ == 0 && m_firstDeviceAt == 0)
+        m_firstDeviceAt = nanoseconds();
 }
 
 void ViewProbe::onDeviceRemoved()
@@ -96,106 +113,97 @@ void ViewProbe::onDeviceRemoved()
     m_deviceCount = std::max(0, m_deviceCount - 1);
 }
 
-void ViewProbe::watchTable()
-{
-    if (m_table)
-        return;
-    m_table = ViewReader::deviceTable(m_window);
-}
-
 void ViewProbe::onNewConnection()
 {
     while (QLocalSocket* socket = m_server->nextPendingConnection()) {
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readCommands(socket); });
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QObject::destroyed, this, [this, socket] {
-            m_waiters.erase(std::remove_if(m_waiters.begin(), m_waiters.end(),
-                                           [socket](const RowWaiter& waiter) { return waiter.socket == socket; }),
-                            m_waiters.end());
-            m_shownWaiters.removeAll(socket);
-        });
     }
 }
 
 void ViewProbe::readCommands(QLocalSocket* socket)
 {
+    const QPointer<QObject> asker(socket);
+    const Reply reply = [asker, socket](const QJsonObject& answer) {
+        if (!asker)
+            return;
+        socket->write(QJsonDocument(answer).toJson(QJsonDocument::Compact) + '\n');
+        socket->flush();
+    };
     while (socket->canReadLine()) {
         const QStringList words = QString::fromUtf8(socket->readLine()).trimmed().split(' ', Qt::SkipEmptyParts);
         if (words.isEmpty())
             continue;
-        bool deferred = false;
-        const QJsonObject answer = handle(words.first(), words.mid(1), socket, deferred);
-        if (!deferred)
-            reply(socket, answer);
+        const QJsonObject answer = handle(words.first(), words.mid(1), reply, asker);
+        if (!answer.isEmpty())
+            reply(answer);
     }
 }
 
-QJsonObject ViewProbe::handle(const QString& command, const QStringList& arguments, QLocalSocket* socket,
-                              bool& deferred)
+QJsonObject ViewProbe::handle(const QString& command, const QStringList& arguments, const Reply& reply,
+                              const QPointer<QObject>& asker)
 {
-    watchTable();
     const int number = arguments.value(0).toInt();
     if (command == QLatin1String("snapshot")) {
         QJsonObject snapshot = ViewReader::snapshot(m_window);
-        snapshot.insert("devices", m_deviceCount);
+        snapshot.insert(QStringLiteral("devices"), m_deviceCount);
         return snapshot;
     }
     if (command == QLatin1String("wait-rows")) {
-        m_waiters.append(RowWaiter{socket, number});
-        deferred = true;
-        checkWaiters();
-        return QJsonObject();
+        poll(this, asker, [this, number] { return allRowsShown(number); },
+             [reply] { reply(QJsonObject{{QStringLiteral("at"), nanoseconds()}}); });
+    } else if (command == QLatin1String("wait-shown")) {
+        waitShown(reply, asker);
+    } else if (command == QLatin1String("settle")) {
+        // Posted events are handled in order: this answer follows every one
+        // posted before the command, such as the notifications of a storm.
+        QMetaObject::invokeMethod(this, [reply] { reply(ok()); }, Qt::QueuedConnection);
+    } else if (command == QLatin1String("time-card")) {
+        return timeCardOpening(arguments, reply);
+    } else if (command == QLatin1String("time-panel")) {
+        timePlainPanel(reply);
+    } else {
+        return handleAtOnce(command, arguments);
     }
-    if (command == QLatin1String("wait-shown")) {
-        m_shownWaiters.append(socket);
-        deferred = true;
-        checkShownWaiters();
-        return QJsonObject();
-    }
+    return QJsonObject();
+}
+
+QJsonObject ViewProbe::handleAtOnce(const QString& command, const QStringList& arguments)
+{
+    const int number = arguments.value(0).toInt();
+    const QString text = arguments.join(QLatin1Char(' '));
     if (command == QLatin1String("show-gallery") || command == QLatin1String("show-list"))
-        return click(ViewReader::findByClass(m_window, "ViewSelectionBar"), command == QLatin1String("show-list"));
+        return clickInBar(ViewReader::findByClass(m_window, "ViewSelectionBar"), command == QLatin1String("show-list"));
     if (command == QLatin1String("dot"))
-        return click(ViewReader::findByClass(m_window, "DotsWidget"), number);
-    if (command == QLatin1String("grab"))
-        return grab(arguments.value(0));
-    if (command == QLatin1String("cpu"))
-        return threadCpuTime();
+        return clickInBar(ViewReader::findByClass(m_window, "DotsWidget"), number);
     if (command == QLatin1String("menu"))
-        return click(ViewReader::findByClass(m_window, "FooterLeftRegion"), 0);
+        return clickInBar(ViewReader::findByClass(m_window, "FooterLeftRegion"), 0);
+    if (command == QLatin1String("grab"))
+        return !text.isEmpty() && m_window->grab().save(text) ? ok() : failure(QStringLiteral("cannot save ") + text);
+    if (command == QLatin1String("cpu"))
+        return QJsonObject{{QStringLiteral("ns"), nanoseconds(CLOCK_THREAD_CPUTIME_ID)}};
     if (command == QLatin1String("dialog"))
         return DialogDriver::dialog(m_window);
     if (command == QLatin1String("press"))
-        return DialogDriver::press(m_window, arguments.join(' '));
+        return DialogDriver::press(m_window, text);
     if (command == QLatin1String("type"))
-        return DialogDriver::type(m_window, arguments.join(' '));
-    QJsonObject cardAnswer;
-    if (ControlProbe::handle(m_window, command, arguments, cardAnswer))
-        return cardAnswer;
-    QPointer<QLocalSocket> asker(socket);
-    if (CardProbe::handle(m_window, command, arguments, cardAnswer, [this, asker](const QJsonObject& answer) {
-            if (asker)
-                reply(asker, answer);
-        })) {
-        deferred = cardAnswer.isEmpty();
-        return cardAnswer;
-    }
+        return DialogDriver::type(m_window, text);
     if (command == QLatin1String("quit")) {
         QTimer::singleShot(0, m_window, &QWidget::close);
-        return QJsonObject{{"ok", true}};
+        return ok();
     }
+    QJsonObject answer;
+    if (CardProbe::handle(m_window, command, arguments, answer))
+        return answer;
     return failure(QStringLiteral("unknown command %1").arg(command));
-}
-
-void ViewProbe::reply(QLocalSocket* socket, const QJsonObject& answer)
-{
-    socket->write(QJsonDocument(answer).toJson(QJsonDocument::Compact) + '\n');
-    socket->flush();
 }
 
 // Rows count as shown once every one has its label and the table has been
 // sized to hold them all.
 bool ViewProbe::allRowsShown(int rows)
 {
+    if (!m_table)
+        m_table = ViewReader::deviceTable(m_window);
     if (!m_table || m_deviceCount != rows || m_table->rowCount() != rows)
         return false;
     int height = 0;
@@ -208,68 +216,48 @@ bool ViewProbe::allRowsShown(int rows)
     return rows == 0 || m_table->minimumHeight() >= height;
 }
 
-void ViewProbe::checkWaiters()
-{
-    m_checkScheduled = false;
-    watchTable();
-    const qint64 now = nanoseconds(CLOCK_MONOTONIC);
-    for (auto waiter = m_waiters.begin(); waiter != m_waiters.end();) {
-        if (allRowsShown(waiter->rows)) {
-            reply(waiter->socket, QJsonObject{{"at", now}});
-            waiter = m_waiters.erase(waiter);
-        } else {
-            ++waiter;
-        }
-    }
-    // Looks again on every turn of the event loop until everyone is answered.
-    if (!m_waiters.isEmpty() && !m_checkScheduled) {
-        m_checkScheduled = true;
-        QTimer::singleShot(0, this, &ViewProbe::checkWaiters);
-    }
-}
-
 // Start-up counts until the gallery paints with a device in it.
-void ViewProbe::checkShownWaiters()
+void ViewProbe::waitShown(const Reply& reply, const QPointer<QObject>& asker)
 {
-    if (m_shownWaiters.isEmpty() || m_watchedGallery)
-        return;
-    if (m_deviceCount > 0) {
-        m_watchedGallery = ViewReader::findByClass(m_window, "VisibleDevicesWidget");
-        if (m_watchedGallery) {
-            m_watchedGallery->installEventFilter(this);
-            m_watchedGallery->update();
-            return;
-        }
-    }
-    QTimer::singleShot(0, this, &ViewProbe::checkShownWaiters);
+    const auto gallery = [this] { return ViewReader::findByClass(m_window, "VisibleDevicesWidget"); };
+    poll(this, asker, [this, gallery] { return m_deviceCount > 0 && gallery(); }, [this, gallery, reply] {
+        QWidget* shown = gallery();
+        new PaintWaiter([shown](const QWidget* widget) { return widget == shown; }, [this, reply] {
+            reply(QJsonObject{{QStringLiteral("at"), nanoseconds()},
+                              {QStringLiteral("firstPaint"), m_firstPaintAt},
+                              {QStringLiteral("firstDevice"), m_firstDeviceAt}});
+        });
+        shown->update();
+    });
 }
 
-bool ViewProbe::eventFilter(QObject* watched, QEvent* event)
+// From the click on the gallery's setup button, or on a row of the list, to the first
+// paint of a settings tab of the card (every tab is built inside the click).
+QJsonObject ViewProbe::timeCardOpening(const QStringList& arguments, const Reply& reply)
 {
-    if (m_firstPaintAt == 0 && event->type() == QEvent::Paint) {
-        m_firstPaintAt = nanoseconds(CLOCK_MONOTONIC);
-        qApp->removeEventFilter(this);
-    }
-    if (watched == m_watchedGallery && event->type() == QEvent::Paint) {
-        const qint64 now = nanoseconds(CLOCK_MONOTONIC);
-        m_watchedGallery->removeEventFilter(this);
-        m_watchedGallery = nullptr;
-        const QJsonObject answer{{"at", now}, {"firstPaint", m_firstPaintAt}, {"firstDevice", m_firstDeviceAt}};
-        for (QLocalSocket* socket : qAsConst(m_shownWaiters))
-            reply(socket, answer);
-        m_shownWaiters.clear();
-    }
-    return QObject::eventFilter(watched, event);
+    const qint64 start = nanoseconds();
+    auto* waiter = new PaintWaiter(insideSettingsTab, [start, reply] {
+        reply(QJsonObject{{QStringLiteral("ns"), nanoseconds() - start}});
+    });
+    QJsonObject opened;
+    CardProbe::handle(m_window, arguments.isEmpty() ? QStringLiteral("open-gallery") : QStringLiteral("open-row"),
+                      arguments, opened);
+    if (!opened.contains(QLatin1String("error")))
+        return QJsonObject();
+    delete waiter;
+    return opened;
 }
 
-QJsonObject ViewProbe::grab(const QString& path)
+// The floor: a plain white panel of the card's size laid over the window, to its first paint.
+void ViewProbe::timePlainPanel(const Reply& reply)
 {
-    if (path.isEmpty() || !m_window->grab().save(path))
-        return failure(QStringLiteral("cannot save %1").arg(path));
-    return QJsonObject{{"ok", true}};
-}
-
-QJsonObject ViewProbe::threadCpuTime() const
-{
-    return QJsonObject{{"ns", nanoseconds(CLOCK_THREAD_CPUTIME_ID)}, {"now", nanoseconds(CLOCK_MONOTONIC)}};
+    const qint64 start = nanoseconds();
+    auto* panel = new QFrame(m_window);
+    panel->setStyleSheet(QStringLiteral("background: white;"));
+    panel->setGeometry(m_window->rect());
+    new PaintWaiter([panel](const QWidget* widget) { return widget == panel; }, [panel, start, reply] {
+        panel->deleteLater();
+        reply(QJsonObject{{QStringLiteral("ns"), nanoseconds() - start}});
+    });
+    panel->show();
 }

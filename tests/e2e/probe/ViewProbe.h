@@ -2,9 +2,11 @@
 
 #include "AdminUtilityPlugin.h"
 
-#include <QElapsedTimer>
 #include <QJsonObject>
 #include <QObject>
+#include <QPointer>
+
+#include <functional>
 
 class QLocalServer;
 class QLocalSocket;
@@ -26,44 +28,29 @@ public:
     bool initialise(QDir pluginDirectory, AdminUtilityWindow* window) override;
     QList<ProductFamily*>& families() override;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private slots:
     void onNewConnection();
     void onDeviceAdded();
     void onDeviceRemoved();
-    void checkWaiters();
-    void checkShownWaiters();
 
 private:
-    struct RowWaiter
-    {
-        QLocalSocket* socket;
-        int rows;
-    };
+    using Reply = std::function<void(const QJsonObject&)>;
 
-    void watchDeviceList();
-    void watchTable();
     void readCommands(QLocalSocket* socket);
-    QJsonObject handle(const QString& command, const QStringList& arguments, QLocalSocket* socket, bool& deferred);
-    void reply(QLocalSocket* socket, const QJsonObject& answer);
+    // The answer, or an empty one when reply is called later (while the asker is there).
+    QJsonObject handle(const QString& command, const QStringList& arguments, const Reply& reply,
+                       const QPointer<QObject>& asker);
+    QJsonObject handleAtOnce(const QString& command, const QStringList& arguments);
     bool allRowsShown(int rows);
-    QJsonObject clickViewButton(int index);
-    QJsonObject clickDot(int index);
-    QJsonObject grab(const QString& path);
-    QJsonObject threadCpuTime() const;
+    void waitShown(const Reply& reply, const QPointer<QObject>& asker);
+    QJsonObject timeCardOpening(const QStringList& arguments, const Reply& reply);
+    void timePlainPanel(const Reply& reply);
 
     QList<ProductFamily*> m_families;
     QWidget* m_window = nullptr;
     QLocalServer* m_server = nullptr;
-    QTableWidget* m_table = nullptr;
+    QPointer<QTableWidget> m_table;
     int m_deviceCount = 0;
-    QList<RowWaiter> m_waiters;
-    bool m_checkScheduled = false;
-    // Waiting for the first paint of the gallery after a device arrived.
-    QList<QLocalSocket*> m_shownWaiters;
-    QWidget* m_watchedGallery = nullptr;
     // Milestones of start-up, monotonic nanoseconds: the window's first paint and the first device.
     qint64 m_firstPaintAt = 0;
     qint64 m_firstDeviceAt = 0;

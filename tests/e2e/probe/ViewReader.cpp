@@ -100,7 +100,6 @@ QJsonObject list(QWidget* window)
         const QWidget* keyCell = table->cellWidget(row, 5);
         rows.append(QJsonObject{{"label", cellText(table, row, 1)},
                                 {"videoIn", cellText(table, row, 2)},
-                                {"outputFormat", cellText(table, row, 3)},
                                 {"genlock", cellText(table, row, 4)},
                                 {"picture", cellHasPicture(table, row, 0)},
                                 {"setup", keyCell && keyCell->findChild<QAbstractButton*>() != nullptr}});
@@ -143,19 +142,13 @@ QTableWidget* deviceTable(QWidget* window)
     return listView->findChild<QTableWidget*>("deviceTable");
 }
 
-int screenWidth(const QWidget* window)
-{
-    const QScreen* screen = window->screen();
-    return screen ? screen->availableGeometry().width() : 0;
-}
-
 QJsonObject snapshot(QWidget* window)
 {
     return QJsonObject{{"gallery", gallery(window)},
                        {"list", list(window)},
                        {"window", QJsonObject{{"width", window->width()},
                                               {"minimumWidth", window->minimumWidth()},
-                                              {"screenWidth", screenWidth(window)}}},
+                                              {"screenWidth", window->screen()->availableGeometry().width()}}},
                        {"viewSwitchVisible", shown(findByClass(window, "ViewSelectionBar"), window)}};
 }
 

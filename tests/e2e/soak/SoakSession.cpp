@@ -1,9 +1,7 @@
 #include "SoakSession.h"
 
 #include <QDeadlineTimer>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
@@ -15,9 +13,14 @@ namespace {
 
 constexpr int kStormSize = 400;
 constexpr int kBurstCycles = 150;
+constexpr int kCommandTimeoutMs = 30000;
 // Faults the adapter meets while reading a device or subscribing to it.
 const QStringList kFaultOperations{"Attributes.GetInt", "Status.GetInt", "Status.GetString",
                                    "Configuration.GetInt", "Notification.Subscribe", "QueryInterface"};
+// One configuration write in this many fails, all session long.
+const QString kFailingWrites = QStringLiteral("fail-every * Configuration.Set* 10");
+// One card edit in this many is made while the driver refuses every write, then checked.
+constexpr int kRefusedEdit = 4;
 
 bool fail(const QString& what)
 {
@@ -25,47 +28,32 @@ bool fail(const QString& what)
     return false;
 }
 
-// One configuration write in this many fails, all session long.
-constexpr int kFailingWrite = 10;
-// One card edit in this many is made while the driver refuses every write, then checked.
-constexpr int kRefusedEdit = 4;
+QString compact(const QJsonArray& array)
+{
+    return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
+}
 
 // The name a device shows: its display name, else the model name its templates give it.
 QString shownName(const QJsonObject& device, const QJsonObject& templates)
 {
-    if (device.contains("displayName"))
-        return device.value("displayName").toString();
     QJsonObject node = device;
-    for (int depth = 0; depth < 8; ++depth) {
-        if (node.contains("modelName"))
-            return node.value("modelName").toString();
-        const QString parent = node.value(depth == 0 ? "template" : "base").toString();
-        node = templates.value(parent).toObject();
-    }
-    return QString();
-}
-
-QMap<QString, QString> deviceKeys(const QJsonObject& profile)
-{
-    QMap<QString, QString> keys;
-    const QJsonObject templates = profile.value("templates").toObject();
-    for (const QJsonValue& device : profile.value("devices").toArray())
-        keys.insert(shownName(device.toObject(), templates), device.toObject().value("id").toString());
-    return keys;
+    for (int depth = 0; depth < 8 && !node.contains("displayName") && !node.contains("modelName"); ++depth)
+        node = templates.value(node.value(depth == 0 ? "template" : "base").toString()).toObject();
+    return node.value(node.contains("displayName") ? "displayName" : "modelName").toString();
 }
 
 // The default fleet, with the simulator told to return from unregistering at once.
 QString writeProfile(const QString& directory, bool atOnce, QMap<QString, QString>& keys)
 {
     QFile source(QStringLiteral(LUMARIS_DEFAULT_FLEET));
-    if (!source.open(QIODevice::ReadOnly))
+    QFile target(directory + QStringLiteral("/soak-fleet.json"));
+    if (!source.open(QIODevice::ReadOnly) || !target.open(QIODevice::WriteOnly))
         return QString();
     QJsonObject profile = QJsonDocument::fromJson(source.readAll()).object();
-    keys = deviceKeys(profile);
+    const QJsonObject templates = profile.value("templates").toObject();
+    for (const QJsonValue& device : profile.value("devices").toArray())
+        keys.insert(shownName(device.toObject(), templates), device.toObject().value("id").toString());
     profile.insert("unsubscribeWaits", !atOnce);
-    QFile target(directory + QStringLiteral("/soak-fleet.json"));
-    if (!target.open(QIODevice::WriteOnly))
-        return QString();
     target.write(QJsonDocument(profile).toJson());
     return target.fileName();
 }
@@ -75,23 +63,36 @@ QString writeProfile(const QString& directory, bool atOnce, QMap<QString, QStrin
 SoakSession::SoakSession(const Options& options)
     : m_options(options)
     , m_random(options.seed)
-    , m_app(QStringLiteral(LUMARIS_BIN_DIR), QStringLiteral(LUMARIS_PROBE_LIBRARY))
 {
-    createActions();
-}
-
-// More actions (cards opened, settings edited) join this table.
-void SoakSession::createActions()
-{
+    const auto replug = [this](bool plug) {
+        const QString device = anyDevice(!plug);
+        // A device can vanish under an injected fault between the look and the command.
+        return device.isEmpty() || sim((plug ? "plug " : "unplug ") + device, true);
+    };
     m_actions = {
-        {"plug", 6, [this] { return plugOne(); }},
-        {"unplug", 6, [this] { return unplugOne(); }},
-        {"storm", 8, [this] { return storm(); }},
-        {"signal", 6, [this] { return signalChange(); }},
+        {"plug", 6, [replug] { return replug(true); }},
+        {"unplug", 6, [replug] { return replug(false); }},
+        {"storm", 8, [this] {
+             const QString device = anyDevice(true);
+             const QString topic = pick({"pref", "stat", "both"});
+             return device.isEmpty() || sim(QStringLiteral("storm %1 %2 %3").arg(device, topic).arg(kStormSize));
+         }},
+        {"signal", 6, [this] {
+             const QString device = anyDevice(true);
+             const bool input = m_random.bounded(2);
+             const QString mode = input ? pick({"Hi59", "hp50", "Hp25", "none"}) : pick({"Hi50", "Hi59", "none"});
+             return device.isEmpty() || sim(QStringLiteral("%1 %2 %3").arg(input ? "signal" : "reference", device, mode), true);
+         }},
         {"fault", 3, [this] { return fault(); }},
-        {"reload", 1, [this] { return reload(); }},
+        {"reload", 1, [this] { return sim("profile " + m_profile); }},
         {"burst", 1, [this] { return burst(); }},
-        {"view", 4, [this] { return switchView(); }},
+        {"view", 4, [this] {
+             if (const int view = int(m_random.bounded(3)); view < 2)
+                 return probe(view ? "show-gallery" : "show-list");
+             // With fewer devices than that the dot is missing: nothing to click.
+             m_app.command(QStringLiteral("dot %1").arg(m_random.bounded(4)));
+             return true;
+         }},
         {"card-open", 4, [this] { return openCard(); }},
         {"card-edit", 12, [this] { return editCard(); }},
         {"card-close", 2, [this] { return closeCard(); }},
@@ -108,16 +109,14 @@ bool SoakSession::run()
         return fail(QStringLiteral("cannot write the soak profile"));
     if (!start())
         return false;
-    QElapsedTimer& clock = m_clock;
-    clock.start();
+    m_clock.start();
     const qint64 total = qint64(m_options.seconds) * 1000;
     qint64 warmKb = -1;
     int steps = 0;
-    while (clock.elapsed() < total) {
+    for (; m_clock.elapsed() < total; ++steps) {
         if (!step())
             return false;
-        ++steps;
-        if (warmKb < 0 && clock.elapsed() > total / 3)
+        if (warmKb < 0 && m_clock.elapsed() > total / 3)
             warmKb = ProbedApp::residentKilobytes(m_app.pid());
     }
     QStringList counts;
@@ -141,10 +140,9 @@ bool SoakSession::start()
     QDeadlineTimer deadline(20000);
     while (!m_app.simCommand(QStringLiteral("wait")) && !deadline.hasExpired())
         QThread::msleep(20);
-    if (!sim("wait") || !refreshFleet() || !sim(QStringLiteral("fail-every * Configuration.Set* %1").arg(kFailingWrite)))
+    if (!sim("wait") || !refreshFleet() || !sim(kFailingWrites))
         return false;
-    const QJsonObject shown = m_app.command("snapshot");
-    m_listedAtStart = shown.value("devices").toInt();
+    m_listedAtStart = m_app.command("snapshot").value("devices").toInt();
     return m_listedAtStart > 0 || fail(QStringLiteral("the fleet shows no device"));
 }
 
@@ -156,9 +154,6 @@ bool SoakSession::step()
         if (draw >= 0)
             continue;
         ++m_counts[QString::fromLatin1(action.name)];
-        if (m_options.verbose)
-            std::fprintf(stderr, "%8.3f s %s (%d listed)\n", double(m_clock.elapsed()) / 1000.0, action.name,
-                         m_app.command("snapshot", 60000).value("devices").toInt());
         if (action.run())
             return true;
         const bool running = m_app.process().state() == QProcess::Running;
@@ -188,16 +183,12 @@ bool SoakSession::settleFleet()
     return true;
 }
 
+// Stopped by force only when it does not end on its own: then it did not exit normally.
 bool SoakSession::quit()
 {
-    if (!probe("quit"))
-        return false;
-    if (!m_app.process().waitForFinished(60000))
-        return fail(QStringLiteral("the program did not exit"));
-    const QString errors = m_app.standardError();
-    if (m_app.process().exitStatus() != QProcess::NormalExit || m_app.process().exitCode() != 0)
-        return fail(QStringLiteral("exit code %1: %2").arg(m_app.process().exitCode()).arg(errors));
-    return true;
+    m_app.stop();
+    return (m_app.process().exitStatus() == QProcess::NormalExit && m_app.process().exitCode() == 0)
+        || fail(QStringLiteral("exit code %1: %2").arg(m_app.process().exitCode()).arg(m_app.standardError()));
 }
 
 bool SoakSession::checkResidentSize(qint64 warmKb, qint64 endKb)
@@ -221,9 +212,9 @@ bool SoakSession::sim(const QString& line, bool mayBeRefused)
     return fail(QStringLiteral("simulator refused \"%1\": %2").arg(line, output.trimmed()));
 }
 
-bool SoakSession::probe(const QString& line, int timeoutMs)
+bool SoakSession::probe(const QString& line)
 {
-    const QJsonObject answer = m_app.command(line, timeoutMs);
+    const QJsonObject answer = m_app.command(line, kCommandTimeoutMs);
     return !answer.contains("error") || fail(line + ": " + answer.value("error").toString());
 }
 
@@ -237,9 +228,8 @@ bool SoakSession::refreshFleet()
     m_unplugged.clear();
     for (const QString& line : output.split('\n', Qt::SkipEmptyParts)) {
         const QStringList words = line.split(' ');
-        if (words.size() < 2)
-            continue;
-        (words.at(1) == QLatin1String("plugged") ? m_plugged : m_unplugged).append(words.at(0));
+        if (words.size() >= 2)
+            (words.at(1) == QLatin1String("plugged") ? m_plugged : m_unplugged).append(words.at(0));
     }
     return !(m_plugged.isEmpty() && m_unplugged.isEmpty()) || fail(QStringLiteral("the simulator lists no device"));
 }
@@ -251,39 +241,7 @@ QString SoakSession::pick(const QStringList& choices)
 
 QString SoakSession::anyDevice(bool plugged)
 {
-    if (!refreshFleet())
-        return QString();
-    return pick(plugged ? m_plugged : m_unplugged);
-}
-
-// A device can vanish under an injected fault between the look and the command.
-bool SoakSession::plugOne()
-{
-    const QString device = anyDevice(false);
-    return device.isEmpty() || sim("plug " + device, true);
-}
-
-bool SoakSession::unplugOne()
-{
-    const QString device = anyDevice(true);
-    return device.isEmpty() || sim("unplug " + device, true);
-}
-
-bool SoakSession::storm()
-{
-    const QString device = anyDevice(true);
-    const QString topic = pick({"pref", "stat", "both"});
-    return device.isEmpty() || sim(QStringLiteral("storm %1 %2 %3").arg(device, topic).arg(kStormSize));
-}
-
-bool SoakSession::signalChange()
-{
-    const QString device = anyDevice(true);
-    if (device.isEmpty())
-        return true;
-    if (m_random.bounded(2))
-        return sim(QStringLiteral("signal %1 %2").arg(device, pick({"Hi59", "hp50", "Hp25", "none"})), true);
-    return sim(QStringLiteral("reference %1 %2").arg(device, pick({"Hi50", "Hi59", "none"})), true);
+    return refreshFleet() ? pick(plugged ? m_plugged : m_unplugged) : QString();
 }
 
 // One failing call, or a device that vanishes inside one; then a re-plug, so
@@ -294,102 +252,64 @@ bool SoakSession::fault()
     if (device.isEmpty())
         return true;
     const QString operation = pick(kFaultOperations);
-    const bool vanish = m_random.bounded(3) == 0;
-    const QString line = vanish ? QStringLiteral("vanish %1 %2").arg(device, operation)
-                                : QStringLiteral("fail %1 %2 2").arg(device, operation);
-    return sim(line) && sim("unplug " + device, true) && sim("plug " + device, true)
-        && sim("clear " + device);
-}
-
-bool SoakSession::reload()
-{
-    return sim("profile " + m_profile);
+    const QString line = m_random.bounded(3) == 0 ? QStringLiteral("vanish %1 %2").arg(device, operation)
+                                                  : QStringLiteral("fail %1 %2 2").arg(device, operation);
+    return sim(line) && sim("unplug " + device, true) && sim("plug " + device, true) && sim("clear " + device);
 }
 
 // Plug and unplug as fast as the control socket takes them, unthrottled.
 bool SoakSession::burst()
 {
     const QString device = anyDevice(true);
-    if (device.isEmpty())
-        return true;
-    for (int cycle = 0; cycle < kBurstCycles; ++cycle) {
+    for (int cycle = 0; !device.isEmpty() && cycle < kBurstCycles; ++cycle) {
         if (!sim("unplug " + device, true) || !sim("plug " + device, true))
             return false;
     }
     return true;
 }
 
-bool SoakSession::switchView()
-{
-    switch (m_random.bounded(3)) {
-    case 0:
-        return probe("show-list");
-    case 1:
-        return probe("show-gallery");
-    default:
-        // With fewer devices than that the dot is missing: nothing to click.
-        m_app.command(QStringLiteral("dot %1").arg(m_random.bounded(4)));
-        return true;
-    }
-}
-
-// The card closes itself when its device goes; a command may meet it either way.
-bool SoakSession::waitForCard(bool open)
-{
-    QDeadlineTimer deadline(30000);
-    while (!deadline.hasExpired()) {
-        const QJsonObject card = m_app.command("card", 30000);
-        if (card.contains("error"))
-            return fail(QStringLiteral("card: ") + card.value("error").toString());
-        if (card.value("open").toBool() == open)
-            return true;
-        QThread::msleep(20);
-    }
-    return open || fail(QStringLiteral("the card did not close"));
-}
-
 // The simulator id of the device whose card is open; empty when none is.
 QString SoakSession::openDevice()
 {
-    const QJsonObject card = m_app.command("card", 30000);
-    if (!card.value("open").toBool())
-        return QString();
-    return m_deviceKeys.value(card.value("header").toArray().first().toString());
+    const QJsonObject card = m_app.command("card", kCommandTimeoutMs);
+    return card.value("open").toBool() ? m_deviceKeys.value(card.value("header").toArray().first().toString())
+                                       : QString();
 }
 
+// The card closes itself when its device goes; a command may meet it either way.
 bool SoakSession::openCard()
 {
-    if (m_app.command("card", 30000).value("open").toBool())
+    if (m_app.command("card", kCommandTimeoutMs).value("open").toBool())
         return true;
-    const int listed = m_app.command("snapshot", 30000).value("devices").toInt();
+    const int listed = m_app.command("snapshot", kCommandTimeoutMs).value("devices").toInt();
     if (listed == 0)
         return true;
     if (!probe("show-list") || !probe(QStringLiteral("open-row %1").arg(m_random.bounded(listed))))
         return m_app.process().state() == QProcess::Running;
     // The device may have gone between the look and the click.
-    return waitForCard(true);
+    m_app.waitForText("card", "\"open\":true", true, kCommandTimeoutMs);
+    return true;
 }
 
 bool SoakSession::closeCard()
 {
-    if (!m_app.command("card", 30000).value("open").toBool())
+    if (!m_app.command("card", kCommandTimeoutMs).value("open").toBool())
         return true;
-    m_app.command(m_random.bounded(2) ? "card-save" : "card-cancel", 30000);
-    return waitForCard(false);
+    m_app.command(m_random.bounded(2) ? "card-save" : "card-cancel", kCommandTimeoutMs);
+    return m_app.waitForText("card", "\"open\":true", false, kCommandTimeoutMs)
+        || fail(QStringLiteral("the card did not close"));
 }
 
-// The controls the user sees on every tab, each with its value.
+// The controls the user sees on every tab, each with its value, in the order
+// shown; hidden controls do not count, since a tab may rebuild rows it does not show.
 QJsonArray SoakSession::shownControls()
 {
-    // In the order shown; hidden controls do not count, since a tab may rebuild
-    // rows it does not show.
     QJsonArray shown;
-    for (const QJsonValue& control : m_app.command("controls", 30000).value("controls").toArray()) {
+    for (const QJsonValue& control : m_app.command("controls", kCommandTimeoutMs).value("controls").toArray()) {
         QJsonObject entry = control.toObject();
-        if (entry.value("shown").toBool()) {
-            entry.remove("editable");
+        entry.remove("editable");
+        if (entry.value("shown").toBool())
             shown.append(entry);
-        }
     }
     return shown;
 }
@@ -397,7 +317,7 @@ QJsonArray SoakSession::shownControls()
 // A "pref" notification, delivered: every tab reads the device again.
 bool SoakSession::refreshDevice(const QString& device)
 {
-    return sim(QStringLiteral("storm %1 pref 1").arg(device), true) && sim("wait") && probe("settle", 30000);
+    return sim(QStringLiteral("storm %1 pref 1").arg(device), true) && sim("wait") && probe("settle");
 }
 
 // Every write of one edit refused: the device's settings stay, and once the tabs have
@@ -412,9 +332,8 @@ bool SoakSession::editRefused(const QString& device, int control)
     // session's one-in-ten failures step aside meanwhile, or they would answer first.
     if (!sim("clear *") || !sim(QStringLiteral("fail * Configuration.Set*")))
         return false;
-    m_app.command(QStringLiteral("control-edit %1").arg(control), 30000);
-    if (!probe("settle", 30000) || !sim("wait") || !sim("clear *")
-        || !sim(QStringLiteral("fail-every * Configuration.Set* %1").arg(kFailingWrite)))
+    m_app.command(QStringLiteral("control-edit %1").arg(control), kCommandTimeoutMs);
+    if (!probe("settle") || !sim("wait") || !sim("clear *") || !sim(kFailingWrites))
         return false;
     if (!m_app.simCommand("setting " + device, &settingsAfter))
         return true;
@@ -428,8 +347,7 @@ bool SoakSession::editRefused(const QString& device, int control)
     return after == before
         || fail(QStringLiteral("after a refused edit of control %1 of %2 the card shows\n%3\ninstead of\n%4")
                     .arg(control)
-                    .arg(device, QString::fromUtf8(QJsonDocument(after).toJson(QJsonDocument::Compact)),
-                         QString::fromUtf8(QJsonDocument(before).toJson(QJsonDocument::Compact))));
+                    .arg(device, compact(after), compact(before)));
 }
 
 // One change of a control the open card shows, any kind; sometimes with every write refused.
@@ -439,7 +357,7 @@ bool SoakSession::editCard()
     if (device.isEmpty())
         return true;
     QList<int> editable;
-    const QJsonArray all = m_app.command("controls", 30000).value("controls").toArray();
+    const QJsonArray all = m_app.command("controls", kCommandTimeoutMs).value("controls").toArray();
     for (int index = 0; index < all.size(); ++index) {
         if (all.at(index).toObject().value("editable").toBool())
             editable << index;
@@ -449,6 +367,6 @@ bool SoakSession::editCard()
     const int control = editable.at(int(m_random.bounded(editable.size())));
     if (m_random.bounded(kRefusedEdit) == 0)
         return editRefused(device, control);
-    m_app.command(QStringLiteral("control-edit %1").arg(control), 30000);
+    m_app.command(QStringLiteral("control-edit %1").arg(control), kCommandTimeoutMs);
     return m_app.process().state() == QProcess::Running || fail(QStringLiteral("the program ended during an edit"));
 }

@@ -6,7 +6,6 @@
 #include <QJsonArray>
 #include <QMap>
 #include <QRandomGenerator>
-#include <QString>
 #include <QStringList>
 
 #include <functional>
@@ -29,8 +28,6 @@ public:
         bool atOnce = false;
         // Allowed growth of the resident size after warm-up; 0 checks nothing.
         qint64 rssGrowthLimitKb = 0;
-        // Prints each action as it starts, with the time since the session began.
-        bool verbose = false;
     };
 
     explicit SoakSession(const Options& options);
@@ -46,7 +43,6 @@ private:
         std::function<bool()> run;
     };
 
-    void createActions();
     bool start();
     bool step();
     bool settleFleet();
@@ -54,28 +50,21 @@ private:
     bool checkResidentSize(qint64 warmKb, qint64 endKb);
 
     bool sim(const QString& line, bool mayBeRefused = false);
-    bool probe(const QString& line, int timeoutMs = 10000);
+    bool probe(const QString& line);
     bool refreshFleet();
     QString anyDevice(bool plugged);
     QString pick(const QStringList& choices);
 
-    bool plugOne();
-    bool unplugOne();
-    bool storm();
-    bool signalChange();
     bool fault();
-    bool reload();
     bool burst();
-    bool switchView();
     bool openCard();
-    bool editCard();
     bool closeCard();
+    bool editCard();
 
     QString openDevice();
     QJsonArray shownControls();
     bool refreshDevice(const QString& device);
     bool editRefused(const QString& device, int control);
-    bool waitForCard(bool open);
 
     Options m_options;
     QRandomGenerator m_random;

@@ -14,7 +14,6 @@ int main(int argc, char** argv)
     parser.addOption({"seed", "Seed of the drawn actions.", "S", "1"});
     parser.addOption({"at-once", "The simulator returns from unregistering without waiting for callbacks."});
     parser.addOption({"rss-growth-limit-kb", "Allowed growth of the resident size after warm-up.", "K", "0"});
-    parser.addOption({"verbose", "Print each action as it starts."});
     parser.process(application);
 
     SoakSession::Options options;
@@ -22,7 +21,6 @@ int main(int argc, char** argv)
     options.seed = parser.value("seed").toUInt();
     options.atOnce = parser.isSet("at-once");
     options.rssGrowthLimitKb = parser.value("rss-growth-limit-kb").toLongLong();
-    options.verbose = parser.isSet("verbose");
     if (options.seconds <= 0)
         parser.showHelp(2);
     return SoakSession(options).run() ? 0 : 1;

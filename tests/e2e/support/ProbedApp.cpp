@@ -1,10 +1,11 @@
 #include "ProbedApp.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QLocalSocket>
 #include <QThread>
@@ -20,7 +21,7 @@ constexpr int kStopTimeoutMs = 60000;
 // A hard link keeps the copy cheap; across file systems a real copy serves.
 bool linkOrCopy(const QString& from, const QString& to)
 {
-    return ::link(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0
+    return QFile::exists(to) || ::link(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0
         || QFile::copy(from, to);
 }
 
@@ -28,10 +29,15 @@ bool linkOrCopy(const QString& from, const QString& to)
 
 ProbedApp::ProbedApp(const QString& binDir, const QString& probeLibrary, Layout layout)
     : m_binDir(binDir)
-    , m_probeLibrary(probeLibrary)
     , m_layout(layout)
+    , m_plugins{probeLibrary}
     , m_programDir(binDir + QStringLiteral("/../e2e-XXXXXX"))
     , m_runtimeDir(QDir::tempPath() + QStringLiteral("/lumaris-XXXXXX"))
+{
+}
+
+ProbedApp::ProbedApp()
+    : ProbedApp(QStringLiteral(LUMARIS_BIN_DIR), QStringLiteral(LUMARIS_PROBE_LIBRARY))
 {
 }
 
@@ -84,45 +90,21 @@ QString ProbedApp::programPath() const
     return dir + QLatin1Char('/') + m_program;
 }
 
-bool ProbedApp::copyProgram(QString* error)
-{
-    if (!m_programDir.isValid()) {
-        *error = QStringLiteral("cannot create a temporary directory");
-        return false;
-    }
-    if (!QFile::exists(programPath())
-        && !linkOrCopy(m_binDir + QLatin1Char('/') + m_program, programPath())) {
-        *error = QStringLiteral("cannot copy %1/%2").arg(m_binDir, m_program);
-        return false;
-    }
-    return true;
-}
-
 // The program finds plug-ins below the directory of its real file, so the probe and any
 // further plug-ins go there.
 bool ProbedApp::layOutProgram(QString* error)
 {
-    if (!m_runtimeDir.isValid()) {
-        *error = QStringLiteral("cannot create a temporary directory");
-        return false;
-    }
-    if (m_layout == Layout::Copy && !copyProgram(error))
+    *error = QStringLiteral("cannot copy %1/%2").arg(m_binDir, m_program);
+    if (!m_runtimeDir.isValid() || !m_programDir.isValid()
+        || (m_layout == Layout::Copy && !linkOrCopy(m_binDir + QLatin1Char('/') + m_program, programPath())))
         return false;
     const QString root = QFileInfo(programPath()).canonicalPath();
     for (const QString& library : qAsConst(m_plugins)) {
         const QFileInfo source(library);
         const QString directory = root + QStringLiteral("/AdminUtility/PlugIns/") + source.completeBaseName();
-        const QString target = directory + QLatin1Char('/') + source.fileName();
-        if (!QDir().mkpath(directory) || (!QFile::exists(target) && !linkOrCopy(library, target))) {
-            *error = QStringLiteral("cannot copy %1").arg(library);
+        *error = QStringLiteral("cannot lay %1 into %2").arg(library, directory);
+        if (!QDir().mkpath(directory) || !linkOrCopy(library, directory + QLatin1Char('/') + source.fileName()))
             return false;
-        }
-    }
-    const QString pluginDir = root + QStringLiteral("/AdminUtility/PlugIns/probe");
-    const QString probe = pluginDir + QStringLiteral("/liblumaris-view-probe.so");
-    if (!QDir().mkpath(pluginDir) || (!QFile::exists(probe) && !linkOrCopy(m_probeLibrary, probe))) {
-        *error = QStringLiteral("cannot lay %1 into %2").arg(m_probeLibrary, pluginDir);
-        return false;
     }
     return true;
 }
@@ -130,20 +112,17 @@ bool ProbedApp::layOutProgram(QString* error)
 QProcessEnvironment ProbedApp::environment(const QString& profile) const
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    const QString runtime = m_runtimeDir.path();
-    if (profile.isEmpty())
-        env.remove(QStringLiteral("MARLIX_SIM_PROFILE"));
-    else
-        env.insert(QStringLiteral("MARLIX_SIM_PROFILE"), profile);
-    env.insert(QStringLiteral("MARLIX_SIM_STATE_DIR"), runtime + QStringLiteral("/state"));
-    env.insert(QStringLiteral("MARLIX_SIM_CONTROL"), simControlPath());
-    env.insert(QStringLiteral("LUMARIS_PROBE_SOCKET"), runtime + QStringLiteral("/probe.sock"));
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), runtime + QStringLiteral("/config"));
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform());
+    QMap<QString, QString> settings{{QStringLiteral("MARLIX_SIM_PROFILE"), profile},
+                                    {QStringLiteral("MARLIX_SIM_STATE_DIR"), runtimePath("state")},
+                                    {QStringLiteral("MARLIX_SIM_CONTROL"), runtimePath("sim.sock")},
+                                    {QStringLiteral("LUMARIS_PROBE_SOCKET"), runtimePath("probe.sock")},
+                                    {QStringLiteral("XDG_CONFIG_HOME"), runtimePath("config")},
+                                    {QStringLiteral("QT_QPA_PLATFORM"), platform()}};
     // An installed program finds its libraries on its own.
     if (m_layout == Layout::Installed)
-        env.remove(QStringLiteral("LD_LIBRARY_PATH"));
-    for (auto setting = m_environment.cbegin(); setting != m_environment.cend(); ++setting) {
+        settings.insert(QStringLiteral("LD_LIBRARY_PATH"), QString());
+    settings.insert(m_environment);
+    for (auto setting = settings.cbegin(); setting != settings.cend(); ++setting) {
         if (setting.value().isEmpty())
             env.remove(setting.key());
         else
@@ -152,9 +131,10 @@ QProcessEnvironment ProbedApp::environment(const QString& profile) const
     return env;
 }
 
-QString ProbedApp::simControlPath() const
+QString ProbedApp::emptyProfile()
 {
-    return m_runtimeDir.path() + QStringLiteral("/sim.sock");
+    QFile file(runtimePath("no-devices.json"));
+    return file.open(QIODevice::WriteOnly) && file.write("{ \"devices\": [] }") > 0 ? file.fileName() : QString();
 }
 
 bool ProbedApp::start(const QString& profile, QString* error)
@@ -162,7 +142,6 @@ bool ProbedApp::start(const QString& profile, QString* error)
     if (!layOutProgram(error))
         return false;
     m_process.setProcessEnvironment(environment(profile));
-    m_process.setProcessChannelMode(QProcess::SeparateChannels);
     m_startedAt = monotonicNow();
     m_process.start(programPath(), QStringList());
     if (!m_process.waitForStarted(kStartTimeoutMs)) {
@@ -174,18 +153,14 @@ bool ProbedApp::start(const QString& profile, QString* error)
 
 bool ProbedApp::connectProbe(QString* error)
 {
-    const QString path = m_runtimeDir.path() + QStringLiteral("/probe.sock");
-    QElapsedTimer waited;
-    waited.start();
-    while (waited.elapsed() < kStartTimeoutMs) {
+    QDeadlineTimer deadline(kStartTimeoutMs);
+    while (!deadline.hasExpired() && m_process.state() != QProcess::NotRunning) {
         auto socket = std::make_unique<QLocalSocket>();
-        socket->connectToServer(path);
+        socket->connectToServer(runtimePath("probe.sock"));
         if (socket->waitForConnected(100)) {
             m_probe = std::move(socket);
             return true;
         }
-        if (m_process.state() == QProcess::NotRunning)
-            break;
         // The program creates the socket while it starts; look again shortly.
         QThread::msleep(1);
     }
@@ -199,21 +174,66 @@ QJsonObject ProbedApp::command(const QString& line, int timeoutMs)
         return QJsonObject{{"error", "not connected"}};
     m_probe->write(line.toUtf8() + '\n');
     m_probe->flush();
-    QElapsedTimer waited;
-    waited.start();
+    QDeadlineTimer deadline(timeoutMs);
     while (!m_probe->canReadLine()) {
-        const int left = timeoutMs - int(waited.elapsed());
-        if (left <= 0 || !m_probe->waitForReadyRead(left))
+        if (deadline.hasExpired() || !m_probe->waitForReadyRead(int(deadline.remainingTime())))
             return QJsonObject{{"error", QStringLiteral("no answer to %1").arg(line)}};
     }
     return QJsonDocument::fromJson(m_probe->readLine()).object();
+}
+
+bool ProbedApp::waitFor(const QString& line, const std::function<bool(const QJsonObject&)>& check, int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    while (!check(command(line))) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(20);
+    }
+    return true;
+}
+
+bool ProbedApp::shows(const QJsonObject& answer, const QString& text)
+{
+    return QString::fromUtf8(QJsonDocument(answer).toJson(QJsonDocument::Compact)).contains(text);
+}
+
+bool ProbedApp::waitForText(const QString& line, const QString& text, bool shown, int timeoutMs)
+{
+    return waitFor(line, [&](const QJsonObject& answer) { return shows(answer, text) == shown; }, timeoutMs);
+}
+
+bool ProbedApp::waitForSteadyWindow()
+{
+    int lastWidth = -1;
+    int steadyLooks = 0;
+    return waitFor(QStringLiteral("snapshot"), [&](const QJsonObject& snapshot) {
+        const QJsonObject window = snapshot.value("window").toObject();
+        const int width = window.value("width").toInt();
+        steadyLooks = width == lastWidth && window.value("minimumWidth").toInt() <= width ? steadyLooks + 1 : 0;
+        lastWidth = width;
+        QThread::msleep(80);
+        return steadyLooks >= 5;
+    }, 10000);
+}
+
+bool ProbedApp::openCard(const QString& label)
+{
+    const QJsonArray rows = command(QStringLiteral("snapshot")).value("list").toObject().value("rows").toArray();
+    for (int row = 0; row < rows.size(); ++row) {
+        if (rows.at(row).toObject().value("label").toString().startsWith(label))
+            return command(QStringLiteral("open-row %1").arg(row)).contains("ok")
+                && waitFor(QStringLiteral("card"), [](const QJsonObject& card) { return card.value("open").toBool(); });
+    }
+    return false;
 }
 
 bool ProbedApp::simctl(const QStringList& arguments, QString* output)
 {
     QProcess tool;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("MARLIX_SIM_CONTROL"), simControlPath());
+    env.insert(QStringLiteral("MARLIX_SIM_CONTROL"), runtimePath("sim.sock"));
     tool.setProcessEnvironment(env);
     tool.setProcessChannelMode(QProcess::MergedChannels);
     tool.start(m_binDir + QStringLiteral("/marlix-simctl"), arguments);
@@ -225,7 +245,7 @@ bool ProbedApp::simctl(const QStringList& arguments, QString* output)
 
 bool ProbedApp::simCommand(const QString& line, QString* output)
 {
-    return sendSimCommand(simControlPath(), line, output);
+    return sendSimCommand(runtimePath("sim.sock"), line, output);
 }
 
 bool ProbedApp::sendSimCommand(const QString& socketPath, const QString& line, QString* output)
@@ -247,16 +267,6 @@ bool ProbedApp::sendSimCommand(const QString& socketPath, const QString& line, Q
     if (output)
         *output = answer;
     return answer.startsWith(QLatin1String("ok"));
-}
-
-qint64 ProbedApp::pid() const
-{
-    return m_process.processId();
-}
-
-QString ProbedApp::standardError()
-{
-    return QString::fromUtf8(m_process.readAllStandardError());
 }
 
 void ProbedApp::stop()

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 
 // The real program started against the simulator, with the test-only view
@@ -21,6 +22,8 @@ public:
 
     // binDir holds lumaris-setup and marlix-simctl; probeLibrary is the built probe plug-in.
     ProbedApp(const QString& binDir, const QString& probeLibrary, Layout layout = Layout::Copy);
+    // The built program of this tree, copied.
+    ProbedApp();
     ~ProbedApp();
 
     // Another build of the program in binDir, and further plug-in libraries
@@ -35,18 +38,30 @@ public:
     // fleet) and waits until the probe answers. Returns false with a reason.
     bool start(const QString& profile, QString* error);
     void stop();
+    // A profile without devices, written for this instance.
+    QString emptyProfile();
 
     // One probe command; the answer, or an object with "error".
     QJsonObject command(const QString& line, int timeoutMs = 10000);
+    // Asks the probe until the answer passes the check, handling this process's
+    // events in between; false after timeoutMs.
+    bool waitFor(const QString& line, const std::function<bool(const QJsonObject&)>& check, int timeoutMs = 15000);
+    // Until the answer to line shows the text somewhere (or, with shown false, no longer does).
+    bool waitForText(const QString& line, const QString& text, bool shown = true, int timeoutMs = 15000);
+    static bool shows(const QJsonObject& answer, const QString& text);
+    // Until the window has kept one width for a while: it widens in an animation
+    // when the list asks for room.
+    bool waitForSteadyWindow();
+    // Opens the card of the device whose list label starts with label; false if none opens.
+    bool openCard(const QString& label);
     // Runs marlix-simctl against this program's simulator; false with its output on failure.
     bool simctl(const QStringList& arguments, QString* output = nullptr);
     // The same command sent straight to the control socket, without starting the tool.
     bool simCommand(const QString& line, QString* output = nullptr);
 
-    qint64 pid() const;
+    qint64 pid() const { return m_process.processId(); }
     qint64 startedAt() const { return m_startedAt; }
-    QString simControlPath() const;
-    QString standardError();
+    QString standardError() { return QString::fromUtf8(m_process.readAllStandardError()); }
     QProcess& process() { return m_process; }
 
     // One command to a simulator's control socket; true when it answered "ok".
@@ -62,13 +77,12 @@ public:
 
 private:
     QString programPath() const;
-    bool copyProgram(QString* error);
+    QString runtimePath(const char* name) const { return m_runtimeDir.path() + QLatin1Char('/') + QLatin1String(name); }
     bool layOutProgram(QString* error);
     bool connectProbe(QString* error);
     QProcessEnvironment environment(const QString& profile) const;
 
     QString m_binDir;
-    QString m_probeLibrary;
     Layout m_layout;
     QString m_program = QStringLiteral("lumaris-setup");
     QStringList m_plugins;

@@ -4,7 +4,7 @@
 
 void ProbedCase::init()
 {
-    m_app = std::make_unique<ProbedApp>(QStringLiteral(LUMARIS_BIN_DIR), QStringLiteral(LUMARIS_PROBE_LIBRARY));
+    m_app = std::make_unique<ProbedApp>();
     m_errors.clear();
 }
 

@@ -1,5 +1,7 @@
 #include "ScreenshotTool.h"
 
+#include "ProbedApp.h"
+
 #include <QCoreApplication>
 
 #include <cstdio>
@@ -12,20 +14,49 @@ bool fail(const QString& what)
     return false;
 }
 
-bool ok(const QJsonObject& answer, const QString& what)
+bool step(ProbedApp& app, const QDir& output, const QString& line)
 {
-    return !answer.contains(QStringLiteral("error")) || fail(what + ": " + answer.value("error").toString());
+    const QString verb = line.section(QLatin1Char(' '), 0, 0);
+    const QString command = line.section(QLatin1Char(' '), 1, 1);
+    const QString text = line.section(QLatin1Char(' '), 2);
+    if (verb == QLatin1String("wait") || verb == QLatin1String("gone")) {
+        return app.waitForText(command, text, verb == QLatin1String("wait"), 20000);
+    }
+    if (verb == QLatin1String("grab") || verb == QLatin1String("card-grab-tab")) {
+        const QString file = output.absoluteFilePath(line.section(QLatin1Char(' '), 1));
+        return app.waitForSteadyWindow() && app.command(QStringLiteral("settle")).contains("ok")
+            && app.command(verb + QLatin1Char(' ') + file).contains("ok");
+    }
+    return !app.command(line, 30000).contains("error");
 }
 
-int run(int argc, char** argv, const std::function<bool(const QString&)>& save)
+bool steps(ProbedApp& app, const QDir& output, const QStringList& lines)
+{
+    for (const QString& line : lines) {
+        if (!step(app, output, line))
+            return fail(line + QStringLiteral(" failed; the program says: ") + app.standardError().right(2000));
+    }
+    return true;
+}
+
+bool shoot(const QString& profile, int rows, const QDir& output, const QStringList& lines)
+{
+    ProbedApp app;
+    QString error;
+    if (!app.start(profile, &error))
+        return fail(error);
+    return steps(app, output, QStringList{QStringLiteral("wait-rows %1").arg(rows)} + lines);
+}
+
+int run(int argc, char** argv, const std::function<bool(const QDir&)>& save)
 {
     QCoreApplication app(argc, argv);
     const QStringList arguments = app.arguments();
-    if (arguments.size() != 2) {
+    if (arguments.size() != 2 || !QDir().mkpath(arguments.at(1) + QStringLiteral("/whole"))) {
         fail(QStringLiteral("usage: %1 OUTPUT_DIRECTORY").arg(app.applicationName()));
         return 2;
     }
-    return save(arguments.at(1)) ? 0 : 1;
+    return save(QDir(arguments.at(1))) ? 0 : 1;
 }
 
 } // namespace ScreenshotTool

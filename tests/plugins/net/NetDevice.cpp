@@ -29,21 +29,6 @@ void NetDevice::markUpdated()
     emit displayInfoChanged(this);
 }
 
-QPixmap NetDevice::modelImage() const
-{
-    return QPixmap(QStringLiteral(":/HomeStream"));
-}
-
-QPixmap NetDevice::modelThumb() const
-{
-    return QPixmap(QStringLiteral(":/HomeStreamThumb"));
-}
-
-bool NetDevice::firmwareUpdateAvailable() const
-{
-    return m_installed != QLatin1String(kAvailableRelease);
-}
-
 DeviceFirmwareUpdater* NetDevice::getFirmwareUpdater()
 {
     return m_updater;

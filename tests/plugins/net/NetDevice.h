@@ -28,14 +28,14 @@ public:
     QString familyName() const override { return m_family; }
     QString modelName() const override { return m_info.modelName(); }
     QString ipAddress() const override { return m_info.ipAddress(); }
-    QPixmap modelImage() const override;
-    QPixmap modelThumb() const override;
+    QPixmap modelImage() const override { return QPixmap(QStringLiteral(":/HomeStream")); }
+    QPixmap modelThumb() const override { return QPixmap(QStringLiteral(":/HomeStreamThumb")); }
     QString deviceName() const override { return m_info.deviceName(); }
     QPixmap launcherConnectionIcon() const override { return QPixmap(); }
     QPixmap cardConnectionIcon() const override { return QPixmap(); }
     bool firmwareUpdateOnly() const override { return true; }
     QString currentFirmwareString() const override { return m_installed; }
-    bool firmwareUpdateAvailable() const override;
+    bool firmwareUpdateAvailable() const override { return m_installed != QLatin1String(kAvailableRelease); }
     QString availableFirmwareString() const override { return QLatin1String(kAvailableRelease); }
     DeviceFirmwareUpdater* getFirmwareUpdater() override;
     bool shouldShowSetup() const override { return false; }

@@ -22,10 +22,8 @@ bool NetFamily::handlesBonjourArrival(const BonjourInfo& info)
 {
     if (info.familyName() != QLatin1String(kClass))
         return false;
-    if (NetDevice* known = find(info)) {
-        known->update(info);
+    if (handlesBonjourUpdate(info))
         return true;
-    }
     auto* device = new NetDevice(info, getName(), this);
     connect(device, &NetDevice::displayInfoChanged, this, &NetFamily::deviceInfoChanged);
     m_devices.append(device);
