@@ -9,32 +9,42 @@
 #include <QtTest>
 
 #include <atomic>
+#include <functional>
 
 namespace {
 
-const QList<QByteArray> kAnalogLevelItems = {"oclg", "occb", "occr", "oilg", "oicg", "oslg", "oscg",
-                                             "iclg", "iccb", "iccr", "iilg", "iicg", "islg", "iscg"};
+const QList<QByteArray> kLevelItems = {"oclg", "occb", "occr", "oilg", "oicg", "oslg", "oscg", "iclg", "iccb", "iccr",
+                                       "iilg", "iicg", "islg", "iscg", "aos1", "aos2", "aos3", "aos4", "ais1", "ais2",
+                                       "ais3", "ais4"};
 
-using LevelSetter = void (VisibleMarlix::*)(uint32_t, double);
-using LevelGetter = double (VisibleMarlix::*)(uint32_t) const;
-
+// A level of one connection mask (video) or one channel (audio), as the adapter sets and reads it.
 struct LevelOperation
 {
-    LevelSetter set;
-    LevelGetter get;
+    std::function<void(VisibleMarlix*, uint, double)> set;
+    std::function<double(VisibleMarlix*, uint)> get;
 };
 
+template <typename Argument>
+LevelOperation level(void (VisibleMarlix::*set)(Argument, double), double (VisibleMarlix::*get)(Argument) const)
+{
+    return {[set](VisibleMarlix* device, uint at, double value) { (device->*set)(Argument(at), value); },
+            [get](VisibleMarlix* device, uint at) { return (device->*get)(Argument(at)); }};
+}
+
 const QMap<QString, LevelOperation> kLevelOperations = {
-    {"output gain", {&VisibleMarlix::setAnalogVideoOutputGainLevel, &VisibleMarlix::getAnalogVideoOutputGainLevel}},
+    {"output gain", level(&VisibleMarlix::setAnalogVideoOutputGainLevel, &VisibleMarlix::getAnalogVideoOutputGainLevel)},
     {"output chroma",
-     {&VisibleMarlix::setAnalogVideoOutputChromaGainLevel, &VisibleMarlix::getAnalogVideoOutputChromaGainLevel}},
-    {"output Cb", {&VisibleMarlix::setAnalogVideoOutputCbLevel, &VisibleMarlix::getAnalogVideoOutputCbLevel}},
-    {"output Cr", {&VisibleMarlix::setAnalogVideoOutputCrLevel, &VisibleMarlix::getAnalogVideoOutputCrLevel}},
-    {"input gain", {&VisibleMarlix::setAnalogVideoInputGainLevel, &VisibleMarlix::getAnalogVideoInputGainLevel}},
+     level(&VisibleMarlix::setAnalogVideoOutputChromaGainLevel, &VisibleMarlix::getAnalogVideoOutputChromaGainLevel)},
+    {"output Cb", level(&VisibleMarlix::setAnalogVideoOutputCbLevel, &VisibleMarlix::getAnalogVideoOutputCbLevel)},
+    {"output Cr", level(&VisibleMarlix::setAnalogVideoOutputCrLevel, &VisibleMarlix::getAnalogVideoOutputCrLevel)},
+    {"input gain", level(&VisibleMarlix::setAnalogVideoInputGainLevel, &VisibleMarlix::getAnalogVideoInputGainLevel)},
     {"input chroma",
-     {&VisibleMarlix::setAnalogVideoInputChromaGainLevel, &VisibleMarlix::getAnalogVideoInputChromaGainLevel}},
-    {"input Cb", {&VisibleMarlix::setAnalogVideoInputCbLevel, &VisibleMarlix::getAnalogVideoInputCbLevel}},
-    {"input Cr", {&VisibleMarlix::setAnalogVideoInputCrLevel, &VisibleMarlix::getAnalogVideoInputCrLevel}},
+     level(&VisibleMarlix::setAnalogVideoInputChromaGainLevel, &VisibleMarlix::getAnalogVideoInputChromaGainLevel)},
+    {"input Cb", level(&VisibleMarlix::setAnalogVideoInputCbLevel, &VisibleMarlix::getAnalogVideoInputCbLevel)},
+    {"input Cr", level(&VisibleMarlix::setAnalogVideoInputCrLevel, &VisibleMarlix::getAnalogVideoInputCrLevel)},
+    {"audio out",
+     level(&VisibleMarlix::setAnalogAudioOutputScaleChannel, &VisibleMarlix::getAnalogAudioOutputScaleChannel)},
+    {"audio in", level(&VisibleMarlix::setAnalogAudioInputScaleChannel, &VisibleMarlix::getAnalogAudioInputScaleChannel)},
 };
 
 // written: the items a setter writes, read: the one item a getter reads (blank-separated, empty for none).
@@ -74,10 +84,6 @@ private slots:
     void neutralValuesWhenInitialisationFails();
     void analogLevels_data();
     void analogLevels();
-    void analogAudioScaleChannels_data();
-    void analogAudioScaleChannels();
-    void audioInputChannelsFollowTheSelectedInput_data();
-    void audioInputChannelsFollowTheSelectedInput();
     void modelRules_data();
     void modelRules();
     void subDeviceLookups_data();
@@ -195,10 +201,13 @@ void TestVisibleMarlix::analogLevels_data()
     levelRow("input chroma on composite and S-Video", "input chroma", 48, "iicg iscg", "iicg");
     levelRow("input Cb", "input Cb", 8, "iccb", "iccb");
     levelRow("input Cr within a mask", "input Cr", 24, "iccr", "");
+    levelRow("audio output channel 0 is none", "audio out", 0, "", "");
+    levelRow("audio output channel 1", "audio out", 1, "aos1", "aos1");
+    levelRow("audio input channel 2", "audio in", 2, "ais2", "ais2");
 }
 
-// A getter reads one item of the mask; a setter writes every item the mask names
-// and leaves the others alone.
+// A getter reads one item of the mask or the channel; a setter writes every item the
+// mask names and leaves the others alone.
 void TestVisibleMarlix::analogLevels()
 {
     QFETCH(QString, operation);
@@ -207,76 +216,18 @@ void TestVisibleMarlix::analogLevels()
     QFETCH(QByteArray, read);
     QMap<QByteArray, double> before;
     double value = 0.0;
-    for (const QByteArray& item : kAnalogLevelItems) {
-        analog()->setConfigurationFloat(codeOf(item), value += 0.0625);
+    for (const QByteArray& item : kLevelItems) {
+        analog()->setConfigurationFloat(codeOf(item), value += 0.03125);
         before.insert(item, analog()->getConfigurationFloat(codeOf(item)));
         QVERIFY2(before[item] > 0.0, item.constData());
     }
     const LevelOperation level = kLevelOperations.value(operation);
-    QCOMPARE((analog()->*level.get)(connection), read.isEmpty() ? 0.0 : before[read]);
-    (analog()->*level.set)(connection, -0.25);
-    for (const QByteArray& item : kAnalogLevelItems) {
+    QCOMPARE(level.get(analog(), connection), read.isEmpty() ? 0.0 : before[read]);
+    level.set(analog(), connection, -0.25);
+    for (const QByteArray& item : kLevelItems) {
         const double expected = written.split(' ').contains(item) ? -0.25 : before[item];
         QVERIFY2(analog()->getConfigurationFloat(codeOf(item)) == expected, item.constData());
     }
-}
-
-void TestVisibleMarlix::analogAudioScaleChannels_data()
-{
-    QTest::addColumn<bool>("output");
-    QTest::addColumn<int>("channel");
-    QTest::addColumn<QByteArray>("item");
-    QTest::newRow("output channel 0") << true << 0 << QByteArray();
-    QTest::newRow("output channel 1") << true << 1 << QByteArray("aos1");
-    QTest::newRow("input channel 2") << false << 2 << QByteArray("ais2");
-}
-
-void TestVisibleMarlix::analogAudioScaleChannels()
-{
-    QFETCH(bool, output);
-    QFETCH(int, channel);
-    QFETCH(QByteArray, item);
-    VisibleMarlix* device = analog();
-    if (output)
-        device->setAnalogAudioOutputScaleChannel(channel, 0.5);
-    else
-        device->setAnalogAudioInputScaleChannel(channel, 0.5);
-    const double read = output ? device->getAnalogAudioOutputScaleChannel(channel)
-                               : device->getAnalogAudioInputScaleChannel(channel);
-    const bool supported = output ? device->supportsAnalogAudioOutputScaleChannel(channel)
-                                  : device->supportsAnalogAudioInputScaleChannel(channel);
-    QCOMPARE(read, item.isEmpty() ? 0.0 : 0.5);
-    QCOMPARE(supported, !item.isEmpty());
-    for (const char* prefix : {"aos", "ais"}) {
-        for (int n = 1; n <= 4; ++n) {
-            const QByteArray other = prefix + QByteArray::number(n);
-            QCOMPARE(device->getConfigurationFloat(codeOf(other)), other == item ? 0.5 : 0.0);
-        }
-    }
-}
-
-void TestVisibleMarlix::audioInputChannelsFollowTheSelectedInput_data()
-{
-    QTest::addColumn<QString>("device");
-    QTest::addColumn<uint>("connection");
-    QTest::addColumn<int>("channels");
-    QTest::newRow("XLR") << "Analog Studio" << 8u << 4;
-    QTest::newRow("RCA") << "Analog Studio" << 16u << 6;
-    QTest::newRow("embedded") << "Analog Studio" << 1u << 2;
-    QTest::newRow("no audio input setting") << "Anonymous" << 0u << 3;
-}
-
-void TestVisibleMarlix::audioInputChannelsFollowTheSelectedInput()
-{
-    QFETCH(QString, device);
-    QFETCH(uint, connection);
-    QFETCH(int, channels);
-    const std::unique_ptr<VisibleMarlix> adapter(SimulatorSession::takeDevice(device));
-    QVERIFY(adapter);
-    if (connection)
-        adapter->setAudioInputConnection(connection);
-    QCOMPARE(adapter->getMaxAnalogAudioInputChannels(), int64_t(channels));
-    adapter->readFromPreferences();
 }
 
 void TestVisibleMarlix::modelRules_data()

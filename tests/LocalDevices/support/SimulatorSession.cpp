@@ -1,28 +1,12 @@
 #include "SimulatorSession.h"
 
-#include "MarlixAPI.h"
-#include "MarlixAPILoader.h"
-#include "MarlixSimulatorControl.h"
+#include "SimTestSupport.h"
 #include "VisibleMarlix.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
 
-#include <dlfcn.h>
-
-#include <cstdlib>
-
 namespace SimulatorSession {
-
-namespace {
-
-MarlixSimulatorControlFunction controlEntry()
-{
-    InitMarlixAPI();
-    return reinterpret_cast<MarlixSimulatorControlFunction>(dlsym(RTLD_DEFAULT, MARLIX_SIMULATOR_CONTROL_ENTRY));
-}
-
-} // namespace
 
 void start(const QString& profileName)
 {
@@ -41,18 +25,7 @@ QString profilePath(const QString& name)
 
 bool control(const QString& command, QString* message)
 {
-    const MarlixSimulatorControlFunction entry = controlEntry();
-    if (!entry) {
-        if (message)
-            *message = QStringLiteral("the driver library has no control entry point");
-        return false;
-    }
-    char* output = nullptr;
-    const int result = entry(command.toUtf8().constData(), &output);
-    if (message)
-        *message = QString::fromUtf8(output ? output : "");
-    free(output);
-    return result == 0;
+    return simControl(command, message);
 }
 
 bool useProfile(const QString& name)
