@@ -261,32 +261,29 @@ void TestVisibleMarlix::modelRules()
     device->readFromPreferences();
 }
 
+// Lookups by persistent id and the connector numbers are held by the Connectors tab suites.
 void TestVisibleMarlix::subDeviceLookups_data()
 {
-    QTest::addColumn<QString>("lookup");
+    QTest::addColumn<bool>("byConnector");
     QTest::addColumn<qint64>("argument");
     QTest::addColumn<qint64>("persistentId");
-    QTest::newRow("index 0") << "index" << qint64(0) << qint64(9001);
-    QTest::newRow("index past the card") << "index" << qint64(2) << qint64(-1);
-    QTest::newRow("connector 0") << "connector" << qint64(0) << qint64(9001);
-    QTest::newRow("connector 3") << "connector" << qint64(3) << qint64(9002);
-    QTest::newRow("connector 4") << "connector" << qint64(4) << qint64(-1);
-    QTest::newRow("persistent id") << "persistent" << qint64(9002) << qint64(9002);
-    QTest::newRow("persistent id of another card") << "persistent" << qint64(9003) << qint64(-1);
+    QTest::newRow("index 0") << false << qint64(0) << qint64(9001);
+    QTest::newRow("index past the card") << false << qint64(2) << qint64(-1);
+    QTest::newRow("connector 0") << true << qint64(0) << qint64(9001);
+    QTest::newRow("connector 3") << true << qint64(3) << qint64(9002);
+    QTest::newRow("connector 4") << true << qint64(4) << qint64(-1);
 }
 
 void TestVisibleMarlix::subDeviceLookups()
 {
-    QFETCH(QString, lookup);
+    QFETCH(bool, byConnector);
     QFETCH(qint64, argument);
     QFETCH(qint64, persistentId);
     const std::unique_ptr<VisibleMarlix> device(SimulatorSession::takeDevice(QStringLiteral("Duo 2")));
     QVERIFY(device);
     QCOMPARE(device->getSubDevices().size(), 2);
     QVERIFY(device->hasSubDevices());
-    VisibleMarlix* found = lookup == QLatin1String("index")       ? device->getSubDeviceByIndex(argument)
-                         : lookup == QLatin1String("connector") ? device->getSubDeviceByConnectorId(argument)
-                                                                : device->getSubDeviceByPersistentId(argument);
+    VisibleMarlix* found = byConnector ? device->getSubDeviceByConnectorId(argument) : device->getSubDeviceByIndex(argument);
     QCOMPARE(qint64(found ? found->getPersistentId() : -1), persistentId);
     QVERIFY(!found || found != device.get());
 }
@@ -294,27 +291,20 @@ void TestVisibleMarlix::subDeviceLookups()
 void TestVisibleMarlix::subDeviceNaming_data()
 {
     QTest::addColumn<QString>("device");
-    QTest::addColumn<qint64>("firstConnector");
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("siblings");
-    QTest::newRow("first sub-device") << "Duo 1" << qint64(0) << "Card 1" << 2;
-    QTest::newRow("second sub-device") << "Duo 2" << qint64(2) << "Card 2" << 2;
-    QTest::newRow("without an index or a group") << "Anonymous" << qint64(0) << "Card 1" << 0;
+    QTest::newRow("first sub-device") << "Duo 1" << "Card 1" << 2;
+    QTest::newRow("second sub-device") << "Duo 2" << "Card 2" << 2;
+    QTest::newRow("without an index or a group") << "Anonymous" << "Card 1" << 0;
 }
 
 void TestVisibleMarlix::subDeviceNaming()
 {
     QFETCH(QString, device);
-    QFETCH(qint64, firstConnector);
     QFETCH(QString, name);
     QFETCH(int, siblings);
     const std::unique_ptr<VisibleMarlix> adapter(SimulatorSession::takeDevice(device));
     QVERIFY(adapter);
-    int64_t first = -1;
-    int64_t second = -1;
-    adapter->getConnectorIds(first, second);
-    QCOMPARE(qint64(first), firstConnector);
-    QCOMPARE(qint64(second), firstConnector + 1);
     QCOMPARE(adapter->subDeviceName(), name);
     QCOMPARE(adapter->getSubDevices().size(), siblings);
 }

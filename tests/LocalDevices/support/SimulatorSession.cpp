@@ -44,16 +44,10 @@ void settle()
 QVector<VisibleMarlix*> connectedDevices(const AdapterFactory& create)
 {
     QVector<VisibleMarlix*> devices;
-    IMarlixIterator* iterator = CreateMarlixIteratorInstance();
-    if (!iterator)
-        return devices;
-    IMarlix* device = nullptr;
-    while (iterator->Next(&device) == kMarlixOk && device) {
-        devices.append(create ? create(device) : new VisibleMarlix(device));
+    for (Held<IMarlix>& device : pluggedDevices()) {
+        devices.append(create ? create(device.release()) : new VisibleMarlix(device.release()));
         devices.last()->onConnected();
-        device = nullptr;
     }
-    iterator->Release();
     return devices;
 }
 
