@@ -28,7 +28,6 @@ using namespace MarlixValue;
 namespace {
 
 const QString kStudioPro = QStringLiteral("Lumaris Studio Pro");
-const QString kStudio4K = QStringLiteral("Lumaris Studio 4K 2");
 const QString kShuttle = QStringLiteral("Lumaris Shuttle HD 2");
 const QString kCoreDuoOwner = QStringLiteral("Lumaris Core Duo (1)");
 const QString kCoreDuoPartner = QStringLiteral("Lumaris Core Duo (2)");
