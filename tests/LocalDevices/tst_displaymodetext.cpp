@@ -40,19 +40,13 @@ class TestDisplayModeText : public QObject
 private slots:
     void initTestCase();
     void cleanup();
-    void modeNames_data();
-    void modeNames();
     void formatDisplayMode_data();
     void formatDisplayMode();
     void connectorMapping_data();
     void connectorMapping();
-    void deviceWithoutOutputModesShowsNothing_data();
-    void deviceWithoutOutputModesShowsNothing();
     void cleanupTestCase();
 
 private:
-    DisplayModeMap hardwareModes() const { return m_devices.value(kHardware)->getVideoOutputDisplayModes(); }
-
     QMap<QString, VisibleMarlix*> m_devices;
 };
 
@@ -77,53 +71,41 @@ void TestDisplayModeText::cleanup()
         device->readFromPreferences();
 }
 
-void TestDisplayModeText::modeNames_data()
-{
-    QTest::addColumn<QByteArray>("mode");
-    QTest::addColumn<uint>("flags");
-    QTest::addColumn<bool>("shortName");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("PsF replaces the p") << QByteArray("Hp25") << 1u << false << "1080PsF25";
-    QTest::newRow("PsF and 3D") << QByteArray("Hp25") << 3u << false << "1080PsF25 3D";
-    QTest::newRow("every lower-case p") << QByteArray("hp59") << 1u << true << "720PsF59.94";
-    QTest::newRow("long NTSC 23.98 keeps the driver name") << QByteArray("nt23") << 0u << false << "NTSC 23.98";
-    QTest::newRow("short NTSC 23.98") << QByteArray("nt23") << 0u << true << "NTSC";
-    QTest::newRow("short progressive NTSC") << QByteArray("ntsp") << 0u << true << "NTSC";
-    QTest::newRow("short dual stream") << QByteArray("H23d") << 0u << true << "1080p23.98";
-    QTest::newRow("long dual stream") << QByteArray("H23d") << 0u << false << "1080p23.98 Dual Stream";
-}
-
-void TestDisplayModeText::modeNames()
-{
-    QFETCH(QByteArray, mode);
-    QFETCH(uint, flags);
-    QFETCH(bool, shortName);
-    QFETCH(QString, expected);
-    const DisplayModeMap modes = hardwareModes();
-    QVERIFY(modes.contains(codeOf(mode)));
-    const DisplayMode& displayMode = modes[codeOf(mode)];
-    QCOMPARE(shortName ? displayMode.getShortName(flags) : displayMode.getName(flags), expected);
-}
-
 void TestDisplayModeText::formatDisplayMode_data()
 {
     QTest::addColumn<uint>("connection");
     QTest::addColumn<QByteArray>("mode");
     QTest::addColumn<uint>("flags");
+    // The mode's full name rather than what a connector shows.
+    QTest::addColumn<bool>("fullName");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("1080p50 on component") << kComponent << QByteArray("Hp50") << 0u << "-";
-    QTest::newRow("1080p30 on component") << kComponent << QByteArray("Hp30") << 0u << "1080p30";
-    QTest::newRow("3D on component") << kComponent << QByteArray("Hp25") << 2u << "-";
-    QTest::newRow("UHD on component") << kComponent << QByteArray("4k25") << 0u << "-";
-    QTest::newRow("HD on composite") << kComposite << QByteArray("Hi59") << 0u << "-";
-    QTest::newRow("NTSC on composite") << kComposite << QByteArray("ntsc") << 0u << "NTSC";
-    QTest::newRow("PsF 23.98 on HDMI") << kHDMI << QByteArray("23ps") << 1u << "1080p23.98";
-    QTest::newRow("PsF 25 on HDMI") << kHDMI << QByteArray("Hp25") << 1u << "1080i50";
-    QTest::newRow("PsF above 30 on HDMI") << kHDMI << QByteArray("Hp50") << 1u << "-";
-    QTest::newRow("PsF 3D keeps 3D on HDMI") << kHDMI << QByteArray("Hp25") << 3u << "1080i50 3D";
-    QTest::newRow("2K DCI on HDMI") << kHDMI << QByteArray("2d25") << 0u << "1080p25";
-    QTest::newRow("2K full aperture on HDMI") << kHDMI << QByteArray("2k25") << 0u << "-";
-    QTest::newRow("mode the device lacks") << kSDI << QByteArray("iunk") << 0u << "-";
+    const auto row = [](const char* name, uint connection, const char* mode, uint flags, const char* expected) {
+        QTest::newRow(name) << connection << QByteArray(mode) << flags << false << QString::fromUtf8(expected);
+    };
+    const auto fullName = [](const char* name, const char* mode, uint flags, const char* expected) {
+        QTest::newRow(name) << 0u << QByteArray(mode) << flags << true << QString::fromUtf8(expected);
+    };
+    fullName("PsF replaces the p", "Hp25", 1, "1080PsF25");
+    fullName("PsF and 3D", "Hp25", 3, "1080PsF25 3D");
+    fullName("NTSC 23.98 keeps the driver name", "nt23", 0, "NTSC 23.98");
+    fullName("dual stream", "H23d", 0, "1080p23.98 Dual Stream");
+    row("every lower-case p on SDI", kSDI, "hp59", 1, "720PsF59.94");
+    row("NTSC 23.98 on SDI", kSDI, "nt23", 0, "NTSC");
+    row("progressive NTSC on SDI", kSDI, "ntsp", 0, "NTSC");
+    row("dual stream on SDI", kSDI, "H23d", 0, "1080p23.98");
+    row("1080p50 on component", kComponent, "Hp50", 0, "-");
+    row("1080p30 on component", kComponent, "Hp30", 0, "1080p30");
+    row("3D on component", kComponent, "Hp25", 2, "-");
+    row("UHD on component", kComponent, "4k25", 0, "-");
+    row("HD on composite", kComposite, "Hi59", 0, "-");
+    row("NTSC on composite", kComposite, "ntsc", 0, "NTSC");
+    row("PsF 23.98 on HDMI", kHDMI, "23ps", 1, "1080p23.98");
+    row("PsF 25 on HDMI", kHDMI, "Hp25", 1, "1080i50");
+    row("PsF above 30 on HDMI", kHDMI, "Hp50", 1, "-");
+    row("PsF 3D keeps 3D on HDMI", kHDMI, "Hp25", 3, "1080i50 3D");
+    row("2K DCI on HDMI", kHDMI, "2d25", 0, "1080p25");
+    row("2K full aperture on HDMI", kHDMI, "2k25", 0, "-");
+    row("mode the device lacks", kSDI, "iunk", 0, "-");
 }
 
 void TestDisplayModeText::formatDisplayMode()
@@ -131,8 +113,15 @@ void TestDisplayModeText::formatDisplayMode()
     QFETCH(uint, connection);
     QFETCH(QByteArray, mode);
     QFETCH(uint, flags);
+    QFETCH(bool, fullName);
     QFETCH(QString, expected);
-    QCOMPARE(::formatDisplayMode(connection, codeOf(mode), flags, hardwareModes()), expected);
+    const DisplayModeMap modes = m_devices.value(kHardware)->getVideoOutputDisplayModes();
+    if (fullName) {
+        QVERIFY(modes.contains(codeOf(mode)));
+        QCOMPARE(modes[codeOf(mode)].getName(flags), expected);
+    } else {
+        QCOMPARE(::formatDisplayMode(connection, codeOf(mode), flags, modes), expected);
+    }
 }
 
 void TestDisplayModeText::connectorMapping_data()
@@ -185,21 +174,6 @@ void TestDisplayModeText::connectorMapping()
     QCOMPARE(player->getOutputConversionMode(), codeOf(conversion));
     QCOMPARE(player->getDefaultVideoOutputDisplayMode(), codeOf(mode));
     QCOMPARE(getVideoOutputDisplayMode(player, connection), expected);
-}
-
-void TestDisplayModeText::deviceWithoutOutputModesShowsNothing_data()
-{
-    QTest::addColumn<uint>("connection");
-    QTest::newRow("current") << 0u;
-    QTest::newRow("composite") << kComposite;
-}
-
-void TestDisplayModeText::deviceWithoutOutputModesShowsNothing()
-{
-    QFETCH(uint, connection);
-    VisibleMarlix* player = m_devices.value(QStringLiteral("Lumaris Playout HD"));
-    QVERIFY(player->supportsPlayback());
-    QCOMPARE(getVideoOutputDisplayMode(player, connection), kNoDisplayMode);
 }
 
 QTEST_MAIN(TestDisplayModeText)

@@ -182,8 +182,9 @@ void TestMarlixDiscovery::teardownUnderStorm_data()
 }
 
 // Discoveries and their devices go while the driver's threads still report
-// arrivals and notify the devices; the sanitizer build turns any touch of a
-// freed callback, adapter or discovery into a failure.
+// arrivals and notify the devices, and while the devices' queued signals wait for
+// the GUI thread; the sanitizer build turns any touch of a freed callback, adapter
+// or discovery into a failure.
 void TestMarlixDiscovery::teardownUnderStorm()
 {
     QFETCH(bool, unsubscribeWaits);
@@ -200,17 +201,26 @@ void TestMarlixDiscovery::teardownUnderStorm()
     SimulatorSession::settle();
 
     int found = 0;
+    int notified = 0;
+    QObject guiReceiver;
     for (int round = 0; round < 20; ++round) {
         auto discovery = std::make_unique<MarlixDiscovery>();
-        connect(discovery.get(), &MarlixDiscovery::found, [&found] { ++found; });
+        connect(discovery.get(), &MarlixDiscovery::found, [&](VisibleDevice* device) {
+            ++found;
+            connect(static_cast<VisibleMarlix*>(device), &VisibleMarlix::statusChanged, &guiReceiver,
+                    [&notified] { ++notified; });
+        });
         QCOMPARE(discovery->initialise(), 0);
         QVERIFY(SimulatorSession::control(QStringLiteral("plug quad-2")));
-        // Every other round lets the card be shown before the storm and the re-plug.
+        // Every other round lets the card be shown, and the storm reach it, before the re-plug.
         QDeadlineTimer deadline(5000);
         while (round % 2 == 0 && discovery->devices().size() < 4 && !deadline.hasExpired())
             QCoreApplication::processEvents();
         QVERIFY(SimulatorSession::control(QStringLiteral("storm quad-1 both 300")));
         QVERIFY(SimulatorSession::control(QStringLiteral("storm quad-3 both 300")));
+        const int before = notified;
+        while (round % 2 == 0 && notified == before && !deadline.hasExpired())
+            QCoreApplication::processEvents();
         QVERIFY(SimulatorSession::control(QStringLiteral("unplug quad-2")));
         QVERIFY(SimulatorSession::control(QStringLiteral("plug quad-2")));
         const QList<VisibleMarlix*> devices = discovery->devices();
@@ -221,6 +231,7 @@ void TestMarlixDiscovery::teardownUnderStorm()
     }
     SimulatorSession::settle();
     QVERIFY2(found >= 40, qPrintable(QStringLiteral("only %1 devices were found").arg(found)));
+    QVERIFY(notified > 0);
 }
 
 void TestMarlixDiscovery::familyAnnouncesForwardsAndDeletesLater()

@@ -20,6 +20,7 @@
 #include <memory>
 #include <mutex>
 #include <thread>
+#include <utility>
 #include <vector>
 
 struct MarlixReleaser
@@ -57,15 +58,22 @@ inline QString displayName(IMarlix* device)
     return takeString(name);
 }
 
-// The plugged device with this display name, with one reference for the caller.
-inline Held<IMarlix> findDevice(const QString& name)
+// The plugged devices in the driver's order, each with one reference for the caller.
+inline std::vector<Held<IMarlix>> pluggedDevices()
 {
+    std::vector<Held<IMarlix>> devices;
     Held<IMarlixIterator> iterator(CreateMarlixIteratorInstance());
     IMarlix* device = nullptr;
-    while (iterator && iterator->Next(&device) == kMarlixOk) {
-        if (displayName(device) == name)
-            return Held<IMarlix>(device);
-        device->Release();
+    while (iterator && iterator->Next(&device) == kMarlixOk && device)
+        devices.emplace_back(device);
+    return devices;
+}
+
+inline Held<IMarlix> findDevice(const QString& name)
+{
+    for (Held<IMarlix>& device : pluggedDevices()) {
+        if (displayName(device.get()) == name)
+            return std::move(device);
     }
     return Held<IMarlix>();
 }

@@ -1,28 +1,12 @@
 #include "SimulatorSession.h"
 
-#include "MarlixAPI.h"
-#include "MarlixAPILoader.h"
-#include "MarlixSimulatorControl.h"
+#include "SimTestSupport.h"
 #include "VisibleMarlix.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
 
-#include <dlfcn.h>
-
-#include <cstdlib>
-
 namespace SimulatorSession {
-
-namespace {
-
-MarlixSimulatorControlFunction controlEntry()
-{
-    InitMarlixAPI();
-    return reinterpret_cast<MarlixSimulatorControlFunction>(dlsym(RTLD_DEFAULT, MARLIX_SIMULATOR_CONTROL_ENTRY));
-}
-
-} // namespace
 
 void start(const QString& profileName)
 {
@@ -41,18 +25,7 @@ QString profilePath(const QString& name)
 
 bool control(const QString& command, QString* message)
 {
-    const MarlixSimulatorControlFunction entry = controlEntry();
-    if (!entry) {
-        if (message)
-            *message = QStringLiteral("the driver library has no control entry point");
-        return false;
-    }
-    char* output = nullptr;
-    const int result = entry(command.toUtf8().constData(), &output);
-    if (message)
-        *message = QString::fromUtf8(output ? output : "");
-    free(output);
-    return result == 0;
+    return simControl(command, message);
 }
 
 bool useProfile(const QString& name)
@@ -71,16 +44,10 @@ void settle()
 QVector<VisibleMarlix*> connectedDevices(const AdapterFactory& create)
 {
     QVector<VisibleMarlix*> devices;
-    IMarlixIterator* iterator = CreateMarlixIteratorInstance();
-    if (!iterator)
-        return devices;
-    IMarlix* device = nullptr;
-    while (iterator->Next(&device) == kMarlixOk && device) {
-        devices.append(create ? create(device) : new VisibleMarlix(device));
+    for (Held<IMarlix>& device : pluggedDevices()) {
+        devices.append(create ? create(device.release()) : new VisibleMarlix(device.release()));
         devices.last()->onConnected();
-        device = nullptr;
     }
-    iterator->Release();
     return devices;
 }
 
