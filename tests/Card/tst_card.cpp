@@ -152,6 +152,8 @@ void TestCard::footerButtons()
     QFETCH(QStringList, calls);
     QFETCH(QString, fieldTextAtApply);
 
+    // Declared before the page: the edit finishes once more while the page is destroyed.
+    QString finishedWith;
     RecordingPage page;
     auto* tab = new NoteTab;
     page.watched = tab;
@@ -159,7 +161,6 @@ void TestCard::footerButtons()
     page.setIsImmediateApply(true);
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
-    QString finishedWith;
     connect(tab->field, &QLineEdit::editingFinished, this, [&] { finishedWith = tab->field->text(); });
     tab->field->setFocus();
     QTRY_VERIFY(tab->field->hasFocus());
