@@ -159,6 +159,7 @@ bool AppBenchmarks::measureStartupAndMemory(Floor& floor)
     QVector<double> floorCpu;
     QVector<double> stockCpu;
     QVector<double> cpu;
+    QVector<double> noDeviceCpu;
     for (int run = 0; run < kStartupRuns; ++run) {
         double floorStartup = 0.0;
         double floorSize = 0.0;
@@ -175,7 +176,8 @@ bool AppBenchmarks::measureStartupAndMemory(Floor& floor)
         startups.append(startup.shownMs);
         sizes.append(startup.residentKb);
         floorCpu.append(floorCpuMs);
-        cpu.append(measureProgramCpuOnce());
+        cpu.append(measureProgramCpuOnce(false));
+        noDeviceCpu.append(measureProgramCpuOnce(true));
         if (measureFloorOnce(floorStartup, floorSize, floorCpuMs, true))
             stockCpu.append(floorCpuMs);
     }
@@ -197,6 +199,9 @@ bool AppBenchmarks::measureStartupAndMemory(Floor& floor)
                              QStringLiteral("ms"));
     BenchFigures::printAgainstFloor(QStringLiteral("CPU time, first 2 s (default fleet)"), BenchFigures::median(cpu),
                                     QStringLiteral("ms"), floor.cpuMs, kCpuRatioLimit);
+    BenchFigures::printNote(QStringLiteral("the same with no device: %1 ms (median; the default fleet's devices "
+                                           "cost the difference)")
+                                .arg(BenchFigures::median(noDeviceCpu), 0, 'f', 0));
     BenchFigures::printNote(QStringLiteral("the stock empty window, which loads the OpenGL driver: "
                                            "%1 ms of CPU time in its first 2 s (median)")
                                 .arg(BenchFigures::median(stockCpu), 0, 'f', 0));
@@ -229,12 +234,19 @@ bool AppBenchmarks::measureStartupOnce(Startup& startup)
 
 // CPU time of the first seconds of the program as a user starts it, like the
 // floor's: without the test probe, whose plug-in and socket thread are the
-// benchmark's instruments, not the program.
-double AppBenchmarks::measureProgramCpuOnce()
+// benchmark's instruments, not the program. Without devices, it shows what the
+// devices themselves cost.
+double AppBenchmarks::measureProgramCpuOnce(bool noDevices)
 {
     QTemporaryDir runtime;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("MARLIX_SIM_PROFILE"));
+    if (noDevices) {
+        QFile profile(runtime.filePath(QStringLiteral("no-devices.json")));
+        if (!profile.open(QIODevice::WriteOnly) || profile.write("{ \"devices\": [] }") <= 0)
+            return -1.0;
+        env.insert(QStringLiteral("MARLIX_SIM_PROFILE"), profile.fileName());
+    }
     env.insert(QStringLiteral("MARLIX_SIM_STATE_DIR"), runtime.path() + QStringLiteral("/state"));
     env.insert(QStringLiteral("MARLIX_SIM_CONTROL"), runtime.path() + QStringLiteral("/sim.sock"));
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), runtime.path() + QStringLiteral("/config"));

@@ -35,7 +35,7 @@ private:
         double residentKb = 0.0;
     };
     bool measureStartupOnce(Startup& startup);
-    double measureProgramCpuOnce();
+    double measureProgramCpuOnce(bool noDevices);
     bool measureScale(const Floor& floor);
     bool measureScaleOnce(int devices, double& milliseconds);
     bool writeScaleFleet(int devices, const QString& path) const;
