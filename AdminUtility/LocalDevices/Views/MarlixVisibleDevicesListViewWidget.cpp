@@ -117,10 +117,10 @@ MarlixVisibleDevicesListViewWidget::MarlixVisibleDevicesListViewWidget(DeviceLis
     connect(&m_resizeTimer, &QTimer::timeout, this, &MarlixVisibleDevicesListViewWidget::resizeTable);
 }
 
-// The list starts behind the gallery, and most users never open it: its table, pictures
-// and setup buttons were a fifth of the program's start-up work. They are built when the
-// list is first shown (or read), from the device list, which holds the devices in the
-// order they arrived; from then on the rows follow every change as it comes.
+// The list starts behind the gallery, where its table, pictures and setup buttons were a
+// fifth of the program's start-up work for nothing on screen. They are built when the list
+// is first shown (or read), from the device list, which holds the devices in the order they
+// arrived; from then on the rows follow every change as it comes.
 void MarlixVisibleDevicesListViewWidget::ensureBuilt()
 {
     if (m_table)
