@@ -121,6 +121,11 @@ QFont font(int style)
     installFamilySubstitutions();
     const FontStyleEntry& entry = fontStyleEntry(style);
     QFont result(QString::fromLatin1(entry.family));
+    // The face to try first: a family the font database does not know sends
+    // the lookup through the system's whole fallback search before the
+    // substitutions are tried, once for every size and weight.
+    if (entry.style >= 0)
+        result.setFamilies({QStringLiteral("Open Sans")});
     result.setWeight(entry.weight);
     setPixelHeight(result, entry.pixelSize);
     return result;

@@ -195,6 +195,10 @@ QWidget* VisibleDevicesWidget::createDevicePage()
     auto* page = new QWidget(this);
     m_connectionIcon = new QLabel(page);
     m_connectionIcon->setObjectName(QStringLiteral("connectionIcon"));
+    // Without a picture the label is one line of text high: the line of the
+    // model name beside it, not of the system font, which nothing else here
+    // draws with and which would cost loading a face of its own.
+    m_connectionIcon->setFont(CommonGui::font(CommonGui::kFontBody));
     m_modelName = centredLabel(CommonGui::kFontBody, ColourPalette::kWolfGray, page, "modelName");
     DeviceText::makePlain(m_modelName);
 
@@ -235,6 +239,7 @@ QWidget* VisibleDevicesWidget::createUpdatePage()
     m_availableVersion = centredLabel(CommonGui::kFontBody, ColourPalette::kWolfGray, page, "availableVersion");
     m_updateButton = new QPushButton(tr("Update Now"), page);
     m_updateButton->setObjectName(QStringLiteral("updateButton"));
+    m_updateButton->setFont(CommonGui::font(CommonGui::kFontBody));
 
     auto* layout = new TightVBoxLayout(page);
     layout->addWidget(m_currentVersion);
