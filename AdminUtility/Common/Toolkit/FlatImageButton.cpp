@@ -40,57 +40,62 @@ void FlatImageButton::setImage(const QString& resourceName)
 
 void FlatImageButton::setDisabledImage(const QPixmap& image)
 {
-    m_disabledImage = image;
+    m_disabledImage.set(image);
     update();
 }
 
 void FlatImageButton::setDisabledImage(const QString& resourceName)
 {
-    setDisabledImage(CommonGui::pixmap(resourceName));
+    m_disabledImage.set(resourceName);
+    update();
 }
 
 void FlatImageButton::setHoverImage(const QPixmap& image)
 {
-    m_hoverImage = image;
+    m_hoverImage.set(image);
     update();
 }
 
 void FlatImageButton::setHoverImage(const QString& resourceName)
 {
-    setHoverImage(CommonGui::pixmap(resourceName));
+    m_hoverImage.set(resourceName);
+    update();
 }
 
 void FlatImageButton::setHoverBackgroundImage(const QPixmap& image)
 {
-    m_hoverBackgroundImage = image;
+    m_hoverBackgroundImage.set(image);
     update();
 }
 
 void FlatImageButton::setHoverBackgroundImage(const QString& resourceName)
 {
-    setHoverBackgroundImage(CommonGui::pixmap(resourceName));
+    m_hoverBackgroundImage.set(resourceName);
+    update();
 }
 
 void FlatImageButton::setPressedImage(const QPixmap& image)
 {
-    m_pressedImage = image;
+    m_pressedImage.set(image);
     update();
 }
 
 void FlatImageButton::setPressedImage(const QString& resourceName)
 {
-    setPressedImage(CommonGui::pixmap(resourceName));
+    m_pressedImage.set(resourceName);
+    update();
 }
 
 void FlatImageButton::setCheckedImage(const QPixmap& image)
 {
-    m_checkedImage = image;
+    m_checkedImage.set(image);
     update();
 }
 
 void FlatImageButton::setCheckedImage(const QString& resourceName)
 {
-    setCheckedImage(CommonGui::pixmap(resourceName));
+    m_checkedImage.set(resourceName);
+    update();
 }
 
 void FlatImageButton::resizeToFit()
@@ -123,13 +128,13 @@ bool FlatImageButton::hoverBackgroundShown() const
 QPixmap FlatImageButton::currentImage() const
 {
     if (!isEnabled())
-        return m_disabledImage.isNull() ? m_image : m_disabledImage;
+        return m_disabledImage.isNull() ? m_image : m_disabledImage.pixmap();
     if (isDown() && !m_pressedImage.isNull())
-        return m_pressedImage;
+        return m_pressedImage.pixmap();
     if (isHovered() && !m_hoverImage.isNull())
-        return m_hoverImage;
+        return m_hoverImage.pixmap();
     if (isChecked() && !m_checkedImage.isNull())
-        return m_checkedImage;
+        return m_checkedImage.pixmap();
     return m_image;
 }
 
@@ -137,7 +142,7 @@ void FlatImageButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     if (hoverBackgroundShown())
-        painter.drawPixmap(0, 0, m_hoverBackgroundImage);
+        painter.drawPixmap(0, 0, m_hoverBackgroundImage.pixmap());
     const QPixmap picture = currentImage();
     if (!picture.isNull())
         painter.drawPixmap(0, 0, picture);
@@ -175,7 +180,7 @@ void FlatImageButton::setPointerInside(bool inside)
 {
     m_pointerInside = inside;
     m_hoverSuppressed = false;
-    if (!m_hoverImage.isNull() || !m_hoverBackgroundImage.isNull())
+    if (m_hoverImage.isSet() || m_hoverBackgroundImage.isSet())
         update();
 }
 

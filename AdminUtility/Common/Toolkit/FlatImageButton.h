@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DeferredPixmap.h"
+
 #include <QAbstractButton>
 #include <QPixmap>
 #include <QVariant>
@@ -58,11 +60,12 @@ private:
     void setPointerInside(bool inside);
 
     QPixmap m_image;
-    QPixmap m_disabledImage;
-    QPixmap m_hoverImage;
-    QPixmap m_hoverBackgroundImage;
-    QPixmap m_pressedImage;
-    QPixmap m_checkedImage;
+    // The other states' pictures are read when first drawn.
+    DeferredPixmap m_disabledImage;
+    DeferredPixmap m_hoverImage;
+    DeferredPixmap m_hoverBackgroundImage;
+    DeferredPixmap m_pressedImage;
+    DeferredPixmap m_checkedImage;
     QVariant m_data;
     bool m_pointerInside = false;
     // After the window is (de)activated the pointer position we know may be
