@@ -1,5 +1,6 @@
 #include "AdminUtilityApplication.h"
 #include "CapabilityTables.h"
+#include "FontConfigurationWarmUp.h"
 #include "MarlixAdminUtilityWindow.h"
 #include "MarlixFamily.h"
 #include "PluginScanner.h"
@@ -21,6 +22,7 @@ int main(int argc, char** argv)
     const bool glSettingIsOurs = !qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION");
     if (glSettingIsOurs)
         qputenv("QT_XCB_GL_INTEGRATION", QByteArrayLiteral("none"));
+    FontConfigurationWarmUp fontConfiguration;
     AdminUtilityApplication app(argc, argv);
     // Before any text is made: the capability tables translate their names when filled.
     UiLanguage::install(app);
@@ -32,6 +34,7 @@ int main(int argc, char** argv)
 
     // Declared before the window so that it outlives it: the window only calls destroy().
     std::unique_ptr<MarlixFamily> localFamily;
+    fontConfiguration.wait();
     auto window = std::make_unique<MarlixAdminUtilityWindow>();
 
     localFamily = std::make_unique<MarlixFamily>(nullptr);
