@@ -127,10 +127,8 @@ private slots:
     void init();
     void cleanup() { QVERIFY(m_fleet.stop()); }
 
-    void eachChangeWritesItselfOnly_data();
-    void eachChangeWritesItselfOnly();
-    void rowsFollowTheConnection_data();
-    void rowsFollowTheConnection();
+    void aChangeWritesItselfAndShowsItsRows_data();
+    void aChangeWritesItselfAndShowsItsRows();
     void chromaMovesBothColourDifferences();
     void conversionGroupsOfferedByTheDevice_data();
     void conversionGroupsOfferedByTheDevice();
@@ -172,27 +170,49 @@ void TestTabs::init()
     m_urls.opened.clear();
 }
 
-void TestTabs::eachChangeWritesItselfOnly_data()
+void TestTabs::aChangeWritesItselfAndShowsItsRows_data()
 {
     QTest::addColumn<QString>("device");
     QTest::addColumn<QString>("tab");
     QTest::addColumn<uint>("outputFlags");
+    // The audio input before the tab opens; 0: the profile's.
+    QTest::addColumn<int>("audioInput");
     QTest::addColumn<QStringList>("before");
+    // None: the tab as opened.
     QTest::addColumn<QString>("change");
+    // None: no value looked at.
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("value");
-    // A reset may write several levels: -1.
+    // Not counted: -1 (a reset may write several levels).
     QTest::addColumn<int>("writes");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QStringList>("hidden");
 
-    const auto output = [](const char* name, uint flags, const QStringList& before, const char* change,
-                           const char* item, const char* value, int writes = 1) {
-        QTest::newRow(name) << "rich" << "Video Output" << flags << before << change << item << value << writes;
+    const auto write = [](const char* name, const char* device, const char* tab, uint flags, const QStringList& before,
+                          const char* change, const char* item, const char* value, int writes) {
+        QTest::newRow(name) << device << tab << flags << 0 << before << change << item << value << writes
+                            << QStringList() << QStringList();
     };
-    const auto input = [](const char* name, uint flags, const QStringList& before, const char* change,
-                          const char* item, const char* value, int writes = 1) {
-        QTest::newRow(name) << "studio" << "Video Input" << flags << before << change << item << value << writes;
+    const auto output = [&write](const char* name, uint flags, const QStringList& before, const char* change,
+                                 const char* item, const char* value, int writes = 1) {
+        write(name, "rich", "Video Output", flags, before, change, item, value, writes);
     };
-    const QStringList composite{QStringLiteral("card-click Composite")};
+    const auto input = [&write](const char* name, uint flags, const QStringList& before, const char* change,
+                                const char* item, const char* value, int writes = 1) {
+        write(name, "studio", "Video Input", flags, before, change, item, value, writes);
+    };
+    // Rows that follow the connection in use; the audio input the last click leaves, 0: not looked at.
+    const auto rows = [](const char* name, const char* device, const char* tab, int audioInput,
+                         const QStringList& clicks, const QStringList& shown, const QStringList& hidden,
+                         int audioAfter = 0) {
+        QTest::newRow(name) << device << tab << 0u << audioInput << QStringList(clicks.mid(0, clicks.size() - 1))
+                            << clicks.value(clicks.size() - 1) << (audioAfter ? "aicn" : "")
+                            << QString::number(audioAfter) << -1 << shown << hidden;
+    };
+    const QString component = QStringLiteral("card-click Component");
+    const QString composite = QStringLiteral("card-click Composite");
+    const QString sdi = QStringLiteral("card-click SDI");
+    const QStringList levels{"Analog Video Input Levels", "Y:", "NTSC IRE:"};
 
     output("output check box", 0, {}, "card-click Video is converted to RGB 4:4:4:4", "444o", "true");
     output("output quad link", 0, {}, "card-click Quad Link", "solc", "'lcql'");
@@ -205,115 +225,76 @@ void TestTabs::eachChangeWritesItselfOnly_data()
            "0");
     output("output level reset writes zero", 0, {"card-field Y: 0.3"}, "card-click Analog Video Output Levels",
            "oclg", "0", -1);
-    input("input Y on composite", 0, composite, "card-field Y: 0.25", "iilg", "0.25");
+    input("input Y on composite", 0, {composite}, "card-field Y: 0.25", "iilg", "0.25");
     // The linked Cr follows Cb and is written as well.
-    input("input Cb on component, Cr follows", 0, {"card-click Component"}, "card-field Cb: 0.2", "iccr", "0.2", 2);
+    input("input Cb on component, Cr follows", 0, {component}, "card-field Cb: 0.2", "iccr", "0.2", 2);
     input("input 1080PsF", 0, {}, "card-click Captured as 1080PsF segmented video", "cfpr", "true");
     // The output's own flags are written back as they were.
-    input("input 7.5 IRE keeps other output flags", 2, composite, "card-click 7.5 (USA)", "avof", "3");
-    input("input 0.0 IRE keeps other output flags", 3, composite, "card-click 0.0 (Japan)", "avof", "2");
+    input("input 7.5 IRE keeps other output flags", 2, {composite}, "card-click 7.5 (USA)", "avof", "3");
+    input("input 0.0 IRE keeps other output flags", 3, {composite}, "card-click 0.0 (Japan)", "avof", "2");
     // The pair's owner takes its own connector choice as the duplex mode.
-    QTest::newRow("owner, half duplex") << "duo-1" << "Connectors" << 0u << QStringList() << "card-choose SDI 1"
-                                        << "dupx" << "'hdup'" << 1;
-    QTest::newRow("owner, full duplex") << "duo-1" << "Connectors" << 0u << QStringList{"card-choose SDI 1"}
-                                        << "card-choose SDI 1 & SDI 2" << "dupx" << "'fdup'" << 1;
+    write("owner, half duplex", "duo-1", "Connectors", 0, {}, "card-choose SDI 1", "dupx", "'hdup'", 1);
+    write("owner, full duplex", "duo-1", "Connectors", 0, {"card-choose SDI 1"}, "card-choose SDI 1 & SDI 2", "dupx",
+          "'fdup'", 1);
+
+    rows("output component: Y, Cb, Cr", "rich", "Video Output", 0, {},
+         {"Y:", "Cb:", "Cr:", "Use Betacam Levels", "NTSC IRE:"}, {"Chroma:"});
+    rows("output composite: Y and chroma", "rich", "Video Output", 0, {component, composite},
+         {"Y:", "Chroma:", "Use Betacam Levels", "NTSC IRE:"}, {"Cb:", "Cr:"});
+    rows("output, no analog: no IRE choice", "rich", "Video Output", 0, {component}, {"Y:", "Chroma:"},
+         {"Cb:", "NTSC IRE:", "7.5 (USA)"});
+    rows("output overall gain: Y only, no Betacam", "overall", "Video Output", 0, {}, {"Y:", "NTSC IRE:"},
+         {"Chroma:", "Cb:", "Use Betacam Levels"});
+    // Each input row starts from the other kind of connection, so that the audio input must move.
+    rows("input SDI", "studio", "Video Input", 2, {composite, sdi}, {"SDI Input"}, levels, 1);
+    rows("input HDMI", "studio", "Video Input", 2, {composite, "card-click HDMI"}, {},
+         levels + QStringList{"SDI Input"}, 1);
+    rows("input component", "studio", "Video Input", 1, {component}, levels + QStringList{"Cb:", "Cr:"},
+         {"SDI Input", "Chroma:"}, 2);
+    rows("input composite", "studio", "Video Input", 1, {composite}, levels + QStringList{"Chroma:"}, {"Cb:", "Cr:"},
+         2);
+    // This device has no AES/EBU input: it refuses the switch and stays on embedded audio.
+    rows("input composite without levels", "field", "Video Input", 1, {composite},
+         {"Analog Video Input", "NTSC IRE:"}, {"Y:", "Chroma:"}, 1);
+    rows("input back to SDI", "field", "Video Input", 1, {composite, sdi}, {},
+         {"Analog Video Input", "NTSC IRE:", "SDI Input"}, 1);
 }
 
-void TestTabs::eachChangeWritesItselfOnly()
+void TestTabs::aChangeWritesItselfAndShowsItsRows()
 {
     QFETCH(QString, device);
     QFETCH(QString, tab);
     QFETCH(uint, outputFlags);
+    QFETCH(int, audioInput);
     QFETCH(QStringList, before);
     QFETCH(QString, change);
     QFETCH(QString, item);
     QFETCH(QString, value);
     QFETCH(int, writes);
+    QFETCH(QStringList, shown);
+    QFETCH(QStringList, hidden);
 
     VisibleMarlix* marlix = m_fleet.device(device);
     marlix->setAnalogVideoOutputFlags(outputFlags);
-    const std::unique_ptr<MarlixSettingsTab> shown = openedByTitle(tab, marlix);
-    QVERIFY(shown);
-    for (const QString& line : before)
-        QVERIFY2(TabsFleet::act(shown.get(), line), qPrintable(line));
-    TabsFleet::settle();
-    QVERIFY(TabsFleet::writes(device, true) >= 0);
-    QVERIFY(TabsFleet::act(shown.get(), change));
-    QCOMPARE(TabsFleet::live(device, item), value);
-    if (writes >= 0)
-        QCOMPARE(TabsFleet::writes(device), writes);
-    QCOMPARE(shown->settingsStatus(), int(SettingsPage::Changed));
-    QVERIFY(shown->changedControls().isEmpty());
-}
-
-void TestTabs::rowsFollowTheConnection_data()
-{
-    QTest::addColumn<QString>("device");
-    QTest::addColumn<QString>("tab");
-    // The audio input before the tab opens; 0: the profile's.
-    QTest::addColumn<int>("audioInput");
-    QTest::addColumn<QStringList>("clicks");
-    QTest::addColumn<QStringList>("shown");
-    QTest::addColumn<QStringList>("hidden");
-    // The audio input the last click leaves; 0: not looked at.
-    QTest::addColumn<int>("audioAfter");
-
-    const auto output = [](const char* name, const char* device, const QStringList& clicks, const QStringList& shown,
-                           const QStringList& hidden) {
-        QTest::newRow(name) << device << "Video Output" << 0 << clicks << shown << hidden << 0;
-    };
-    // Each input row starts from the other kind of connection, so that the audio input must move.
-    const auto input = [](const char* name, const char* device, int audioInput, const QStringList& clicks,
-                          const QStringList& shown, const QStringList& hidden, int audioAfter) {
-        QTest::newRow(name) << device << "Video Input" << audioInput << clicks << shown << hidden << audioAfter;
-    };
-    const QString component = QStringLiteral("card-click Component");
-    const QString composite = QStringLiteral("card-click Composite");
-    const QString sdi = QStringLiteral("card-click SDI");
-    const QStringList levels{"Analog Video Input Levels", "Y:", "NTSC IRE:"};
-
-    output("output component: Y, Cb, Cr", "rich", {}, {"Y:", "Cb:", "Cr:", "Use Betacam Levels", "NTSC IRE:"},
-           {"Chroma:"});
-    output("output composite: Y and chroma", "rich", {component, composite},
-           {"Y:", "Chroma:", "Use Betacam Levels", "NTSC IRE:"}, {"Cb:", "Cr:"});
-    output("output, no analog: no IRE choice", "rich", {component}, {"Y:", "Chroma:"},
-           {"Cb:", "NTSC IRE:", "7.5 (USA)"});
-    output("output overall gain: Y only, no Betacam", "overall", {}, {"Y:", "NTSC IRE:"},
-           {"Chroma:", "Cb:", "Use Betacam Levels"});
-    input("input SDI", "studio", 2, {composite, sdi}, {"SDI Input"}, levels, 1);
-    input("input HDMI", "studio", 2, {composite, "card-click HDMI"}, {}, levels + QStringList{"SDI Input"}, 1);
-    input("input component", "studio", 1, {component}, levels + QStringList{"Cb:", "Cr:"}, {"SDI Input", "Chroma:"},
-          2);
-    input("input composite", "studio", 1, {composite}, levels + QStringList{"Chroma:"}, {"Cb:", "Cr:"}, 2);
-    // This device has no AES/EBU input: it refuses the switch and stays on embedded audio.
-    input("input composite without levels", "field", 1, {composite}, {"Analog Video Input", "NTSC IRE:"},
-          {"Y:", "Chroma:"}, 1);
-    input("input back to SDI", "field", 1, {composite, sdi}, {},
-          {"Analog Video Input", "NTSC IRE:", "SDI Input"}, 1);
-}
-
-void TestTabs::rowsFollowTheConnection()
-{
-    QFETCH(QString, device);
-    QFETCH(QString, tab);
-    QFETCH(int, audioInput);
-    QFETCH(QStringList, clicks);
-    QFETCH(QStringList, shown);
-    QFETCH(QStringList, hidden);
-    QFETCH(int, audioAfter);
-
-    VisibleMarlix* marlix = m_fleet.device(device);
     if (audioInput)
         marlix->setAudioInputConnection(uint32_t(audioInput));
     const std::unique_ptr<MarlixSettingsTab> opened = openedByTitle(tab, marlix);
     QVERIFY(opened);
     // Opening shows the device's values and changes nothing.
     QCOMPARE(opened->settingsStatus(), int(SettingsPage::Unchanged));
-    for (const QString& line : clicks)
+    for (const QString& line : before)
         QVERIFY2(TabsFleet::act(opened.get(), line), qPrintable(line));
+    TabsFleet::settle();
+    QVERIFY(TabsFleet::writes(device, true) >= 0);
+    if (!change.isEmpty())
+        QVERIFY2(TabsFleet::act(opened.get(), change), qPrintable(change));
+    if (!item.isEmpty())
+        QCOMPARE(TabsFleet::live(device, item), value);
+    if (writes >= 0)
+        QCOMPARE(TabsFleet::writes(device), writes);
+    QCOMPARE(opened->settingsStatus(), int(change.isEmpty() ? SettingsPage::Unchanged : SettingsPage::Changed));
+    QVERIFY(opened->changedControls().isEmpty());
     checkTexts(opened.get(), shown, hidden);
-    if (audioAfter)
-        QCOMPARE(int(marlix->getAudioInputConnection()), audioAfter);
 }
 
 void TestTabs::chromaMovesBothColourDifferences()
