@@ -1,13 +1,10 @@
 #include "AdminUtilityWindow.h"
 #include "CardFooter.h"
-#include "CardTabbedPages.h"
 #include "FakeDevice.h"
 #include "ProductCard.h"
-#include "SettingsCheckBox.h"
 #include "SettingsLineEdit.h"
 #include "SettingsPage.h"
 #include "SettingsTab.h"
-#include "TabButton.h"
 
 #include <QPushButton>
 #include <QSignalSpy>
@@ -15,124 +12,34 @@
 
 namespace {
 
-// A tab with one check box and one field that must not be empty.
-class NoteTab : public SettingsTab
-{
-public:
-    NoteTab()
-    {
-        addSection(QStringLiteral("Notes"));
-        box = addCheckBoxRow(QStringLiteral("Box:"), QStringLiteral("On"));
-        field = addLineEditRow(QStringLiteral("Name:"), kNonEmptyText);
-        field->setText(QStringLiteral("deck"));
-        endSettingsTab();
-    }
-
-    void makeInvalid() { typeInto(QString()); }
-    void makeValid() { typeInto(QStringLiteral("deck 2")); }
-    void change() { box->click(); }
-
-    void typeInto(const QString& text)
-    {
-        field->selectAll();
-        QTest::keyClick(field, Qt::Key_Backspace);
-        QTest::keyClicks(field, text);
-    }
-
-    SettingsCheckBox* box = nullptr;
-    SettingsLineEdit* field = nullptr;
-};
-
 // Records what the page was asked to do, in order.
 class RecordingPage : public SettingsPage
 {
 public:
     QStringList calls;
     QString fieldTextAtApply;
-    NoteTab* watched = nullptr;
+    const SettingsLineEdit* watched = nullptr;
 
 protected:
     void applyChanges() override
     {
         calls << QStringLiteral("apply");
-        fieldTextAtApply = watched ? watched->field->text() : QString();
+        fieldTextAtApply = watched ? watched->text() : QString();
     }
     void recallRemotePreset() override { calls << QStringLiteral("recall"); }
 };
 
-// Done to the first of two tabs, or moving between them.
-enum class Act
-{
-    Change,
-    Invalidate,
-    Fix,
-    Leave,
-    Return,
-};
-
 } // namespace
-
-Q_DECLARE_METATYPE(Act)
 
 class TestCard : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void saveFollowsTheWorstTab_data();
-    void saveFollowsTheWorstTab();
     void footerButtons_data();
     void footerButtons();
     void cardCoversTheWindow();
 };
-
-void TestCard::saveFollowsTheWorstTab_data()
-{
-    QTest::addColumn<QList<Act>>("acts");
-    QTest::addColumn<int>("status");
-    QTest::addColumn<bool>("saveEnabled");
-    QTest::addColumn<bool>("alert");
-
-    QTest::newRow("untouched") << QList<Act>{} << int(SettingsPage::Unchanged) << true << false;
-    QTest::newRow("one changed") << QList<Act>{Act::Change} << int(SettingsPage::Changed) << true << false;
-    QTest::newRow("changed and invalid, not yet left") << QList<Act>{Act::Change, Act::Invalidate}
-                                                       << int(SettingsPage::Invalid) << false << false;
-    QTest::newRow("invalid tab left is marked") << QList<Act>{Act::Invalidate, Act::Leave}
-                                                << int(SettingsPage::Invalid) << false << true;
-    QTest::newRow("invalid made acceptable loses the mark")
-        << QList<Act>{Act::Change, Act::Invalidate, Act::Leave, Act::Return, Act::Fix} << int(SettingsPage::Changed)
-        << true << false;
-}
-
-void TestCard::saveFollowsTheWorstTab()
-{
-    QFETCH(QList<Act>, acts);
-    QFETCH(int, status);
-    QFETCH(bool, saveEnabled);
-    QFETCH(bool, alert);
-
-    SettingsPage page;
-    auto* first = new NoteTab;
-    page.addTab(first, QStringLiteral("First"));
-    page.addTab(new NoteTab, QStringLiteral("Second"));
-    page.setIsImmediateApply(true);
-    page.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&page));
-    CardTabbedPages* tabs = page.tabbedPages();
-    for (Act act : acts) {
-        switch (act) {
-        case Act::Change: first->change(); break;
-        case Act::Invalidate: first->makeInvalid(); break;
-        case Act::Fix: first->makeValid(); break;
-        case Act::Leave: tabs->tabButton(1)->click(); break;
-        case Act::Return: tabs->tabButton(0)->click(); break;
-        }
-    }
-    QCOMPARE(tabs->settingsStatus(), status);
-    QCOMPARE(page.footer()->saveButton()->isEnabled(), saveEnabled);
-    QCOMPARE(tabs->tabButton(0)->isAlertVisible(), alert);
-    QVERIFY(!tabs->tabButton(1)->isAlertVisible());
-}
 
 // An edit in progress, then a footer button: Save finishes the edit before it
 // applies; Cancel recalls the stored values. Either closes the page.
@@ -155,16 +62,19 @@ void TestCard::footerButtons()
     // Declared before the page: the edit finishes once more while the page is destroyed.
     QString finishedWith;
     RecordingPage page;
-    auto* tab = new NoteTab;
-    page.watched = tab;
+    auto* tab = new SettingsTab;
+    tab->addSection(QStringLiteral("Notes"));
+    SettingsLineEdit* field = tab->addLineEditRow(QStringLiteral("Name:"), SettingsTab::kNonEmptyText);
+    tab->endSettingsTab();
+    page.watched = field;
     page.addTab(tab, QStringLiteral("Notes"));
     page.setIsImmediateApply(true);
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
-    connect(tab->field, &QLineEdit::editingFinished, this, [&] { finishedWith = tab->field->text(); });
-    tab->field->setFocus();
-    QTRY_VERIFY(tab->field->hasFocus());
-    tab->typeInto(QStringLiteral("typed"));
+    connect(field, &QLineEdit::editingFinished, this, [&finishedWith, field] { finishedWith = field->text(); });
+    field->setFocus();
+    QTRY_VERIFY(field->hasFocus());
+    QTest::keyClicks(field, QStringLiteral("typed"));
     QSignalSpy closed(&page, &SettingsPage::closePage);
     (save ? page.footer()->saveButton() : page.footer()->cancelButton())->click();
     QCOMPARE(page.calls, calls);

@@ -94,11 +94,6 @@ VisibleMarlix* TabsFleet::device(const QString& id) const
     return m_fleet ? m_fleet->device(name.isEmpty() ? id : name) : nullptr;
 }
 
-QList<VisibleMarlix*> TabsFleet::devices() const
-{
-    return m_fleet ? m_fleet->devices() : QList<VisibleMarlix*>();
-}
-
 int TabsFleet::writes(const QString& id, bool reset)
 {
     const QString answer = answerOf(QStringLiteral("writes %1%2").arg(id, reset ? QStringLiteral(" reset") : QString()));

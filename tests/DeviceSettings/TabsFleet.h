@@ -27,7 +27,6 @@ public:
 
     // By the profile's id ("rich", "studio", "duo-1", ...) or by the name shown.
     VisibleMarlix* device(const QString& id) const;
-    QList<VisibleMarlix*> devices() const;
     // Configuration writes the device took since the last reset; -1 on failure.
     static int writes(const QString& id, bool reset = false);
     // The value the device works with now, as the simulator describes it.

@@ -1,8 +1,10 @@
 #include "ButtonRowTBase.h"
+#include "CardFooter.h"
 #include "CardBookmark.h"
 #include "CardPopupMenu.h"
 #include "CardScrollArea.h"
 #include "CardSection.h"
+#include "CardTabbedPages.h"
 #include "ComboBoxBuilder.h"
 #include "ImageGroupButton.h"
 #include "RadioButtonRowBuilder.h"
@@ -11,14 +13,17 @@
 #include "SettingsLineEdit.h"
 #include "SettingsPage.h"
 #include "SettingsTab.h"
+#include "TabButton.h"
 
 #include <QButtonGroup>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QtTest>
 
 namespace {
 
+// Done to the first of two tabs on a page, or moving between them.
 enum class Step
 {
     ClickCheckBox,
@@ -26,12 +31,14 @@ enum class Step
     TypeName,
     EmptyAddress,
     TypeAddress,
+    Leave,
+    Return,
 };
 
-// A tab with one of each control the steps touch.
-struct Tab
+// A tab with a check box and two fields that must hold acceptable text.
+class Tab : public SettingsTab
 {
-    SettingsTab tab;
+public:
     CardSection* empty = nullptr;
     CardSection* general = nullptr;
     SettingsCheckBox* box = nullptr;
@@ -40,17 +47,17 @@ struct Tab
 
     Tab()
     {
-        empty = tab.addSection(QStringLiteral("Empty"));
-        general = tab.addSection(QStringLiteral("General"));
-        box = tab.addCheckBoxRow(QStringLiteral("Box:"), QStringLiteral("On"));
-        name = tab.addLineEditRow(QStringLiteral("Name:"), SettingsTab::kNonEmptyText);
-        address = tab.addLineEditRow(QStringLiteral("Address:"), SettingsTab::kIpAddress);
+        empty = addSection(QStringLiteral("Empty"));
+        general = addSection(QStringLiteral("General"));
+        box = addCheckBoxRow(QStringLiteral("Box:"), QStringLiteral("On"));
+        name = addLineEditRow(QStringLiteral("Name:"), kNonEmptyText);
+        address = addLineEditRow(QStringLiteral("Address:"), kIpAddress);
         name->setText(QStringLiteral("deck"));
         address->setText(QStringLiteral("10.0.0.1"));
-        tab.endSettingsTab();
+        endSettingsTab();
     }
 
-    void apply(Step step)
+    void apply(Step step, CardTabbedPages* pages)
     {
         switch (step) {
         case Step::ClickCheckBox: QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2)); break;
@@ -58,6 +65,8 @@ struct Tab
         case Step::TypeName: edit(name, QStringLiteral("deck 2")); break;
         case Step::EmptyAddress: edit(address, QString()); break;
         case Step::TypeAddress: edit(address, QStringLiteral("10.0.0.2")); break;
+        case Step::Leave: pages->tabButton(1)->click(); break;
+        case Step::Return: pages->tabButton(0)->click(); break;
         }
     }
 
@@ -91,66 +100,83 @@ void TestSettingsTab::status_data()
     QTest::addColumn<QList<Step>>("steps");
     QTest::addColumn<int>("status");
     QTest::addColumn<int>("notices");
+    // The invalid tab's button marked once the user has left it.
+    QTest::addColumn<bool>("alert");
 
-    QTest::newRow("nothing done") << QList<Step>{} << int(SettingsPage::Unchanged) << 0;
-    QTest::newRow("check box clicked") << QList<Step>{Step::ClickCheckBox} << int(SettingsPage::Changed) << 1;
+    QTest::newRow("nothing done") << QList<Step>{} << int(SettingsPage::Unchanged) << 0 << false;
+    QTest::newRow("check box clicked") << QList<Step>{Step::ClickCheckBox} << int(SettingsPage::Changed) << 1 << false;
     QTest::newRow("clicked twice, one signal") << QList<Step>{Step::ClickCheckBox, Step::ClickCheckBox}
-                                               << int(SettingsPage::Changed) << 1;
-    QTest::newRow("required text emptied") << QList<Step>{Step::EmptyName} << int(SettingsPage::Invalid) << 1;
+                                               << int(SettingsPage::Changed) << 1 << false;
+    QTest::newRow("required text emptied") << QList<Step>{Step::EmptyName} << int(SettingsPage::Invalid) << 1 << false;
     QTest::newRow("required text typed again") << QList<Step>{Step::EmptyName, Step::TypeName}
-                                               << int(SettingsPage::Changed) << 2;
+                                               << int(SettingsPage::Changed) << 2 << false;
     QTest::newRow("check box does not clear invalid") << QList<Step>{Step::EmptyName, Step::ClickCheckBox}
-                                                      << int(SettingsPage::Invalid) << 1;
-    QTest::newRow("one of two fixed, still invalid")
-        << QList<Step>{Step::EmptyName, Step::EmptyAddress, Step::TypeName} << int(SettingsPage::Invalid) << 1;
+                                                      << int(SettingsPage::Invalid) << 1 << false;
+    QTest::newRow("one of two fixed, still invalid") << QList<Step>{Step::EmptyName, Step::EmptyAddress, Step::TypeName}
+                                                     << int(SettingsPage::Invalid) << 1 << false;
     QTest::newRow("both fixed") << QList<Step>{Step::EmptyName, Step::EmptyAddress, Step::TypeName, Step::TypeAddress}
-                                << int(SettingsPage::Changed) << 2;
+                                << int(SettingsPage::Changed) << 2 << false;
+    QTest::newRow("invalid tab left is marked") << QList<Step>{Step::EmptyName, Step::Leave}
+                                                << int(SettingsPage::Invalid) << 1 << true;
+    QTest::newRow("invalid made acceptable loses the mark")
+        << QList<Step>{Step::ClickCheckBox, Step::EmptyName, Step::Leave, Step::Return, Step::TypeName}
+        << int(SettingsPage::Changed) << 3 << false;
 }
 
+// The page and its Save button follow the worst of its tabs.
 void TestSettingsTab::status()
 {
     QFETCH(QList<Step>, steps);
     QFETCH(int, status);
     QFETCH(int, notices);
+    QFETCH(bool, alert);
 
-    Tab tab;
-    tab.tab.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&tab.tab));
-    QSignalSpy spy(&tab.tab, &SettingsTab::settingsStatusChanged);
+    SettingsPage page;
+    auto* first = new Tab;
+    page.addTab(first, QStringLiteral("First"));
+    page.addTab(new Tab, QStringLiteral("Second"));
+    page.setIsImmediateApply(true);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    QSignalSpy spy(first, &SettingsTab::settingsStatusChanged);
+    CardTabbedPages* pages = page.tabbedPages();
     for (Step step : steps)
-        tab.apply(step);
-    QCOMPARE(tab.tab.settingsStatus(), status);
+        first->apply(step, pages);
+    QCOMPARE(first->settingsStatus(), status);
+    QCOMPARE(pages->settingsStatus(), status);
     QCOMPARE(spy.count(), notices);
+    QCOMPARE(page.footer()->saveButton()->isEnabled(), status != int(SettingsPage::Invalid));
+    QCOMPARE(pages->tabButton(0)->isAlertVisible(), alert);
+    QVERIFY(!pages->tabButton(1)->isAlertVisible());
 }
 
 // Rows hidden, removed and shown again with their section.
 void TestSettingsTab::rowsAndSections()
 {
-    Tab fixture;
-    SettingsTab& tab = fixture.tab;
+    Tab tab;
     tab.resize(640, 400);
     tab.show();
     QVERIFY(QTest::qWaitForWindowExposed(&tab));
-    QVERIFY(!fixture.empty->hasRows() && !fixture.empty->hasLeadingSeparator());
-    QVERIFY(fixture.general->hasLeadingSeparator());
-    QWidget* nameRow = tab.findRowContaining(fixture.name);
-    const int sectionHeight = fixture.general->sizeHint().height();
-    tab.showRowContaining(fixture.name, false);
+    QVERIFY(!tab.empty->hasRows() && !tab.empty->hasLeadingSeparator());
+    QVERIFY(tab.general->hasLeadingSeparator());
+    QWidget* nameRow = tab.findRowContaining(tab.name);
+    const int sectionHeight = tab.general->sizeHint().height();
+    tab.showRowContaining(tab.name, false);
     QVERIFY(!nameRow->isVisible());
     // The row and the space before it go: the section shrinks by more than the row.
-    QVERIFY(fixture.general->sizeHint().height() < sectionHeight - nameRow->height());
-    tab.showRowContaining(fixture.name, true);
-    QCOMPARE(fixture.general->sizeHint().height(), sectionHeight);
+    QVERIFY(tab.general->sizeHint().height() < sectionHeight - nameRow->height());
+    tab.showRowContaining(tab.name, true);
+    QCOMPARE(tab.general->sizeHint().height(), sectionHeight);
 
-    QPointer<QWidget> addressRow = tab.findRowContaining(fixture.address);
-    tab.removeRowContaining(fixture.address);
+    QPointer<QWidget> addressRow = tab.findRowContaining(tab.address);
+    tab.removeRowContaining(tab.address);
     QVERIFY(addressRow.isNull());
-    QCOMPARE(tab.watchedLineEdits(), QList<SettingsLineEdit*>{fixture.name});
-    QCOMPARE(fixture.general->rows().size(), 2);
-    tab.showSection(fixture.general, false);
-    QVERIFY(!fixture.box->isVisible());
-    tab.showSection(fixture.general, true);
-    QVERIFY(fixture.box->isVisible());
+    QCOMPARE(tab.watchedLineEdits(), QList<SettingsLineEdit*>{tab.name});
+    QCOMPARE(tab.general->rows().size(), 2);
+    tab.showSection(tab.general, false);
+    QVERIFY(!tab.box->isVisible());
+    tab.showSection(tab.general, true);
+    QVERIFY(tab.box->isVisible());
 }
 
 // A value the row does not offer leaves the choice as it was; choices made by

@@ -6,13 +6,11 @@
 
 #include <QApplication>
 #include <QButtonGroup>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QSlider>
 #include <QTableWidget>
 #include <QTimer>
@@ -95,54 +93,19 @@ QJsonObject answerSaveDialog(const QString& path)
     return shown;
 }
 
-// The controls of every tab, tab by tab in the order they were built, as
-// combo, radio, check, picture or slider.
-struct Control
+// The controls of every tab, tab by tab in the order they were built.
+QList<TabProbe::Control> controls(QWidget* card)
 {
-    QWidget* tab;
-    QWidget* widget;
-    QString kind;
-};
-
-QString kindOf(const QWidget* widget)
-{
-    if (qobject_cast<const QComboBox*>(widget))
-        return QStringLiteral("combo");
-    if (qobject_cast<const QRadioButton*>(widget))
-        return QStringLiteral("radio");
-    if (qobject_cast<const QCheckBox*>(widget))
-        return QStringLiteral("check");
-    // A picture button that cannot be checked opens something (a document) instead of setting it.
-    if (widget->inherits("ImageGroupButton") && static_cast<const QAbstractButton*>(widget)->isCheckable())
-        return QStringLiteral("picture");
-    return qobject_cast<const QSlider*>(widget) ? QStringLiteral("slider") : QString();
-}
-
-QList<Control> controls(QWidget* card)
-{
-    QList<Control> found;
+    QList<TabProbe::Control> found;
     for (QWidget* tab : card ? card->findChildren<QWidget*>() : QList<QWidget*>()) {
-        if (!tab->inherits("SettingsTab"))
-            continue;
-        for (QWidget* widget : tab->findChildren<QWidget*>()) {
-            if (const QString kind = kindOf(widget); !kind.isEmpty())
-                found.append(Control{tab, widget, kind});
-        }
+        if (tab->inherits("SettingsTab"))
+            found += TabProbe::controlsOf(tab);
     }
     return found;
 }
 
-QJsonValue valueOf(const Control& control)
-{
-    if (auto* combo = qobject_cast<QComboBox*>(control.widget))
-        return combo->currentText();
-    if (auto* slider = qobject_cast<QSlider*>(control.widget))
-        return slider->value();
-    return static_cast<QAbstractButton*>(control.widget)->isChecked();
-}
-
 // A click on a checked button of an exclusive group changes nothing.
-bool editable(const Control& control)
+bool editable(const TabProbe::Control& control)
 {
     if (!control.widget->isEnabled() || !control.widget->isVisibleTo(control.tab))
         return false;
@@ -158,10 +121,10 @@ bool editable(const Control& control)
 QJsonObject listControls(QWidget* card)
 {
     QJsonArray listed;
-    for (const Control& control : controls(card)) {
+    for (const TabProbe::Control& control : controls(card)) {
         listed.append(QJsonObject{{QStringLiteral("tab"), QLatin1String(control.tab->metaObject()->className())},
                                   {QStringLiteral("kind"), control.kind},
-                                  {QStringLiteral("value"), valueOf(control)},
+                                  {QStringLiteral("value"), control.value},
                                   {QStringLiteral("shown"), control.widget->isVisibleTo(control.tab)},
                                   {QStringLiteral("editable"), editable(control)}});
     }
@@ -171,7 +134,7 @@ QJsonObject listControls(QWidget* card)
 // The signals a user's change sends, in the order a real one sends them.
 QJsonObject editControl(QWidget* card, int index)
 {
-    const Control control = controls(card).value(index);
+    const TabProbe::Control control = controls(card).value(index);
     if (!control.widget || !editable(control))
         return failure(QStringLiteral("control %1 cannot be changed").arg(index));
     if (auto* combo = qobject_cast<QComboBox*>(control.widget)) {

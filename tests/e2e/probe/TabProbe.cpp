@@ -3,11 +3,13 @@
 #include "ProbeTools.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QRadioButton>
 #include <QSlider>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -38,26 +40,29 @@ T* sliderPart(QWidget* tab, const QString& label)
     return nullptr;
 }
 
-// Each control shown, by name: a checkable button's state as "true"/"false",
-// a slider's field text, a combo box's item text. Of two with one name (a
-// channel of the input and of the output levels) the first in the tab counts.
+QString kindOf(const QWidget* widget)
+{
+    if (qobject_cast<const QComboBox*>(widget))
+        return QStringLiteral("combo");
+    if (qobject_cast<const QRadioButton*>(widget))
+        return QStringLiteral("radio");
+    if (qobject_cast<const QCheckBox*>(widget))
+        return QStringLiteral("check");
+    // A picture button that cannot be checked opens something (a document) instead of setting it.
+    if (widget->inherits("ImageGroupButton") && static_cast<const QAbstractButton*>(widget)->isCheckable())
+        return QStringLiteral("picture");
+    return qobject_cast<const QSlider*>(widget) ? QStringLiteral("slider") : QString();
+}
+
+// Each control shown, by name. Of two with one name (a channel of the input
+// and of the output levels) the first in the tab counts.
 QJsonObject readTab(QWidget* tab)
 {
     QJsonObject controls;
-    const auto add = [&controls](const QString& name, const QString& value) {
-        if (!name.isEmpty() && !controls.contains(name))
-            controls.insert(name, value);
-    };
-    for (const QAbstractButton* button : shown<QAbstractButton>(tab)) {
-        if (button->isCheckable())
-            add(buttonName(button), button->isChecked() ? QStringLiteral("true") : QStringLiteral("false"));
+    for (const TabProbe::Control& control : TabProbe::controlsOf(tab)) {
+        if (control.widget->isVisibleTo(tab) && !control.name.isEmpty() && !controls.contains(control.name))
+            controls.insert(control.name, control.value);
     }
-    for (QWidget* slider : shown<QWidget>(tab, "SettingsSliderWithEditableValue")) {
-        if (const QLineEdit* field = slider->findChild<QLineEdit*>())
-            add(rowLabel(slider), field->text());
-    }
-    for (const QComboBox* combo : shown<QComboBox>(tab))
-        add(rowLabel(combo), combo->currentText());
     return QJsonObject{{QStringLiteral("ok"), true}, {QStringLiteral("controls"), controls}};
 }
 
@@ -150,6 +155,28 @@ void TabProbe::type(QLineEdit* field, const QString& text)
     sendKey(field, Qt::Key_Backspace);
     for (const QChar c : text)
         sendKey(field, 0, QString(c));
+}
+
+QList<TabProbe::Control> TabProbe::controlsOf(QWidget* tab)
+{
+    QList<Control> found;
+    for (QWidget* widget : tab->findChildren<QWidget*>()) {
+        const QString kind = kindOf(widget);
+        if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+            found.append(Control{tab, widget, kind, rowLabel(combo), combo->currentText()});
+        } else if (kind == QLatin1String("slider")) {
+            // A slider with a field is one control with it; a plain one shows its position.
+            QWidget* whole = widget->parentWidget();
+            const QLineEdit* field = whole->findChild<QLineEdit*>(QString(), Qt::FindDirectChildrenOnly);
+            found.append(Control{tab, widget, kind, rowLabel(field ? whole : widget),
+                                 field ? field->text() : QString::number(static_cast<QSlider*>(widget)->value())});
+        } else if (!kind.isEmpty()) {
+            auto* button = static_cast<QAbstractButton*>(widget);
+            found.append(Control{tab, widget, kind, buttonName(button),
+                                 button->isChecked() ? QStringLiteral("true") : QStringLiteral("false")});
+        }
+    }
+    return found;
 }
 
 bool TabProbe::handle(QWidget* card, const QString& command, const QStringList& arguments, QJsonObject& answer)
