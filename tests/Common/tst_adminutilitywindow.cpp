@@ -1,21 +1,30 @@
+#include "AboutBox.h"
+#include "AdminUtilityDialog.h"
 #include "AdminUtilityWindow.h"
 #include "AppDefaults.h"
 #include "BuildDetailsDialog.h"
+#include "CardPushButton.h"
 #include "DotsWidget.h"
 #include "FakeDevice.h"
 #include "FakeFamily.h"
 #include "FamilyFedList.h"
 #include "FlatImageButton.h"
+#include "MainWindowDialog.h"
+#include "MainWindowDialogWidget.h"
+#include "MainWindowMenuController.h"
 #include "PluginScanner.h"
 #include "PluginTree.h"
 #include "SecretButton.h"
+#include "TightVBoxLayout.h"
 #include "ViewSelectionBar.h"
 #include "VisibleDevicesWidget.h"
 #include "WindowFooter.h"
 
 #include <QLabel>
+#include <QPointer>
 #include <QScreen>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QtTest>
@@ -38,6 +47,26 @@ public:
 private:
     QWidget* m_list = nullptr;
 };
+
+// A menu page that counts how often it was told it is about to be shown.
+class CountingPage : public MainWindowDialogWidget
+{
+public:
+    CountingPage() { buildMe(QStringLiteral("Add"), QStringLiteral("Close")); }
+    void aboutToShow() override { ++shown; }
+    int shown = 0;
+
+protected:
+    void buildContents(TightVBoxLayout* layout) override { layout->addWidget(new QLabel(QStringLiteral("page"))); }
+};
+
+int shownDots(const DotsWidget& dots)
+{
+    int shown = 0;
+    for (int i = 0; i < dots.dotCount(); ++i)
+        shown += dots.dot(i)->isHidden() ? 0 : 1;
+    return shown;
+}
 
 const char* const kTwoFamilies = "[plugin]\nfamilies=Alpha,Beta\n"
                                  "[Alpha]\ndevices=Cam A1,Cam A2\n"
@@ -62,6 +91,11 @@ private slots:
     void viewSwitch();
     void buildDetails_data();
     void buildDetails();
+    void dots_data();
+    void dots();
+    void menuOpensItsSingleEntry();
+    void dialogFollowsTheWindow();
+    void aboutBox();
 
 private:
     // A window with the fake plug-in's families, started as the program starts it.
@@ -228,7 +262,12 @@ void TestAdminUtilityWindow::viewSwitch()
     QTest::mouseClick(bar->listButton(), Qt::LeftButton);
     QCOMPARE(window->pageStack()->currentIndex(), 1);
     QVERIFY(window->footer()->dots()->isHidden());
-    QCOMPARE(bar->getActiveView(), 2);
+    QCOMPARE(bar->getActiveView(), int(ViewSelectionBar::ListView));
+    // The active view is not shown by a hover picture left on its button.
+    for (FlatImageButton* button : {bar->galleryButton(), bar->listButton()}) {
+        QVERIFY(!button->accessibleName().isEmpty());
+        QVERIFY2(button->currentImage().toImage() == button->image().toImage(), qPrintable(button->accessibleName()));
+    }
 
     // The dots stay away while the list is shown, whatever the list does.
     window->deviceList().selectNextDevice();
@@ -287,6 +326,119 @@ void TestAdminUtilityWindow::buildDetails()
         found = found || layout.match(label->text()).hasMatch();
     QVERIFY2(found, "the build information block is missing or malformed");
     dialog->close();
+}
+
+// Devices are selected in the order given, then one is removed; a dot is then
+// clicked: the last one shown, or the first when the last is already lit.
+void TestAdminUtilityWindow::dots_data()
+{
+    QTest::addColumn<int>("devices");
+    QTest::addColumn<QList<int>>("selections");
+    QTest::addColumn<int>("removed");
+    QTest::addColumn<int>("dots");
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("lit");
+    const int cap = DotsWidget::kMaxDots;
+
+    QTest::newRow("no device, no dot") << 0 << QList<int>{} << -1 << 0 << false << 0 << -1;
+    QTest::newRow("a single dot is hidden") << 1 << QList<int>{} << -1 << 1 << false << 0 << 0;
+    QTest::newRow("removal drops a dot") << 3 << QList<int>{2} << 1 << 2 << true << 0 << 1;
+    QTest::newRow("removal down to one hides it") << 2 << QList<int>{} << 0 << 1 << false << 0 << 0;
+    QTest::newRow("a dot per device below the cap") << 10 << QList<int>{9} << -1 << 10 << true << 0 << 9;
+    QTest::newRow("no more dots than the footer holds") << 1000 << QList<int>{0} << -1 << cap << true << 0 << 0;
+    QTest::newRow("the dots follow the current device to the end")
+        << 1000 << QList<int>{999} << -1 << cap << true << 1000 - cap << cap - 1;
+    QTest::newRow("and back towards the start") << 1000 << QList<int>{999, 500} << -1 << cap << true << 500 << 0;
+    QTest::newRow("a step within the dots moves none")
+        << 1000 << QList<int>{999, 980} << -1 << cap << true << 1000 - cap << 980 - (1000 - cap);
+}
+
+void TestAdminUtilityWindow::dots()
+{
+    QFETCH(int, devices);
+    QFETCH(QList<int>, selections);
+    QFETCH(int, removed);
+    QFETCH(int, dots);
+    QFETCH(bool, shown);
+    QFETCH(int, first);
+    QFETCH(int, lit);
+
+    FamilyFedList fixture(DeviceList::ArrivalOrder);
+    DotsWidget widget(fixture.list);
+    fixture.announce(devices);
+    for (int index : qAsConst(selections))
+        fixture.list.setCurrentDevice(index);
+    if (removed >= 0)
+        fixture.remove(removed);
+    QCOMPARE(widget.dotCount(), dots);
+    QCOMPARE(widget.firstDevice(), first);
+    QCOMPARE(widget.markedDot(), lit);
+    QCOMPARE(shownDots(widget), shown ? dots : 0);
+    const QImage on = FlatImageButton(QStringLiteral(":/Dot_On")).image().toImage();
+    const QImage off = FlatImageButton(QStringLiteral(":/Dot_Off")).image().toImage();
+    QVERIFY2(on != off, "the dot pictures must differ for this test to mean anything");
+    for (int i = 0; i < widget.dotCount(); ++i)
+        QVERIFY2(widget.dot(i)->image().toImage() == (i == lit ? on : off), qPrintable(QString::number(i)));
+    if (!shown)
+        return;
+
+    const int clicked = lit == dots - 1 ? 0 : dots - 1;
+    QSignalSpy selected(&fixture.list, &DeviceList::deviceListSelected);
+    QTest::mouseClick(widget.dot(clicked), Qt::LeftButton);
+    QCOMPARE(fixture.list.getCurrentDeviceIndex(), first + clicked);
+    QCOMPARE(widget.markedDot(), clicked);
+    QCOMPARE(selected.count(), 1);
+}
+
+// The program's single entry opens its page at once, told that it is about to
+// be shown; closing the page hands it back to its owner.
+void TestAdminUtilityWindow::menuOpensItsSingleEntry()
+{
+    QWidget window;
+    window.resize(800, 700);
+    window.show();
+    MainWindowMenuController controller(&window);
+    CountingPage page;
+    controller.addOption(QStringLiteral("Entry"), &page);
+    controller.build(&window);
+
+    QVERIFY(!controller.currentMenu());
+    QPointer<MainWindowDialog> dialog = controller.currentDialog();
+    QVERIFY(dialog);
+    QCOMPARE(dialog->title(), QStringLiteral("Entry"));
+    QCOMPARE(dialog->widget(), static_cast<MainWindowDialogWidget*>(&page));
+    QCOMPARE(page.shown, 1);
+    QTest::mouseClick(page.closeButton(), Qt::LeftButton);
+    QTRY_VERIFY(!dialog);
+    QVERIFY(!controller.currentDialog());
+    QVERIFY(!page.parentWidget());
+}
+
+void TestAdminUtilityWindow::dialogFollowsTheWindow()
+{
+    QWidget window;
+    window.resize(800, 700);
+    window.show();
+    auto* dialog = new AdminUtilityDialog(&window);
+    auto* content = new QWidget;
+    content->setFixedSize(300, 200);
+    dialog->contentLayout()->addWidget(content);
+    dialog->show();
+
+    window.resize(1000, 760);
+    QTRY_COMPARE(dialog->size(), QSize(1000, 760));
+    QCOMPARE(dialog->contentFrame()->geometry().center(), dialog->rect().center());
+}
+
+// A click anywhere closes it.
+void TestAdminUtilityWindow::aboutBox()
+{
+    AboutBox box;
+    box.show();
+    QTest::mouseClick(&box, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    QCOMPARE(box.result(), int(QDialog::Accepted));
+    QVERIFY(!box.isVisible());
 }
 
 QTEST_MAIN(TestAdminUtilityWindow)
