@@ -83,11 +83,9 @@ private slots:
     void familiesStartInOrderOnTheFirstTurn();
     void requestsGoToTheAnnouncingFamily_data();
     void requestsGoToTheAnnouncingFamily();
-    void closeVeto_data();
-    void closeVeto();
+    void closeAsksEveryFamily();
     void geometryIsKeptAcrossRuns_data();
     void geometryIsKeptAcrossRuns();
-    void viewSwitch_data();
     void viewSwitch();
     void buildDetails_data();
     void buildDetails();
@@ -152,7 +150,6 @@ void TestAdminUtilityWindow::requestsGoToTheAnnouncingFamily_data()
     // The real program routes settings and updates to its local and network families
     // in the end-to-end suites; these are the requests those never make.
     QTest::newRow("settings of a second-family device") << "showDevice" << "Cam B1" << "Beta:showDevice:Cam B1";
-    QTest::newRow("control application") << "showControlApp" << "Cam B1" << "Beta:showControlApp:Cam B1";
     QTest::newRow("device of no family is ignored") << "showDevice" << "Unlisted" << "";
     QTest::newRow("null device is ignored") << "updateFirmware" << "" << "";
 }
@@ -174,38 +171,19 @@ void TestAdminUtilityWindow::requestsGoToTheAnnouncingFamily()
     QCOMPARE(FakeFamily::log(), expected.isEmpty() ? QStringList() : QStringList{expected});
 }
 
-void TestAdminUtilityWindow::closeVeto_data()
+// Every family is asked before the window closes (none of the program's refuses),
+// the geometry is stored, and the families are destroyed in their order.
+void TestAdminUtilityWindow::closeAsksEveryFamily()
 {
-    QTest::addColumn<QString>("config");
-    QTest::addColumn<bool>("closes");
-    QTest::addColumn<QStringList>("asked");
-
-    const QString families = QStringLiteral("[plugin]\nfamilies=Alpha,Beta,Gamma\n");
-    QTest::newRow("nobody vetoes") << families << true
-                                   << QStringList{"Alpha:okToClose", "Beta:okToClose", "Gamma:okToClose"};
-    QTest::newRow("first refusal stops the asking")
-        << families + "[Beta]\nvetoClose=true\n" << false << QStringList{"Alpha:okToClose", "Beta:okToClose"};
-    QTest::newRow("first family vetoes") << families + "[Alpha]\nvetoClose=true\n" << false
-                                         << QStringList{"Alpha:okToClose"};
-}
-
-void TestAdminUtilityWindow::closeVeto()
-{
-    QFETCH(QString, config);
-    QFETCH(bool, closes);
-    QFETCH(QStringList, asked);
-
-    auto window = startWindow(config);
+    auto window = startWindow(QStringLiteral("[plugin]\nfamilies=Alpha,Beta,Gamma\n"));
     QTRY_VERIFY(window->footer());
     FakeFamily::clearLog();
 
-    QCOMPARE(window->close(), closes);
-    QCOMPARE(window->isVisible(), !closes);
-    QCOMPARE(FakeFamily::log(), asked);
-    const QSettings settings(QStringLiteral("Orvanta"), AppDefaults::settingsProductKey());
-    QCOMPARE(settings.contains(QStringLiteral("geometry")), closes);
+    QVERIFY(window->close());
+    QVERIFY(!window->isVisible());
+    QCOMPARE(FakeFamily::log(), (QStringList{"Alpha:okToClose", "Beta:okToClose", "Gamma:okToClose"}));
+    QVERIFY(QSettings(QStringLiteral("Orvanta"), AppDefaults::settingsProductKey()).contains(QStringLiteral("geometry")));
 
-    // Whether it closed or not, the window destroys its families in their order.
     FakeFamily::clearLog();
     window.reset();
     QCOMPARE(FakeFamily::log(), (QStringList{"Alpha:destroy", "Beta:destroy", "Gamma:destroy"}));
@@ -239,25 +217,13 @@ void TestAdminUtilityWindow::geometryIsKeptAcrossRuns()
              qPrintable(QStringLiteral("restored at x %1, width %2").arg(second.x()).arg(second.width())));
 }
 
-void TestAdminUtilityWindow::viewSwitch_data()
-{
-    QTest::addColumn<bool>("hasListView");
-    QTest::newRow("window with a list view") << true;
-    QTest::newRow("window without a list view") << false;
-}
-
 void TestAdminUtilityWindow::viewSwitch()
 {
-    QFETCH(bool, hasListView);
-
-    auto window = startWindow(QString::fromLatin1(kTwoFamilies), hasListView ? new WindowWithListView : nullptr);
+    auto window = startWindow(QString::fromLatin1(kTwoFamilies), new WindowWithListView);
     QTRY_COMPARE(window->deviceList().numberOfDevice(), 3);
-    QCOMPARE(window->pageStack()->count(), hasListView ? 2 : 1);
+    QCOMPARE(window->pageStack()->count(), 2);
     ViewSelectionBar* bar = window->footer()->viewSelectionBar();
-    QCOMPARE(bar != nullptr, hasListView);
-    if (!hasListView)
-        return;
-
+    QVERIFY(bar);
     QTRY_VERIFY(bar->isVisible());
     QTest::mouseClick(bar->listButton(), Qt::LeftButton);
     QCOMPARE(window->pageStack()->currentIndex(), 1);

@@ -34,8 +34,6 @@ private slots:
     void navigation();
     void modelNameRoom_data();
     void modelNameRoom();
-    void offers_data();
-    void offers();
     void summaryWidgetIsBorrowed();
     void focusCueOnlyFromTheKeyboard();
 
@@ -64,7 +62,7 @@ void TestGallery::cleanup()
     m_devices.reset();
 }
 
-// The arrows named are clicked in order, from the first device, then the keys
+// The buttons named are clicked in order, from the first device, then the keys
 // are pressed; then the devices named are removed. The list's own selection rules
 // are tst_devicelist's business; the no-device page is the real-conditions suite's.
 void TestGallery::navigation_data()
@@ -91,6 +89,8 @@ void TestGallery::navigation_data()
                                                         << QList<int>{} << 2 << true << false << 0;
     QTest::newRow("left key steps back, stops at the first") << 3 << QStringList{} << QVector<int>{right, left, left}
                                                              << QList<int>{} << 0 << false << true << 0;
+    QTest::newRow("a click on the picture opens the current device")
+        << 2 << QStringList{toRight, "pictureButton"} << QVector<int>{} << QList<int>{} << 1 << true << false << 1;
     QTest::newRow("enter opens the current device") << 3 << QStringList{} << QVector<int>{right, Qt::Key_Return}
                                                     << QList<int>{} << 1 << true << true << 1;
     QTest::newRow("keypad enter opens it too") << 2 << QStringList{} << QVector<int>{Qt::Key_Enter} << QList<int>{}
@@ -163,47 +163,6 @@ void TestGallery::modelNameRoom()
     QCOMPARE(label->text() != model, elided);
     QVERIFY(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= expectedWidth);
     QCOMPARE(child<QLabel>("connectionIcon")->isHidden(), iconWidth == 0);
-}
-
-// The device's offers, then a plain device after it offers settings and no application.
-void TestGallery::offers_data()
-{
-    QTest::addColumn<bool>("showSetup");
-    QTest::addColumn<bool>("controlApp");
-    QTest::newRow("settings offered") << true << false;
-    QTest::newRow("settings withheld") << false << false;
-    QTest::newRow("control application offered") << true << true;
-}
-
-void TestGallery::offers()
-{
-    QFETCH(bool, showSetup);
-    QFETCH(bool, controlApp);
-
-    FakeDevice* device = m_devices->family.announce(QStringLiteral("Device"));
-    device->image = solid(120, 80);
-    device->showSetup = showSetup;
-    if (controlApp)
-        device->appIcon = solid(24, 24);
-    m_devices->list.updateDeviceInfo(device);
-    m_devices->family.announce(QStringLiteral("Plain"));
-    QSignalSpy settings(m_gallery.get(), &VisibleDevicesWidget::requestShowDevice);
-    QSignalSpy application(m_gallery.get(), &VisibleDevicesWidget::requestShowControlApp);
-
-    auto* setup = child<FlatImageButton>("setupButton");
-    auto* app = child<FlatImageButton>("controlAppButton");
-    QCOMPARE(!setup->isHidden(), showSetup);
-    QCOMPARE(!app->isHidden(), controlApp);
-    QTest::mouseClick(child<FlatImageButton>("pictureButton"), Qt::LeftButton);
-    QCOMPARE(settings.count(), int(showSetup));
-    if (controlApp) {
-        QTest::mouseClick(app, Qt::LeftButton);
-        QCOMPARE(application.count(), 1);
-        QCOMPARE(application.first().first().value<VisibleDevice*>(), static_cast<VisibleDevice*>(device));
-    }
-    m_devices->list.selectNextDevice();
-    QVERIFY(!setup->isHidden());
-    QVERIFY(app->isHidden());
 }
 
 void TestGallery::summaryWidgetIsBorrowed()
