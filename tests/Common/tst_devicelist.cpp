@@ -9,61 +9,12 @@ class TestDeviceList : public QObject
     Q_OBJECT
 
 private slots:
-    void insertionOrder_data();
-    void insertionOrder();
-    void equalNamesKeepArrivalOrder();
     void firstDeviceBecomesCurrentSilently();
     void removal_data();
     void removal();
     void onlyAFamilyAnnounces();
     void infoChangesAndStrayRemovalsAreForwarded();
 };
-
-void TestDeviceList::insertionOrder_data()
-{
-    QTest::addColumn<DeviceList::SortOrder>("order");
-    QTest::addColumn<QStringList>("arrivals");
-    QTest::addColumn<QStringList>("usb");
-    QTest::addColumn<QStringList>("expected");
-
-    QTest::newRow("arrival order appends") << DeviceList::ArrivalOrder << QStringList{"C", "A", "B"}
-                                           << QStringList{"A"} << QStringList{"C", "A", "B"};
-    QTest::newRow("name order sorts") << DeviceList::NameOrder << QStringList{"C", "A", "B"} << QStringList{}
-                                      << QStringList{"A", "B", "C"};
-    QTest::newRow("usb Z before pcie A") << DeviceList::NameOrder << QStringList{"A", "Z"} << QStringList{"Z"}
-                                         << QStringList{"Z", "A"};
-    QTest::newRow("usb devices sorted among themselves") << DeviceList::NameOrder << QStringList{"P", "Y", "B", "X"}
-                                                         << QStringList{"X", "Y"} << QStringList{"X", "Y", "B", "P"};
-    QTest::newRow("usb newcomer after all usb devices") << DeviceList::NameOrder << QStringList{"A", "B", "C"}
-                                                        << QStringList{"A", "C"} << QStringList{"A", "C", "B"};
-    QTest::newRow("case-sensitive code units") << DeviceList::NameOrder << QStringList{"b", "C", "a", "B"}
-                                               << QStringList{} << QStringList{"B", "C", "a", "b"};
-    QTest::newRow("prefix sorts first") << DeviceList::NameOrder << QStringList{"Card 10", "Card 1", "Card"}
-                                        << QStringList{} << QStringList{"Card", "Card 1", "Card 10"};
-}
-
-void TestDeviceList::insertionOrder()
-{
-    QFETCH(DeviceList::SortOrder, order);
-    QFETCH(QStringList, arrivals);
-    QFETCH(QStringList, usb);
-    QFETCH(QStringList, expected);
-
-    FamilyFedList fixture(order);
-    for (const QString& name : arrivals)
-        fixture.family.announce(name, usb.contains(name));
-    QCOMPARE(deviceNames(fixture.list), expected);
-}
-
-void TestDeviceList::equalNamesKeepArrivalOrder()
-{
-    FamilyFedList fixture;
-    FakeDevice* first = fixture.family.announce(QStringLiteral("Same"));
-    fixture.family.announce(QStringLiteral("Other"));
-    FakeDevice* second = fixture.family.announce(QStringLiteral("Same"));
-    QCOMPARE(fixture.list.indexOfDevice(first), 1);
-    QCOMPARE(fixture.list.indexOfDevice(second), 2);
-}
 
 void TestDeviceList::firstDeviceBecomesCurrentSilently()
 {
