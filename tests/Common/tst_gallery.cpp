@@ -13,13 +13,6 @@
 
 namespace
 {
-QPixmap solid(int width, int height)
-{
-    QPixmap pixmap(width, height);
-    pixmap.fill(Qt::red);
-    return pixmap;
-}
-
 const QString kLongModel = QStringLiteral("Lumaris Studio Fibre 4K with an Unusually Long Descriptive Model Name");
 }
 
@@ -131,38 +124,30 @@ void TestGallery::navigation()
         QCOMPARE(requested.first().first().value<VisibleDevice*>(), m_devices->list.getCurrentDevice());
 }
 
+// Model names come from the driver: a long one is elided within its room. No
+// device of the program has a connection icon beside it.
 void TestGallery::modelNameRoom_data()
 {
-    QTest::addColumn<int>("iconWidth");
     QTest::addColumn<QString>("model");
-    QTest::addColumn<int>("expectedWidth");
     QTest::addColumn<bool>("elided");
 
-    QTest::newRow("no icon, long name gets 400") << 0 << kLongModel << 400 << true;
-    QTest::newRow("icon takes its width and a gap") << 30 << kLongModel << 360 << true;
-    QTest::newRow("short name gets its own width") << 30 << QStringLiteral("Lumaris Core SDI") << -1 << false;
+    QTest::newRow("long name elided") << kLongModel << true;
+    QTest::newRow("short name whole") << QStringLiteral("Lumaris Core SDI") << false;
 }
 
 void TestGallery::modelNameRoom()
 {
-    QFETCH(int, iconWidth);
     QFETCH(QString, model);
-    QFETCH(int, expectedWidth);
     QFETCH(bool, elided);
 
     FakeDevice* device = m_devices->family.announce(QStringLiteral("Device"));
     device->model = model;
-    if (iconWidth)
-        device->connectionIcon = solid(iconWidth, 16);
     m_devices->list.updateDeviceInfo(device);
 
     auto* label = child<QLabel>("modelName");
-    if (expectedWidth < 0)
-        expectedWidth = QFontMetrics(label->font()).horizontalAdvance(model);
-    QCOMPARE(label->width(), expectedWidth);
     QCOMPARE(label->text() != model, elided);
-    QVERIFY(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= expectedWidth);
-    QCOMPARE(child<QLabel>("connectionIcon")->isHidden(), iconWidth == 0);
+    QVERIFY(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= label->width());
+    QVERIFY(child<QLabel>("connectionIcon")->isHidden());
 }
 
 void TestGallery::summaryWidgetIsBorrowed()
