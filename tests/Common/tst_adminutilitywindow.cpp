@@ -14,6 +14,7 @@
 #include "MainWindowMenuController.h"
 #include "PluginScanner.h"
 #include "PluginTree.h"
+#include "ProductFamily.h"
 #include "SecretButton.h"
 #include "TightVBoxLayout.h"
 #include "ViewSelectionBar.h"
@@ -21,6 +22,7 @@
 #include "WindowFooter.h"
 
 #include <QLabel>
+#include <QPluginLoader>
 #include <QPointer>
 #include <QScreen>
 #include <QSettings>
@@ -68,10 +70,29 @@ int shownDots(const DotsWidget& dots)
     return shown;
 }
 
+QStringList familyNames(const AdminUtilityWindow& window)
+{
+    QStringList names;
+    for (ProductFamily* family : window.families())
+        names << family->getName();
+    return names;
+}
+
+// A file laid into the plug-in tree (see PluginTree::addPlugin).
+struct PluginFile
+{
+    QString directory;
+    QString file;
+    QString config;
+};
+using Layout = QVector<PluginFile>;
+
 const char* const kTwoFamilies = "[plugin]\nfamilies=Alpha,Beta\n"
                                  "[Alpha]\ndevices=Cam A1,Cam A2\n"
                                  "[Beta]\ndevices=Cam B1\n";
 }
+
+Q_DECLARE_METATYPE(Layout)
 
 class TestAdminUtilityWindow : public QObject
 {
@@ -80,6 +101,8 @@ class TestAdminUtilityWindow : public QObject
 private slots:
     void initTestCase();
     void init();
+    void startupScan_data();
+    void startupScan();
     void familiesStartInOrderOnTheFirstTurn();
     void requestsGoToTheAnnouncingFamily_data();
     void requestsGoToTheAnnouncingFamily();
@@ -122,6 +145,65 @@ std::unique_ptr<AdminUtilityWindow> TestAdminUtilityWindow::startWindow(const QS
     PluginScanner::registerFamilies(m_tree->applicationDir(), owned.get());
     owned->show();
     return owned;
+}
+
+// The plug-in scan at start-up: the window's own family (added first, as the
+// program adds its local family) keeps its place, the plug-ins' come after it.
+void TestAdminUtilityWindow::startupScan_data()
+{
+    QTest::addColumn<Layout>("layout");
+    QTest::addColumn<bool>("removeRoot");
+    QTest::addColumn<QStringList>("expected");
+
+    const QString kept = QStringLiteral("[plugin]\nfamilies=Kept");
+    QTest::newRow("no plug-in root") << Layout{} << true << QStringList{};
+    QTest::newRow("empty plug-in root") << Layout{} << false << QStringList{};
+    QTest::newRow("library directly in the root is ignored")
+        << Layout{{"", "libroot.so", "[plugin]\nfamilies=Root"}} << false << QStringList{};
+    QTest::newRow("plug-in keeps its family order")
+        << Layout{{"one", "libfake.so", "[plugin]\nfamilies=Alpha,Beta,Gamma"}} << false
+        << QStringList{"Alpha", "Beta", "Gamma"};
+    QTest::newRow("plug-in without configuration") << Layout{{"one", "libfake.so", ""}} << false << QStringList{"Fake"};
+    QTest::newRow("rejected plug-in is skipped, the next one tried")
+        << Layout{{"one", "libreject.so", "[plugin]\naccept=false\nfamilies=Refused"}, {"one", "libaccept.so", kept}}
+        << false << QStringList{"Kept"};
+    QTest::newRow("plug-in with an unresolved function is skipped")
+        << Layout{{"one", "libbroken.so", "unresolved"}, {"one", "libfake.so", kept}} << false << QStringList{"Kept"};
+    QTest::newRow("file with a library name that is no library")
+        << Layout{{"one", "libjunk.so", "junk"}, {"one", "libfake.so", kept}} << false << QStringList{"Kept"};
+    QTest::newRow("every plug-in directory is searched")
+        << Layout{{"one", "libfake.so", kept}, {"two", "libfake.so", kept}} << false << QStringList{"Kept", "Kept"};
+    QTest::newRow("plug-in without a library name is ignored")
+        << Layout{{"one", "fake.plugin", "[plugin]\nfamilies=Hidden"}} << false << QStringList{};
+    QTest::newRow("versioned library name is loaded")
+        << Layout{{"one", "libfake.so.1.2", "[plugin]\nfamilies=Versioned"}} << false << QStringList{"Versioned"};
+    QTest::newRow("nested directories are not searched")
+        << Layout{{"one/deeper", "libfake.so", "[plugin]\nfamilies=Deep"}} << false << QStringList{};
+}
+
+void TestAdminUtilityWindow::startupScan()
+{
+    QFETCH(Layout, layout);
+    QFETCH(bool, removeRoot);
+    QFETCH(QStringList, expected);
+
+    QStringList refused;
+    for (const PluginFile& entry : qAsConst(layout)) {
+        const QString path = m_tree->addPlugin(entry.directory, entry.file, entry.config);
+        if (entry.config.contains(QLatin1String("accept=false")))
+            refused << path;
+    }
+    if (removeRoot)
+        QVERIFY(QDir(m_tree->pluginRoot()).removeRecursively());
+
+    AdminUtilityWindow window;
+    FakeFamily local(QStringLiteral("Local"));
+    window.addFamily(&local);
+    const int count = PluginScanner::registerFamilies(m_tree->applicationDir(), &window);
+    QCOMPARE(familyNames(window), QStringList{"Local"} + expected);
+    QCOMPARE(count, expected.size());
+    for (const QString& path : qAsConst(refused))
+        QVERIFY2(!QPluginLoader(path).isLoaded(), "a refused plug-in must be unloaded");
 }
 
 void TestAdminUtilityWindow::familiesStartInOrderOnTheFirstTurn()
