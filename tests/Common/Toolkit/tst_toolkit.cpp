@@ -10,6 +10,7 @@
 #include "RolloverIconCallout.h"
 
 #include <QEnterEvent>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QIntValidator>
 #include <QScrollBar>
@@ -78,6 +79,7 @@ class TestToolkit : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void statePicture_data();
     void statePicture();
     void resizeToFit_data();
@@ -93,9 +95,20 @@ private slots:
     void elidedLabel_data();
     void elidedLabel();
     void htmlColourTakesTheAlphaGiven();
+    void fontStyles_data();
+    void fontStyles();
     void fixedPoint_data();
     void fixedPoint();
 };
+
+void TestToolkit::initTestCase()
+{
+    // The test harness pins font conversion to 96 dpi; the program converts
+    // at the screen's own resolution, and so must this test.
+    QCoreApplication::setAttribute(Qt::AA_Use96Dpi, false);
+    // As the main window does; the styles must then resolve to these faces.
+    QCOMPARE(CommonGui::registerApplicationFonts(), 3);
+}
 
 void TestToolkit::statePicture_data()
 {
@@ -398,6 +411,33 @@ void TestToolkit::elidedLabel()
 void TestToolkit::htmlColourTakesTheAlphaGiven()
 {
     QCOMPARE(ColourPalette::toHtmlQString(QColor(1, 2, 3, 4), 100), QStringLiteral("rgba(1, 2, 3, 100)"));
+}
+
+// One style of each face, in pixels whatever the screen's resolution (the suite
+// runs once more at 144 dpi): the layouts around the texts are in pixels too.
+void TestToolkit::fontStyles_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<int>("pixels");
+    QTest::addColumn<int>("weight");
+
+    QTest::newRow("title, light") << int(CommonGui::kFontTitle) << 30 << int(QFont::Light);
+    QTest::newRow("body, regular") << int(CommonGui::kFontBody) << 13 << int(QFont::Normal);
+    QTest::newRow("small, semibold") << int(CommonGui::kFontSmallSemibold) << 11 << int(QFont::DemiBold);
+}
+
+void TestToolkit::fontStyles()
+{
+    QFETCH(int, style);
+    QFETCH(int, pixels);
+    QFETCH(int, weight);
+
+    const QFont font = CommonGui::font(style);
+    const QFontInfo resolved(font);
+    QCOMPARE(resolved.pixelSize(), pixels);
+    QVERIFY2(resolved.family().startsWith(QLatin1String("Open Sans")), qPrintable(resolved.family()));
+    // The weight picks the face: light, regular or semibold Open Sans.
+    QCOMPARE(resolved.weight(), weight);
 }
 
 void TestToolkit::fixedPoint_data()
