@@ -16,8 +16,15 @@ QString PluginTree::pluginRoot() const
 
 QString PluginTree::addPlugin(const QString& directory, const QString& fileName, const QString& config)
 {
-    const QString dir = directoryPath(directory);
+    const QString dir = directory.isEmpty() ? pluginRoot() : pluginRoot() + QLatin1Char('/') + directory;
+    QDir().mkpath(dir);
     const QString path = dir + QLatin1Char('/') + fileName;
+    if (config == QLatin1String("junk")) {
+        QFile junk(path);
+        junk.open(QIODevice::WriteOnly);
+        junk.write("not a library");
+        return path;
+    }
     const bool unresolved = config == QLatin1String("unresolved");
     QFile::copy(QString::fromUtf8(unresolved ? UNRESOLVED_PLUGIN_PATH : FAKE_PLUGIN_PATH), path);
     if (!config.isEmpty() && !unresolved) {
@@ -25,21 +32,5 @@ QString PluginTree::addPlugin(const QString& directory, const QString& fileName,
         ini.open(QIODevice::WriteOnly | QIODevice::Truncate);
         ini.write(config.toUtf8());
     }
-    return path;
-}
-
-QString PluginTree::addJunk(const QString& directory, const QString& fileName)
-{
-    const QString path = directoryPath(directory) + QLatin1Char('/') + fileName;
-    QFile junk(path);
-    junk.open(QIODevice::WriteOnly);
-    junk.write("not a library");
-    return path;
-}
-
-QString PluginTree::directoryPath(const QString& directory) const
-{
-    const QString path = directory.isEmpty() ? pluginRoot() : pluginRoot() + QLatin1Char('/') + directory;
-    QDir().mkpath(path);
     return path;
 }

@@ -16,13 +16,10 @@ public:
     // Copies the fake plug-in into <root>/<directory>/<fileName> and writes
     // its configuration (ini text) beside it under the library's base name; an empty directory means the
     // root itself. The configuration "unresolved" lays the plug-in that calls a
-    // function no library defines instead. Returns the library's path.
+    // function no library defines instead, "junk" a file with a library's name that
+    // is no library at all. Returns the file's path.
     QString addPlugin(const QString& directory, const QString& fileName, const QString& config = QString());
-    // A file with a library's name that is no library at all.
-    QString addJunk(const QString& directory, const QString& fileName);
 
 private:
-    QString directoryPath(const QString& directory) const;
-
     QTemporaryDir m_dir;
 };

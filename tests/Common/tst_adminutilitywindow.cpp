@@ -1,21 +1,32 @@
+#include "AboutBox.h"
+#include "AdminUtilityDialog.h"
 #include "AdminUtilityWindow.h"
 #include "AppDefaults.h"
 #include "BuildDetailsDialog.h"
+#include "CardPushButton.h"
 #include "DotsWidget.h"
 #include "FakeDevice.h"
 #include "FakeFamily.h"
 #include "FamilyFedList.h"
 #include "FlatImageButton.h"
+#include "MainWindowDialog.h"
+#include "MainWindowDialogWidget.h"
+#include "MainWindowMenuController.h"
 #include "PluginScanner.h"
 #include "PluginTree.h"
+#include "ProductFamily.h"
 #include "SecretButton.h"
+#include "TightVBoxLayout.h"
 #include "ViewSelectionBar.h"
 #include "VisibleDevicesWidget.h"
 #include "WindowFooter.h"
 
 #include <QLabel>
+#include <QPluginLoader>
+#include <QPointer>
 #include <QScreen>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QtTest>
@@ -39,10 +50,49 @@ private:
     QWidget* m_list = nullptr;
 };
 
+// A menu page that counts how often it was told it is about to be shown.
+class CountingPage : public MainWindowDialogWidget
+{
+public:
+    CountingPage() { buildMe(QStringLiteral("Add"), QStringLiteral("Close")); }
+    void aboutToShow() override { ++shown; }
+    int shown = 0;
+
+protected:
+    void buildContents(TightVBoxLayout* layout) override { layout->addWidget(new QLabel(QStringLiteral("page"))); }
+};
+
+int shownDots(const DotsWidget& dots)
+{
+    int shown = 0;
+    for (int i = 0; i < dots.dotCount(); ++i)
+        shown += dots.dot(i)->isHidden() ? 0 : 1;
+    return shown;
+}
+
+QStringList familyNames(const AdminUtilityWindow& window)
+{
+    QStringList names;
+    for (ProductFamily* family : window.families())
+        names << family->getName();
+    return names;
+}
+
+// A file laid into the plug-in tree (see PluginTree::addPlugin).
+struct PluginFile
+{
+    QString directory;
+    QString file;
+    QString config;
+};
+using Layout = QVector<PluginFile>;
+
 const char* const kTwoFamilies = "[plugin]\nfamilies=Alpha,Beta\n"
                                  "[Alpha]\ndevices=Cam A1,Cam A2\n"
                                  "[Beta]\ndevices=Cam B1\n";
 }
+
+Q_DECLARE_METATYPE(Layout)
 
 class TestAdminUtilityWindow : public QObject
 {
@@ -51,17 +101,21 @@ class TestAdminUtilityWindow : public QObject
 private slots:
     void initTestCase();
     void init();
+    void startupScan_data();
+    void startupScan();
     void familiesStartInOrderOnTheFirstTurn();
     void requestsGoToTheAnnouncingFamily_data();
     void requestsGoToTheAnnouncingFamily();
-    void closeVeto_data();
-    void closeVeto();
+    void closeAsksEveryFamily();
     void geometryIsKeptAcrossRuns_data();
     void geometryIsKeptAcrossRuns();
-    void viewSwitch_data();
     void viewSwitch();
-    void buildDetails_data();
     void buildDetails();
+    void dots_data();
+    void dots();
+    void menuOpensItsSingleEntry();
+    void dialogFollowsTheWindow();
+    void aboutBox();
 
 private:
     // A window with the fake plug-in's families, started as the program starts it.
@@ -92,6 +146,65 @@ std::unique_ptr<AdminUtilityWindow> TestAdminUtilityWindow::startWindow(const QS
     return owned;
 }
 
+// The plug-in scan at start-up: the window's own family (added first, as the
+// program adds its local family) keeps its place, the plug-ins' come after it.
+void TestAdminUtilityWindow::startupScan_data()
+{
+    QTest::addColumn<Layout>("layout");
+    QTest::addColumn<bool>("removeRoot");
+    QTest::addColumn<QStringList>("expected");
+
+    const QString kept = QStringLiteral("[plugin]\nfamilies=Kept");
+    QTest::newRow("no plug-in root") << Layout{} << true << QStringList{};
+    QTest::newRow("empty plug-in root") << Layout{} << false << QStringList{};
+    QTest::newRow("library directly in the root is ignored")
+        << Layout{{"", "libroot.so", "[plugin]\nfamilies=Root"}} << false << QStringList{};
+    QTest::newRow("plug-in keeps its family order")
+        << Layout{{"one", "libfake.so", "[plugin]\nfamilies=Alpha,Beta,Gamma"}} << false
+        << QStringList{"Alpha", "Beta", "Gamma"};
+    QTest::newRow("plug-in without configuration") << Layout{{"one", "libfake.so", ""}} << false << QStringList{"Fake"};
+    QTest::newRow("rejected plug-in is skipped, the next one tried")
+        << Layout{{"one", "libreject.so", "[plugin]\naccept=false\nfamilies=Refused"}, {"one", "libaccept.so", kept}}
+        << false << QStringList{"Kept"};
+    QTest::newRow("plug-in with an unresolved function is skipped")
+        << Layout{{"one", "libbroken.so", "unresolved"}, {"one", "libfake.so", kept}} << false << QStringList{"Kept"};
+    QTest::newRow("file with a library name that is no library")
+        << Layout{{"one", "libjunk.so", "junk"}, {"one", "libfake.so", kept}} << false << QStringList{"Kept"};
+    QTest::newRow("every plug-in directory is searched")
+        << Layout{{"one", "libfake.so", kept}, {"two", "libfake.so", kept}} << false << QStringList{"Kept", "Kept"};
+    QTest::newRow("plug-in without a library name is ignored")
+        << Layout{{"one", "fake.plugin", "[plugin]\nfamilies=Hidden"}} << false << QStringList{};
+    QTest::newRow("versioned library name is loaded")
+        << Layout{{"one", "libfake.so.1.2", "[plugin]\nfamilies=Versioned"}} << false << QStringList{"Versioned"};
+    QTest::newRow("nested directories are not searched")
+        << Layout{{"one/deeper", "libfake.so", "[plugin]\nfamilies=Deep"}} << false << QStringList{};
+}
+
+void TestAdminUtilityWindow::startupScan()
+{
+    QFETCH(Layout, layout);
+    QFETCH(bool, removeRoot);
+    QFETCH(QStringList, expected);
+
+    QStringList refused;
+    for (const PluginFile& entry : qAsConst(layout)) {
+        const QString path = m_tree->addPlugin(entry.directory, entry.file, entry.config);
+        if (entry.config.contains(QLatin1String("accept=false")))
+            refused << path;
+    }
+    if (removeRoot)
+        QVERIFY(QDir(m_tree->pluginRoot()).removeRecursively());
+
+    AdminUtilityWindow window;
+    FakeFamily local(QStringLiteral("Local"));
+    window.addFamily(&local);
+    const int count = PluginScanner::registerFamilies(m_tree->applicationDir(), &window);
+    QCOMPARE(familyNames(window), QStringList{"Local"} + expected);
+    QCOMPARE(count, expected.size());
+    for (const QString& path : qAsConst(refused))
+        QVERIFY2(!QPluginLoader(path).isLoaded(), "a refused plug-in must be unloaded");
+}
+
 void TestAdminUtilityWindow::familiesStartInOrderOnTheFirstTurn()
 {
     auto window = startWindow(QString::fromLatin1(kTwoFamilies));
@@ -118,7 +231,6 @@ void TestAdminUtilityWindow::requestsGoToTheAnnouncingFamily_data()
     // The real program routes settings and updates to its local and network families
     // in the end-to-end suites; these are the requests those never make.
     QTest::newRow("settings of a second-family device") << "showDevice" << "Cam B1" << "Beta:showDevice:Cam B1";
-    QTest::newRow("control application") << "showControlApp" << "Cam B1" << "Beta:showControlApp:Cam B1";
     QTest::newRow("device of no family is ignored") << "showDevice" << "Unlisted" << "";
     QTest::newRow("null device is ignored") << "updateFirmware" << "" << "";
 }
@@ -140,38 +252,19 @@ void TestAdminUtilityWindow::requestsGoToTheAnnouncingFamily()
     QCOMPARE(FakeFamily::log(), expected.isEmpty() ? QStringList() : QStringList{expected});
 }
 
-void TestAdminUtilityWindow::closeVeto_data()
+// Every family is asked before the window closes (none of the program's refuses),
+// the geometry is stored, and the families are destroyed in their order.
+void TestAdminUtilityWindow::closeAsksEveryFamily()
 {
-    QTest::addColumn<QString>("config");
-    QTest::addColumn<bool>("closes");
-    QTest::addColumn<QStringList>("asked");
-
-    const QString families = QStringLiteral("[plugin]\nfamilies=Alpha,Beta,Gamma\n");
-    QTest::newRow("nobody vetoes") << families << true
-                                   << QStringList{"Alpha:okToClose", "Beta:okToClose", "Gamma:okToClose"};
-    QTest::newRow("first refusal stops the asking")
-        << families + "[Beta]\nvetoClose=true\n" << false << QStringList{"Alpha:okToClose", "Beta:okToClose"};
-    QTest::newRow("first family vetoes") << families + "[Alpha]\nvetoClose=true\n" << false
-                                         << QStringList{"Alpha:okToClose"};
-}
-
-void TestAdminUtilityWindow::closeVeto()
-{
-    QFETCH(QString, config);
-    QFETCH(bool, closes);
-    QFETCH(QStringList, asked);
-
-    auto window = startWindow(config);
+    auto window = startWindow(QStringLiteral("[plugin]\nfamilies=Alpha,Beta,Gamma\n"));
     QTRY_VERIFY(window->footer());
     FakeFamily::clearLog();
 
-    QCOMPARE(window->close(), closes);
-    QCOMPARE(window->isVisible(), !closes);
-    QCOMPARE(FakeFamily::log(), asked);
-    const QSettings settings(QStringLiteral("Orvanta"), AppDefaults::settingsProductKey());
-    QCOMPARE(settings.contains(QStringLiteral("geometry")), closes);
+    QVERIFY(window->close());
+    QVERIFY(!window->isVisible());
+    QCOMPARE(FakeFamily::log(), (QStringList{"Alpha:okToClose", "Beta:okToClose", "Gamma:okToClose"}));
+    QVERIFY(QSettings(QStringLiteral("Orvanta"), AppDefaults::settingsProductKey()).contains(QStringLiteral("geometry")));
 
-    // Whether it closed or not, the window destroys its families in their order.
     FakeFamily::clearLog();
     window.reset();
     QCOMPARE(FakeFamily::log(), (QStringList{"Alpha:destroy", "Beta:destroy", "Gamma:destroy"}));
@@ -205,30 +298,23 @@ void TestAdminUtilityWindow::geometryIsKeptAcrossRuns()
              qPrintable(QStringLiteral("restored at x %1, width %2").arg(second.x()).arg(second.width())));
 }
 
-void TestAdminUtilityWindow::viewSwitch_data()
-{
-    QTest::addColumn<bool>("hasListView");
-    QTest::newRow("window with a list view") << true;
-    QTest::newRow("window without a list view") << false;
-}
-
 void TestAdminUtilityWindow::viewSwitch()
 {
-    QFETCH(bool, hasListView);
-
-    auto window = startWindow(QString::fromLatin1(kTwoFamilies), hasListView ? new WindowWithListView : nullptr);
+    auto window = startWindow(QString::fromLatin1(kTwoFamilies), new WindowWithListView);
     QTRY_COMPARE(window->deviceList().numberOfDevice(), 3);
-    QCOMPARE(window->pageStack()->count(), hasListView ? 2 : 1);
+    QCOMPARE(window->pageStack()->count(), 2);
     ViewSelectionBar* bar = window->footer()->viewSelectionBar();
-    QCOMPARE(bar != nullptr, hasListView);
-    if (!hasListView)
-        return;
-
+    QVERIFY(bar);
     QTRY_VERIFY(bar->isVisible());
     QTest::mouseClick(bar->listButton(), Qt::LeftButton);
     QCOMPARE(window->pageStack()->currentIndex(), 1);
     QVERIFY(window->footer()->dots()->isHidden());
-    QCOMPARE(bar->getActiveView(), 2);
+    QCOMPARE(bar->getActiveView(), int(ViewSelectionBar::ListView));
+    // The active view is not shown by a hover picture left on its button.
+    for (FlatImageButton* button : {bar->galleryButton(), bar->listButton()}) {
+        QVERIFY(!button->accessibleName().isEmpty());
+        QVERIFY2(button->currentImage().toImage() == button->image().toImage(), qPrintable(button->accessibleName()));
+    }
 
     // The dots stay away while the list is shown, whatever the list does.
     window->deviceList().selectNextDevice();
@@ -239,33 +325,21 @@ void TestAdminUtilityWindow::viewSwitch()
     QVERIFY(!window->footer()->dots()->isHidden());
 }
 
-void TestAdminUtilityWindow::buildDetails_data()
-{
-    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-    QTest::addColumn<bool>("opens");
-    QTest::newRow("shift and double click") << Qt::KeyboardModifiers(Qt::ShiftModifier) << true;
-    QTest::newRow("plain double click") << Qt::KeyboardModifiers(Qt::NoModifier) << false;
-}
-
+// A plain double click on the footer's bottom-left corner does nothing; with Shift
+// held it opens the build details.
 void TestAdminUtilityWindow::buildDetails()
 {
-    QFETCH(Qt::KeyboardModifiers, modifiers);
-    QFETCH(bool, opens);
-
     auto window = startWindow(QStringLiteral("[plugin]\nfamilies=Alpha,Beta\n[Beta]\nbuildInfo=<b>Beta firmware</b> 2.1\n"));
     QTRY_VERIFY(window->footer() && window->footer()->isVisible());
-    // The bottom-left corner of the footer is the trigger.
     WindowFooter* footer = window->footer();
     const QPoint corner(3, footer->height() - 3);
     QWidget* target = footer->childAt(corner);
     QVERIFY(qobject_cast<SecretButton*>(target));
-    QTest::mouseDClick(target, Qt::LeftButton, modifiers, target->mapFrom(footer, corner));
+    QTest::mouseDClick(target, Qt::LeftButton, Qt::NoModifier, target->mapFrom(footer, corner));
+    QCoreApplication::processEvents();
+    QVERIFY(!window->findChild<BuildDetailsDialog*>());
+    QTest::mouseDClick(target, Qt::LeftButton, Qt::ShiftModifier, target->mapFrom(footer, corner));
 
-    if (!opens) {
-        QCoreApplication::processEvents();
-        QVERIFY(!window->findChild<BuildDetailsDialog*>());
-        return;
-    }
     BuildDetailsDialog* dialog = nullptr;
     QTRY_VERIFY((dialog = window->findChild<BuildDetailsDialog*>()));
     QVERIFY(dialog->isModal());
@@ -287,6 +361,119 @@ void TestAdminUtilityWindow::buildDetails()
         found = found || layout.match(label->text()).hasMatch();
     QVERIFY2(found, "the build information block is missing or malformed");
     dialog->close();
+}
+
+// Devices are selected in the order given, then one is removed; a dot is then
+// clicked: the last one shown, or the first when the last is already lit.
+void TestAdminUtilityWindow::dots_data()
+{
+    QTest::addColumn<int>("devices");
+    QTest::addColumn<QList<int>>("selections");
+    QTest::addColumn<int>("removed");
+    QTest::addColumn<int>("dots");
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("lit");
+    const int cap = DotsWidget::kMaxDots;
+
+    QTest::newRow("no device, no dot") << 0 << QList<int>{} << -1 << 0 << false << 0 << -1;
+    QTest::newRow("a single dot is hidden") << 1 << QList<int>{} << -1 << 1 << false << 0 << 0;
+    QTest::newRow("removal drops a dot") << 3 << QList<int>{2} << 1 << 2 << true << 0 << 1;
+    QTest::newRow("removal down to one hides it") << 2 << QList<int>{} << 0 << 1 << false << 0 << 0;
+    QTest::newRow("a dot per device below the cap") << 10 << QList<int>{9} << -1 << 10 << true << 0 << 9;
+    QTest::newRow("no more dots than the footer holds") << 1000 << QList<int>{0} << -1 << cap << true << 0 << 0;
+    QTest::newRow("the dots follow the current device to the end")
+        << 1000 << QList<int>{999} << -1 << cap << true << 1000 - cap << cap - 1;
+    QTest::newRow("and back towards the start") << 1000 << QList<int>{999, 500} << -1 << cap << true << 500 << 0;
+    QTest::newRow("a step within the dots moves none")
+        << 1000 << QList<int>{999, 980} << -1 << cap << true << 1000 - cap << 980 - (1000 - cap);
+}
+
+void TestAdminUtilityWindow::dots()
+{
+    QFETCH(int, devices);
+    QFETCH(QList<int>, selections);
+    QFETCH(int, removed);
+    QFETCH(int, dots);
+    QFETCH(bool, shown);
+    QFETCH(int, first);
+    QFETCH(int, lit);
+
+    FamilyFedList fixture(DeviceList::ArrivalOrder);
+    DotsWidget widget(fixture.list);
+    fixture.announce(devices);
+    for (int index : qAsConst(selections))
+        fixture.list.setCurrentDevice(index);
+    if (removed >= 0)
+        fixture.remove(removed);
+    QCOMPARE(widget.dotCount(), dots);
+    QCOMPARE(widget.firstDevice(), first);
+    QCOMPARE(widget.markedDot(), lit);
+    QCOMPARE(shownDots(widget), shown ? dots : 0);
+    const QImage on = FlatImageButton(QStringLiteral(":/Dot_On")).image().toImage();
+    const QImage off = FlatImageButton(QStringLiteral(":/Dot_Off")).image().toImage();
+    QVERIFY2(on != off, "the dot pictures must differ for this test to mean anything");
+    for (int i = 0; i < widget.dotCount(); ++i)
+        QVERIFY2(widget.dot(i)->image().toImage() == (i == lit ? on : off), qPrintable(QString::number(i)));
+    if (!shown)
+        return;
+
+    const int clicked = lit == dots - 1 ? 0 : dots - 1;
+    QSignalSpy selected(&fixture.list, &DeviceList::deviceListSelected);
+    QTest::mouseClick(widget.dot(clicked), Qt::LeftButton);
+    QCOMPARE(fixture.list.getCurrentDeviceIndex(), first + clicked);
+    QCOMPARE(widget.markedDot(), clicked);
+    QCOMPARE(selected.count(), 1);
+}
+
+// The program's single entry opens its page at once, told that it is about to
+// be shown; closing the page hands it back to its owner.
+void TestAdminUtilityWindow::menuOpensItsSingleEntry()
+{
+    QWidget window;
+    window.resize(800, 700);
+    window.show();
+    MainWindowMenuController controller(&window);
+    CountingPage page;
+    controller.addOption(QStringLiteral("Entry"), &page);
+    controller.build(&window);
+
+    QVERIFY(!controller.currentMenu());
+    QPointer<MainWindowDialog> dialog = controller.currentDialog();
+    QVERIFY(dialog);
+    QCOMPARE(dialog->title(), QStringLiteral("Entry"));
+    QCOMPARE(dialog->widget(), static_cast<MainWindowDialogWidget*>(&page));
+    QCOMPARE(page.shown, 1);
+    QTest::mouseClick(page.closeButton(), Qt::LeftButton);
+    QTRY_VERIFY(!dialog);
+    QVERIFY(!controller.currentDialog());
+    QVERIFY(!page.parentWidget());
+}
+
+void TestAdminUtilityWindow::dialogFollowsTheWindow()
+{
+    QWidget window;
+    window.resize(800, 700);
+    window.show();
+    auto* dialog = new AdminUtilityDialog(&window);
+    auto* content = new QWidget;
+    content->setFixedSize(300, 200);
+    dialog->contentLayout()->addWidget(content);
+    dialog->show();
+
+    window.resize(1000, 760);
+    QTRY_COMPARE(dialog->size(), QSize(1000, 760));
+    QCOMPARE(dialog->contentFrame()->geometry().center(), dialog->rect().center());
+}
+
+// A click anywhere closes it.
+void TestAdminUtilityWindow::aboutBox()
+{
+    AboutBox box;
+    box.show();
+    QTest::mouseClick(&box, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    QCOMPARE(box.result(), int(QDialog::Accepted));
+    QVERIFY(!box.isVisible());
 }
 
 QTEST_MAIN(TestAdminUtilityWindow)

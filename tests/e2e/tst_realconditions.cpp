@@ -17,14 +17,6 @@ constexpr int kMaxLabelColumn = 320 + 24;
 constexpr int kOutputSpacing = 12;
 constexpr int kDefaultWindowWidth = 780;
 
-QStringList strings(const QJsonArray& array)
-{
-    QStringList texts;
-    for (const QJsonValue& value : array)
-        texts << value.toString();
-    return texts;
-}
-
 } // namespace
 
 class TestRealConditions : public ProbedCase
@@ -56,12 +48,10 @@ void TestRealConditions::defaultFleetInBothViews()
         QVERIFY2(row.toObject().value("picture").toBool(), qPrintable(row.toObject().value("label").toString()));
         QVERIFY(row.toObject().value("setup").toBool());
     }
-    QCOMPARE(strings(shown.value("list").toObject().value("headers").toArray()),
-             (QStringList{"PRODUCT", "LABEL", "VIDEO IN", "OUTPUT FORMAT", "GENLOCK", ""}));
     // The fleet starts with a live signal and the Studio Pro's reference locked.
     QCOMPARE(cell(shown, "Lumaris Studio Pro", "videoIn"), QString("SDI: PAL"));
     QCOMPARE(cell(shown, "Lumaris Studio Pro", "genlock"), QString("1080i59.94"));
-    QVERIFY(strings(gallery(shown).value("texts").toArray()).contains(fleet.first()));
+    QVERIFY(gallery(shown).value("texts").toArray().contains(fleet.first()));
 }
 
 void TestRealConditions::deviceTextsArePlainOneLine_data()
@@ -128,6 +118,7 @@ void TestRealConditions::lastDeviceGoneShowsTheGallery()
         QVERIFY(sim(QStringLiteral("unplug %1").arg(QLatin1String(device))));
     QTRY_VERIFY(gallery(snapshot()).value("visible").toBool());
     QVERIFY(!snapshot().value("list").toObject().value("visible").toBool());
+    QVERIFY(!snapshot().value("viewSwitchVisible").toBool());
     QCOMPARE(gallery(snapshot()).value("name").toObject().value("text").toString(),
              QStringLiteral("No Lumaris Device Detected."));
 
