@@ -23,6 +23,8 @@ class TestGallery : public QObject
 private slots:
     void init();
     void cleanup();
+    void order_data();
+    void order();
     void firstDeviceBecomesCurrentSilently();
     void removal_data();
     void removal();
@@ -207,7 +209,38 @@ void TestGallery::focusCueOnlyFromTheKeyboard()
     QVERIFY(!m_gallery->accessibleName().isEmpty());
 }
 
-// The device list the gallery shows, on a list of its own.
+// The device list the gallery shows, on a list of its own. The program's window
+// keeps arrival order; name order, USB devices first, is the list's own default.
+void TestGallery::order_data()
+{
+    QTest::addColumn<DeviceList::SortOrder>("order");
+    QTest::addColumn<QStringList>("arrivals");
+    QTest::addColumn<QStringList>("usb");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("arrival order appends") << DeviceList::ArrivalOrder << QStringList{"C", "A", "B"}
+                                           << QStringList{"A"} << QStringList{"C", "A", "B"};
+    QTest::newRow("usb first, each group by name") << DeviceList::NameOrder << QStringList{"P", "Y", "B", "X"}
+                                                   << QStringList{"X", "Y"} << QStringList{"X", "Y", "B", "P"};
+    QTest::newRow("case-sensitive code units") << DeviceList::NameOrder << QStringList{"b", "C", "a", "B"}
+                                               << QStringList{} << QStringList{"B", "C", "a", "b"};
+    QTest::newRow("prefix sorts first") << DeviceList::NameOrder << QStringList{"Card 10", "Card 1", "Card"}
+                                        << QStringList{} << QStringList{"Card", "Card 1", "Card 10"};
+}
+
+void TestGallery::order()
+{
+    QFETCH(DeviceList::SortOrder, order);
+    QFETCH(QStringList, arrivals);
+    QFETCH(QStringList, usb);
+    QFETCH(QStringList, expected);
+
+    FamilyFedList fixture(order);
+    for (const QString& name : arrivals)
+        fixture.family.announce(name, usb.contains(name));
+    QCOMPARE(deviceNames(fixture.list), expected);
+}
+
 void TestGallery::firstDeviceBecomesCurrentSilently()
 {
     FamilyFedList fixture;
