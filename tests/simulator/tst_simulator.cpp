@@ -544,12 +544,16 @@ void TestSimulator::refusedCommandsAndProfiles_data()
     commandRow("signal on an input it lacks", QStringList{"signal", "studio-pro", "Hi59", "0", "4"}, "no input connection 4");
     commandRow("signal on no connection", QStringList{"signal", "studio-pro", "Hi59", "0", "0"}, "the connection must be");
     commandRow("wildcard naming nothing", QStringList{"fail-every", "*", "Configuration.Open*", "2"}, "unknown operation");
+    commandRow("profile that is a directory", QStringList{"profile", "/"}, "is a directory");
 
     const QByteArray device = R"("id": "d", "modelName": "Lumaris Core SDI", "attributes": {"rvid": 1})";
     const auto withDevice = [&device](const char* more) {
         return QByteArray(R"({"devices": [{)") + device + more + "}]}";
     };
     profileRow("syntax error", R"({"devices": [)", "syntax error");
+    // Once crashed the program at start.
+    profileRow("nested 10,000 deep", R"({"devices": [)" + QByteArray(10000, '[') + QByteArray(10000, ']') + "]}",
+               "nests deeper than 64 levels");
     profileRow("template cycle",
                R"({"templates": {"a": {"base": "b"}, "b": {"base": "a"}}, "devices": [{)" + device
                    + R"(, "template": "a"}]})",
