@@ -81,12 +81,7 @@ private slots:
     void analogLevels();
     void modelRules_data();
     void modelRules();
-    void subDeviceLookups_data();
-    void subDeviceLookups();
-    void subDeviceNaming_data();
-    void subDeviceNaming();
     void outputModesInDisplayOrder();
-    void deviceWithoutCaptureReportsNoInputMode();
     void outputFollowsInputWhileBusy_data();
     void outputFollowsInputWhileBusy();
 
@@ -251,54 +246,6 @@ void TestVisibleMarlix::modelRules()
     device->readFromPreferences();
 }
 
-// Lookups by persistent id and the connector numbers are held by the Connectors tab suites.
-void TestVisibleMarlix::subDeviceLookups_data()
-{
-    QTest::addColumn<bool>("byConnector");
-    QTest::addColumn<qint64>("argument");
-    QTest::addColumn<qint64>("persistentId");
-    QTest::newRow("index 0") << false << qint64(0) << qint64(9001);
-    QTest::newRow("index past the card") << false << qint64(2) << qint64(-1);
-    QTest::newRow("connector 0") << true << qint64(0) << qint64(9001);
-    QTest::newRow("connector 3") << true << qint64(3) << qint64(9002);
-    QTest::newRow("connector 4") << true << qint64(4) << qint64(-1);
-}
-
-void TestVisibleMarlix::subDeviceLookups()
-{
-    QFETCH(bool, byConnector);
-    QFETCH(qint64, argument);
-    QFETCH(qint64, persistentId);
-    const std::unique_ptr<VisibleMarlix> device(SimulatorSession::takeDevice(QStringLiteral("Duo 2")));
-    QVERIFY(device);
-    QCOMPARE(device->getSubDevices().size(), 2);
-    QVERIFY(device->hasSubDevices());
-    VisibleMarlix* found = byConnector ? device->getSubDeviceByConnectorId(argument) : device->getSubDeviceByIndex(argument);
-    QCOMPARE(qint64(found ? found->getPersistentId() : -1), persistentId);
-    QVERIFY(!found || found != device.get());
-}
-
-void TestVisibleMarlix::subDeviceNaming_data()
-{
-    QTest::addColumn<QString>("device");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("siblings");
-    QTest::newRow("first sub-device") << "Duo 1" << "Card 1" << 2;
-    QTest::newRow("second sub-device") << "Duo 2" << "Card 2" << 2;
-    QTest::newRow("without an index or a group") << "Anonymous" << "Card 1" << 0;
-}
-
-void TestVisibleMarlix::subDeviceNaming()
-{
-    QFETCH(QString, device);
-    QFETCH(QString, name);
-    QFETCH(int, siblings);
-    const std::unique_ptr<VisibleMarlix> adapter(SimulatorSession::takeDevice(device));
-    QVERIFY(adapter);
-    QCOMPARE(adapter->subDeviceName(), name);
-    QCOMPARE(adapter->getSubDevices().size(), siblings);
-}
-
 void TestVisibleMarlix::outputModesInDisplayOrder()
 {
     QStringList order;
@@ -310,20 +257,6 @@ void TestVisibleMarlix::outputModesInDisplayOrder()
         "1080p23.98", "1080p24", "1080p25", "1080p29.97", "1080p30", "1080p50", "1080p59.94", "1080p60",
         "1080i50", "1080i59.94", "1080i60"};
     QCOMPARE(order, expected);
-}
-
-void TestVisibleMarlix::deviceWithoutCaptureReportsNoInputMode()
-{
-    const std::unique_ptr<VisibleMarlix> device(SimulatorSession::takeDevice(QStringLiteral("Playout")));
-    QVERIFY(device);
-    QVERIFY(!device->supportsCapture());
-    QVERIFY(device->getVideoInputDisplayModes().isEmpty());
-    QCOMPARE(device->getVideoOutputDisplayModes().size(), 3);
-    uint32_t mode = 0;
-    uint32_t flags = 7;
-    QVERIFY(device->getVideoInputDisplayMode(mode, flags));
-    QCOMPARE(mode, codeOf("iunk"));
-    QCOMPARE(flags, 0u);
 }
 
 void TestVisibleMarlix::outputFollowsInputWhileBusy_data()
