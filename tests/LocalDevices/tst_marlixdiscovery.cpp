@@ -267,7 +267,8 @@ void TestMarlixDiscovery::buildInformation_data()
     QTest::addColumn<QString>("line");
     QTest::newRow("model with two devices plugged in")
         << "<br><span style=\"color: #1d8a5b\">&nbsp;&nbsp;Lumaris Core SDI 3G: 0x2c (0x2c, 0xa)</span><br>";
-    // The names of the list are the capability tables' business (tst_capabilitytables).
+    // A model the device list excludes keeps its firmware line; the other names of the
+    // list are the capability tables' business (tst_capabilitytables).
     QTest::newRow("model that is not plugged in") << "<br>&nbsp;&nbsp;Lumaris Studio SD: 0x34<br>";
 }
 
