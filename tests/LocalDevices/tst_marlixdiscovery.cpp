@@ -100,7 +100,6 @@ void TestMarlixDiscovery::grouping_data()
     const Names core{"Core SDI"};
     const char* const outOfOrder = "grouping-out-of-order.json";
     groupingRow("arrival order 2, 0, 3, 1", outOfOrder, {}, {"plug quad-2"}, quad, {}, quad);
-    groupingRow("removal while the group is incomplete", outOfOrder, {}, {"unplug quad-3"}, {}, {}, {});
     groupingRow("removal of a shown sub-device", outOfOrder, {}, {"plug quad-2", "unplug quad-3"}, quad, {"Quad 3"},
                 {"Quad 1", "Quad 2", "Quad 4"});
     groupingRow("unplug 3, plug 3, plug 2 while held back", outOfOrder, {},
