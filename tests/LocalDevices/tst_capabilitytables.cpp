@@ -98,7 +98,6 @@ void TestCapabilityTables::installedFirmwareList_data()
     QTest::newRow("second image of the Core Quad 12G") << 69 << QStringLiteral("Lumaris Core Quad 12G 2");
     QTest::newRow("Studio 4K Pro under its 12G name") << 46 << QStringLiteral("Lumaris Studio 4K Pro 12G");
     QTest::newRow("Bolt 4K Pro under its panel name") << 48 << QStringLiteral("Lumaris Bolt 4K Pro Panel");
-    QTest::newRow("an excluded model of the product table") << 12 << QStringLiteral("Lumaris Studio SD");
     QTest::newRow("first record is left out") << 0 << QString();
     QTest::newRow("model listed twice in the exclusions") << 11 << QString();
 }

@@ -1,4 +1,3 @@
-#include "AppDefaults.h"
 #include "CapabilityTables.h"
 #include "MarlixDiscovery.h"
 #include "MarlixFamily.h"
@@ -101,7 +100,6 @@ void TestMarlixDiscovery::grouping_data()
     const Names core{"Core SDI"};
     const char* const outOfOrder = "grouping-out-of-order.json";
     groupingRow("arrival order 2, 0, 3, 1", outOfOrder, {}, {"plug quad-2"}, quad, {}, quad);
-    groupingRow("removal while the group is incomplete", outOfOrder, {}, {"unplug quad-3"}, {}, {}, {});
     groupingRow("removal of a shown sub-device", outOfOrder, {}, {"plug quad-2", "unplug quad-3"}, quad, {"Quad 3"},
                 {"Quad 1", "Quad 2", "Quad 4"});
     groupingRow("unplug 3, plug 3, plug 2 while held back", outOfOrder, {},
@@ -112,7 +110,6 @@ void TestMarlixDiscovery::grouping_data()
     groupingRow("unreadable group value", "grouping-no-group-value.json", studio, {}, studio, {}, studio);
     groupingRow("excluded models are never shown, nor lost", "grouping-exclusion.json", core,
                 {"unplug home-hdmi-classic", "unplug studio-sd-2"}, core, {}, core);
-    groupingRow("removal of a shown device", "grouping-exclusion.json", core, {"unplug core-sdi"}, core, core, {});
 }
 
 void TestMarlixDiscovery::grouping()
@@ -267,22 +264,16 @@ void TestMarlixDiscovery::familyAnnouncesForwardsAndDeletesLater()
 void TestMarlixDiscovery::buildInformation_data()
 {
     QTest::addColumn<QString>("line");
-    QTest::addColumn<bool>("atStart");
-    QTest::newRow("heading and software versions")
-        << QStringLiteral("<b>Software versions</b><br>&nbsp;&nbsp;Utility: ") + AppDefaults::aboutRelease()
-               + QStringLiteral("<br>&nbsp;&nbsp;API: ") + VisibleMarlix::getAPIVersion()
-               + QStringLiteral("<br><br><b>Firmware versions</b><br>")
-        << true;
     QTest::newRow("model with two devices plugged in")
-        << "<br><span style=\"color: #1d8a5b\">&nbsp;&nbsp;Lumaris Core SDI 3G: 0x2c (0x2c, 0xa)</span><br>" << false;
-    // The names of the list are the capability tables' business (tst_capabilitytables).
-    QTest::newRow("model that is not plugged in") << "<br>&nbsp;&nbsp;Lumaris Studio SD: 0x34<br>" << false;
+        << "<br><span style=\"color: #1d8a5b\">&nbsp;&nbsp;Lumaris Core SDI 3G: 0x2c (0x2c, 0xa)</span><br>";
+    // A model the device list excludes keeps its firmware line; the other names of the
+    // list are the capability tables' business (tst_capabilitytables).
+    QTest::newRow("model that is not plugged in") << "<br>&nbsp;&nbsp;Lumaris Studio SD: 0x34<br>";
 }
 
 void TestMarlixDiscovery::buildInformation()
 {
     QFETCH(QString, line);
-    QFETCH(bool, atStart);
     QVERIFY(SimulatorSession::useProfile(QStringLiteral("build-info.json")));
     MarlixFamily family;
     QCOMPARE(family.init(), 0);
@@ -290,7 +281,7 @@ void TestMarlixDiscovery::buildInformation()
     QCOMPARE(family.discovery().devices().size(), 3);
     QVERIFY(!VisibleMarlix::getAPIVersion().isEmpty());
     const QString html = family.getBuildInfo();
-    QVERIFY2(atStart ? html.startsWith(line) : html.contains(line), qPrintable(html));
+    QVERIFY2(html.contains(line), qPrintable(html));
 }
 
 QTEST_MAIN(TestMarlixDiscovery)

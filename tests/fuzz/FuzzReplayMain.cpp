@@ -3,12 +3,13 @@
 // cuts, insertions, splices), so that the ordinary and sanitizer builds exercise the
 // parser on malformed input in every test run. The same seed gives the same inputs; a
 // time budget keeps a slow parser under the sanitizers from holding up the suite.
+#include <algorithm>
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <dirent.h>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -24,17 +25,12 @@ using Bytes = std::vector<uint8_t>;
 
 void readCorpus(const std::string& dir, std::vector<Bytes>& out)
 {
-    DIR* d = opendir(dir.c_str());
-    if (!d)
-        return;
-    while (dirent* entry = readdir(d)) {
-        if (entry->d_name[0] == '.')
-            continue;
-        std::ifstream in(dir + "/" + entry->d_name, std::ios::binary);
-        if (in)
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(dir, error)) {
+        std::ifstream in(entry.path(), std::ios::binary);
+        if (entry.path().filename().string()[0] != '.' && in)
             out.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
-    closedir(d);
 }
 
 void run(const Bytes& input)
