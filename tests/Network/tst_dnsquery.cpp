@@ -81,7 +81,9 @@ void TestDNSQuery::encodedNames()
     QCOMPARE(out.toHex(), expected.toHex());
 }
 
-// TXT, AAAA, SRV, A: the AAAA is passed over, the other three are kept.
+// TXT, AAAA, SRV, A: the AAAA is passed over, the other three are kept. The
+// program reads the instance, type, domain and TXT text; the SRV and A values it
+// never uses.
 void TestDNSQuery::replyFromADevice()
 {
     DNSReplyToQuery parsed;
@@ -91,15 +93,10 @@ void TestDNSQuery::replyFromADevice()
     parsed.getDomain(type, domain);
     QCOMPARE(type, QStringLiteral("_orvanta._tcp."));
     QCOMPARE(domain, QStringLiteral("local."));
-    const auto& records = parsed.additionalRecords();
-    QCOMPARE(int(records.size()), 3);
-    QCOMPARE(records.at(0)->type(), DNSTXTRecord::kType);
-    const auto* srv = dynamic_cast<const DNSSRVRecord*>(records.at(1).get());
-    QVERIFY(srv);
-    QCOMPARE(srv->port(), quint16(9000));
-    const auto* host = dynamic_cast<const DNSHostAddressRecord*>(records.at(2).get());
-    QVERIFY(host);
-    QCOMPARE(host->hostAddress(), QHostAddress(QHostAddress::LocalHost));
+    QList<quint16> types;
+    for (const auto& record : parsed.additionalRecords())
+        types << record->type();
+    QCOMPARE(types, (QList<quint16>{DNSTXTRecord::kType, DNSSRVRecord::kType, DNSHostAddressRecord::kType}));
     QVERIFY(parsed.getAdditionalText().startsWith("\x12unique id=NET-0001"));
     QCOMPARE(parsed.getAdditionalTextLength(), parsed.getAdditionalText().size());
 }
