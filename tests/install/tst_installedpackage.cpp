@@ -45,11 +45,9 @@ QStringList mappedDriverLibraries(qint64 pid)
 {
     QFile maps(QStringLiteral("/proc/%1/maps").arg(pid));
     QStringList paths;
-    if (!maps.open(QIODevice::ReadOnly))
-        return paths;
-    for (const QByteArray& line : maps.readAll().split('\n')) {
+    for (const QByteArray& line : maps.open(QIODevice::ReadOnly) ? maps.readAll().split('\n') : QList<QByteArray>()) {
         const QString path = QString::fromUtf8(line.mid(line.indexOf('/')));
-        if (line.contains('/') && path.endsWith(QLatin1String("/libMarlixAPI.so")) && !paths.contains(path))
+        if (path.endsWith(QLatin1String("/libMarlixAPI.so")) && !paths.contains(path))
             paths << path;
     }
     return paths;

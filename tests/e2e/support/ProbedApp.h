@@ -24,7 +24,7 @@ public:
     ProbedApp(const QString& binDir, const QString& probeLibrary, Layout layout = Layout::Copy);
     // The built program of this tree, copied.
     ProbedApp();
-    ~ProbedApp();
+    virtual ~ProbedApp();
 
     // Another build of the program in binDir, and further plug-in libraries
     // to lay beside it; both before start().

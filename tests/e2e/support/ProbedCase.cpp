@@ -4,7 +4,7 @@
 
 void ProbedCase::init()
 {
-    m_app = std::make_unique<ProbedApp>();
+    m_app = makeApp();
     m_errors.clear();
 }
 

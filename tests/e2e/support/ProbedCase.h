@@ -33,6 +33,8 @@ protected:
     static QJsonObject gallery(const QJsonObject& snapshot) { return snapshot.value("gallery").toObject(); }
     static QJsonObject window(const QJsonObject& snapshot) { return snapshot.value("window").toObject(); }
 
+    // The program each test starts; another build of it for suites that need one.
+    virtual std::unique_ptr<ProbedApp> makeApp() { return std::make_unique<ProbedApp>(); }
     std::unique_ptr<ProbedApp> m_app;
 
 private slots:
