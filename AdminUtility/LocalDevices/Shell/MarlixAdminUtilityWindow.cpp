@@ -51,10 +51,12 @@ void MarlixAdminUtilityWindow::onAnimationWindowSizeChanged(const QVariant& valu
     resize(value.toSize());
 }
 
-// The window may not be narrowed below what it grew to.
+// The window may not be narrowed below what it grew to. A window system
+// resizes a shown window when it gets round to it: the width of the last step
+// may not have come back yet, so the animation's end is the width grown to.
 void MarlixAdminUtilityWindow::onAnimationFinished()
 {
-    setMinimumWidth(width());
+    setMinimumWidth(qMax(width(), m_animator->endValue().toSize().width()));
 }
 
 // Never wider than the screen: content that needs more elides or scrolls.
