@@ -2,17 +2,22 @@
 
 #include <fontconfig/fontconfig.h>
 
-#include <system_error>
-
-FontConfigurationWarmUp::FontConfigurationWarmUp()
+namespace
+{
+void* loadConfiguration(void*)
 {
     // The configuration that FcInit loads becomes the library's current one,
-    // which the font database later finds in place. Without a thread to spare,
-    // the font database reads it itself, as it would anyway.
-    try {
-        m_reader = std::thread([] { FcInit(); });
-    } catch (const std::system_error&) {
-    }
+    // which the font database later finds in place.
+    FcInit();
+    return nullptr;
+}
+}
+
+// Without a thread to spare the font database reads the configuration itself,
+// as it would anyway.
+FontConfigurationWarmUp::FontConfigurationWarmUp()
+    : m_started(pthread_create(&m_reader, nullptr, loadConfiguration, nullptr) == 0)
+{
 }
 
 FontConfigurationWarmUp::~FontConfigurationWarmUp()
@@ -22,6 +27,7 @@ FontConfigurationWarmUp::~FontConfigurationWarmUp()
 
 void FontConfigurationWarmUp::wait()
 {
-    if (m_reader.joinable())
-        m_reader.join();
+    if (m_started)
+        pthread_join(m_reader, nullptr);
+    m_started = false;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <thread>
+#include <pthread.h>
 
 // Reads the system's font configuration on another core while the application
 // connects to the display. Reading it (a few dozen XML files) is the largest
@@ -18,5 +18,6 @@ public:
     void wait();
 
 private:
-    std::thread m_reader;
+    pthread_t m_reader{};
+    bool m_started = false;
 };
