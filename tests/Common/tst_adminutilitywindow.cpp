@@ -1,5 +1,4 @@
 #include "AboutBox.h"
-#include "AdminUtilityDialog.h"
 #include "AdminUtilityWindow.h"
 #include "AppDefaults.h"
 #include "BuildDetailsDialog.h"
@@ -13,7 +12,6 @@
 #include "MainWindowDialogWidget.h"
 #include "MainWindowMenuController.h"
 #include "PluginScanner.h"
-#include "PluginTree.h"
 #include "ProductFamily.h"
 #include "SecretButton.h"
 #include "TightVBoxLayout.h"
@@ -35,6 +33,39 @@
 
 namespace
 {
+// An application directory of its own for one test, with plug-in directories
+// holding copies of the fake plug-in and their configurations.
+class PluginTree
+{
+public:
+    PluginTree() { QDir(m_dir.path()).mkpath(QStringLiteral("AdminUtility/PlugIns")); }
+    QString applicationDir() const { return m_dir.path(); }
+    QString pluginRoot() const { return m_dir.filePath(QStringLiteral("AdminUtility/PlugIns")); }
+
+    // Copies the fake plug-in into <root>/<directory>/<fileName> and writes its
+    // configuration (ini text) beside it under the library's base name. The
+    // configuration "unresolved" lays the plug-in that calls a function no library
+    // defines instead, "junk" a file with a library's name that is no library.
+    QString addPlugin(const QString& directory, const QString& fileName, const QString& config)
+    {
+        const QDir dir(pluginRoot() + QLatin1Char('/') + directory);
+        dir.mkpath(QStringLiteral("."));
+        const QString path = dir.filePath(fileName);
+        QFile file(path);
+        if (config == QLatin1String("junk"))
+            return file.open(QIODevice::WriteOnly) && file.write("not a library") > 0 ? path : QString();
+        const bool unresolved = config == QLatin1String("unresolved");
+        QFile::copy(QString::fromUtf8(unresolved ? UNRESOLVED_PLUGIN_PATH : FAKE_PLUGIN_PATH), path);
+        QFile ini(dir.filePath(QFileInfo(fileName).completeBaseName() + QStringLiteral(".ini")));
+        if (!config.isEmpty() && !unresolved && ini.open(QIODevice::WriteOnly))
+            ini.write(config.toUtf8());
+        return path;
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
 // A window of a framework application that offers a list view.
 class WindowWithListView : public AdminUtilityWindow
 {
@@ -62,22 +93,6 @@ protected:
     void buildContents(TightVBoxLayout* layout) override { layout->addWidget(new QLabel(QStringLiteral("page"))); }
 };
 
-int shownDots(const DotsWidget& dots)
-{
-    int shown = 0;
-    for (int i = 0; i < dots.dotCount(); ++i)
-        shown += dots.dot(i)->isHidden() ? 0 : 1;
-    return shown;
-}
-
-QStringList familyNames(const AdminUtilityWindow& window)
-{
-    QStringList names;
-    for (ProductFamily* family : window.families())
-        names << family->getName();
-    return names;
-}
-
 // A file laid into the plug-in tree (see PluginTree::addPlugin).
 struct PluginFile
 {
@@ -103,10 +118,7 @@ private slots:
     void init();
     void startupScan_data();
     void startupScan();
-    void familiesStartInOrderOnTheFirstTurn();
-    void requestsGoToTheAnnouncingFamily_data();
-    void requestsGoToTheAnnouncingFamily();
-    void closeAsksEveryFamily();
+    void familiesLiveWithTheWindow();
     void geometryIsKeptAcrossRuns_data();
     void geometryIsKeptAcrossRuns();
     void viewSwitch();
@@ -114,7 +126,6 @@ private slots:
     void dots_data();
     void dots();
     void menuOpensItsSingleEntry();
-    void dialogFollowsTheWindow();
     void aboutBox();
 
 private:
@@ -156,7 +167,6 @@ void TestAdminUtilityWindow::startupScan_data()
 
     const QString kept = QStringLiteral("[plugin]\nfamilies=Kept");
     QTest::newRow("no plug-in root") << Layout{} << true << QStringList{};
-    QTest::newRow("empty plug-in root") << Layout{} << false << QStringList{};
     QTest::newRow("library directly in the root is ignored")
         << Layout{{"", "libroot.so", "[plugin]\nfamilies=Root"}} << false << QStringList{};
     QTest::newRow("plug-in keeps its family order")
@@ -199,75 +209,45 @@ void TestAdminUtilityWindow::startupScan()
     FakeFamily local(QStringLiteral("Local"));
     window.addFamily(&local);
     const int count = PluginScanner::registerFamilies(m_tree->applicationDir(), &window);
-    QCOMPARE(familyNames(window), QStringList{"Local"} + expected);
+    QStringList names;
+    for (ProductFamily* family : window.families())
+        names << family->getName();
+    QCOMPARE(names, QStringList{"Local"} + expected);
     QCOMPARE(count, expected.size());
     for (const QString& path : qAsConst(refused))
         QVERIFY2(!QPluginLoader(path).isLoaded(), "a refused plug-in must be unloaded");
 }
 
-void TestAdminUtilityWindow::familiesStartInOrderOnTheFirstTurn()
+// The families start in their order on the event loop's first turn, and once.
+// A request goes to the family that announced the device (the end-to-end suites
+// route the program's own; these are the requests they never make). Closing asks
+// every family (none of the program's refuses) and stores the geometry; the
+// families are destroyed in their order.
+void TestAdminUtilityWindow::familiesLiveWithTheWindow()
 {
     auto window = startWindow(QString::fromLatin1(kTwoFamilies));
-    // Nothing is looked for before the event loop runs.
     QCOMPARE(FakeFamily::log(), QStringList());
     QTRY_COMPARE(FakeFamily::log(), (QStringList{"Alpha:init", "Beta:init"}));
     // Devices announced from within init() reach the list; the base window sorts by name.
     QCOMPARE(window->deviceList().numberOfDevice(), 3);
     QCOMPARE(window->deviceList().deviceAt(2)->deviceName(), QStringLiteral("Cam B1"));
-
-    // Start-up runs once, however often it is asked for.
     window->postShowStartup();
     QCOMPARE(window->findChildren<WindowFooter*>().size(), 1);
-    QCOMPARE(FakeFamily::log(), (QStringList{"Alpha:init", "Beta:init"}));
     QCOMPARE(window->deviceList().numberOfDevice(), 3);
-}
-
-void TestAdminUtilityWindow::requestsGoToTheAnnouncingFamily_data()
-{
-    QTest::addColumn<QString>("request");
-    QTest::addColumn<QString>("device");
-    QTest::addColumn<QString>("expected");
-
-    // The real program routes settings and updates to its local and network families
-    // in the end-to-end suites; these are the requests those never make.
-    QTest::newRow("settings of a second-family device") << "showDevice" << "Cam B1" << "Beta:showDevice:Cam B1";
-    QTest::newRow("device of no family is ignored") << "showDevice" << "Unlisted" << "";
-    QTest::newRow("null device is ignored") << "updateFirmware" << "" << "";
-}
-
-void TestAdminUtilityWindow::requestsGoToTheAnnouncingFamily()
-{
-    QFETCH(QString, request);
-    QFETCH(QString, device);
-    QFETCH(QString, expected);
-
-    auto window = startWindow(QString::fromLatin1(kTwoFamilies));
-    QTRY_COMPARE(window->deviceList().numberOfDevice(), 3);
-    FakeFamily::clearLog();
 
     FakeDevice unlisted(QStringLiteral("Unlisted"));
-    const int index = deviceNames(window->deviceList()).indexOf(device);
-    VisibleDevice* target = index >= 0 ? window->deviceList().deviceAt(index) : device.isEmpty() ? nullptr : &unlisted;
-    QVERIFY(QMetaObject::invokeMethod(window.get(), request.toLatin1().constData(), Q_ARG(VisibleDevice*, target)));
-    QCOMPARE(FakeFamily::log(), expected.isEmpty() ? QStringList() : QStringList{expected});
-}
-
-// Every family is asked before the window closes (none of the program's refuses),
-// the geometry is stored, and the families are destroyed in their order.
-void TestAdminUtilityWindow::closeAsksEveryFamily()
-{
-    auto window = startWindow(QStringLiteral("[plugin]\nfamilies=Alpha,Beta,Gamma\n"));
-    QTRY_VERIFY(window->footer());
-    FakeFamily::clearLog();
-
+    window->showDevice(window->deviceList().deviceAt(2));
+    window->showDevice(&unlisted);
+    window->updateFirmware(nullptr);
     QVERIFY(window->close());
     QVERIFY(!window->isVisible());
-    QCOMPARE(FakeFamily::log(), (QStringList{"Alpha:okToClose", "Beta:okToClose", "Gamma:okToClose"}));
+    QCOMPARE(FakeFamily::log(), (QStringList{"Alpha:init", "Beta:init", "Beta:showDevice:Cam B1", "Alpha:okToClose",
+                                             "Beta:okToClose"}));
     QVERIFY(QSettings(QStringLiteral("Orvanta"), AppDefaults::settingsProductKey()).contains(QStringLiteral("geometry")));
 
     FakeFamily::clearLog();
     window.reset();
-    QCOMPARE(FakeFamily::log(), (QStringList{"Alpha:destroy", "Beta:destroy", "Gamma:destroy"}));
+    QCOMPARE(FakeFamily::log(), (QStringList{"Alpha:destroy", "Beta:destroy"}));
 }
 
 void TestAdminUtilityWindow::geometryIsKeptAcrossRuns_data()
@@ -370,23 +350,21 @@ void TestAdminUtilityWindow::dots_data()
     QTest::addColumn<int>("devices");
     QTest::addColumn<QList<int>>("selections");
     QTest::addColumn<int>("removed");
-    QTest::addColumn<int>("dots");
-    QTest::addColumn<bool>("shown");
     QTest::addColumn<int>("first");
     QTest::addColumn<int>("lit");
     const int cap = DotsWidget::kMaxDots;
 
-    QTest::newRow("no device, no dot") << 0 << QList<int>{} << -1 << 0 << false << 0 << -1;
-    QTest::newRow("a single dot is hidden") << 1 << QList<int>{} << -1 << 1 << false << 0 << 0;
-    QTest::newRow("removal drops a dot") << 3 << QList<int>{2} << 1 << 2 << true << 0 << 1;
-    QTest::newRow("removal down to one hides it") << 2 << QList<int>{} << 0 << 1 << false << 0 << 0;
-    QTest::newRow("a dot per device below the cap") << 10 << QList<int>{9} << -1 << 10 << true << 0 << 9;
-    QTest::newRow("no more dots than the footer holds") << 1000 << QList<int>{0} << -1 << cap << true << 0 << 0;
-    QTest::newRow("the dots follow the current device to the end")
-        << 1000 << QList<int>{999} << -1 << cap << true << 1000 - cap << cap - 1;
-    QTest::newRow("and back towards the start") << 1000 << QList<int>{999, 500} << -1 << cap << true << 500 << 0;
-    QTest::newRow("a step within the dots moves none")
-        << 1000 << QList<int>{999, 980} << -1 << cap << true << 1000 - cap << 980 - (1000 - cap);
+    QTest::newRow("no device, no dot") << 0 << QList<int>{} << -1 << 0 << -1;
+    QTest::newRow("a single dot is hidden") << 1 << QList<int>{} << -1 << 0 << 0;
+    QTest::newRow("removal drops a dot") << 3 << QList<int>{2} << 1 << 0 << 1;
+    QTest::newRow("removal down to one hides it") << 2 << QList<int>{} << 0 << 0 << 0;
+    QTest::newRow("a dot per device below the cap") << 10 << QList<int>{9} << -1 << 0 << 9;
+    QTest::newRow("no more dots than the footer holds") << 1000 << QList<int>{0} << -1 << 0 << 0;
+    QTest::newRow("the dots follow the current device to the end") << 1000 << QList<int>{999} << -1 << 1000 - cap
+                                                                   << cap - 1;
+    QTest::newRow("and back towards the start") << 1000 << QList<int>{999, 500} << -1 << 500 << 0;
+    QTest::newRow("a step within the dots moves none") << 1000 << QList<int>{999, 980} << -1 << 1000 - cap
+                                                       << 980 - (1000 - cap);
 }
 
 void TestAdminUtilityWindow::dots()
@@ -394,10 +372,11 @@ void TestAdminUtilityWindow::dots()
     QFETCH(int, devices);
     QFETCH(QList<int>, selections);
     QFETCH(int, removed);
-    QFETCH(int, dots);
-    QFETCH(bool, shown);
     QFETCH(int, first);
     QFETCH(int, lit);
+    // A dot per device up to the footer's room, shown only when there is a choice.
+    const int dots = qMin(devices - (removed >= 0 ? 1 : 0), int(DotsWidget::kMaxDots));
+    const bool shown = dots > 1;
 
     FamilyFedList fixture(DeviceList::ArrivalOrder);
     DotsWidget widget(fixture.list);
@@ -409,12 +388,13 @@ void TestAdminUtilityWindow::dots()
     QCOMPARE(widget.dotCount(), dots);
     QCOMPARE(widget.firstDevice(), first);
     QCOMPARE(widget.markedDot(), lit);
-    QCOMPARE(shownDots(widget), shown ? dots : 0);
     const QImage on = FlatImageButton(QStringLiteral(":/Dot_On")).image().toImage();
     const QImage off = FlatImageButton(QStringLiteral(":/Dot_Off")).image().toImage();
     QVERIFY2(on != off, "the dot pictures must differ for this test to mean anything");
-    for (int i = 0; i < widget.dotCount(); ++i)
+    for (int i = 0; i < widget.dotCount(); ++i) {
+        QCOMPARE(widget.dot(i)->isHidden(), !shown);
         QVERIFY2(widget.dot(i)->image().toImage() == (i == lit ? on : off), qPrintable(QString::number(i)));
+    }
     if (!shown)
         return;
 
@@ -427,7 +407,8 @@ void TestAdminUtilityWindow::dots()
 }
 
 // The program's single entry opens its page at once, told that it is about to
-// be shown; closing the page hands it back to its owner.
+// be shown, in a dialog that covers the window as it is resized with the page in
+// its middle; closing the page hands it back to its owner.
 void TestAdminUtilityWindow::menuOpensItsSingleEntry()
 {
     QWidget window;
@@ -444,26 +425,13 @@ void TestAdminUtilityWindow::menuOpensItsSingleEntry()
     QCOMPARE(dialog->title(), QStringLiteral("Entry"));
     QCOMPARE(dialog->widget(), static_cast<MainWindowDialogWidget*>(&page));
     QCOMPARE(page.shown, 1);
+    window.resize(1001, 761);
+    QTRY_COMPARE(dialog->size(), QSize(1001, 761));
+    QCOMPARE(dialog->contentFrame()->geometry().center(), dialog->rect().center());
     QTest::mouseClick(page.closeButton(), Qt::LeftButton);
     QTRY_VERIFY(!dialog);
     QVERIFY(!controller.currentDialog());
     QVERIFY(!page.parentWidget());
-}
-
-void TestAdminUtilityWindow::dialogFollowsTheWindow()
-{
-    QWidget window;
-    window.resize(800, 700);
-    window.show();
-    auto* dialog = new AdminUtilityDialog(&window);
-    auto* content = new QWidget;
-    content->setFixedSize(300, 200);
-    dialog->contentLayout()->addWidget(content);
-    dialog->show();
-
-    window.resize(1000, 760);
-    QTRY_COMPARE(dialog->size(), QSize(1000, 760));
-    QCOMPARE(dialog->contentFrame()->geometry().center(), dialog->rect().center());
 }
 
 // A click anywhere closes it.

@@ -82,7 +82,6 @@ private slots:
     void initTestCase();
     void statePicture_data();
     void statePicture();
-    void resizeToFit_data();
     void resizeToFit();
     void busyAnimationStops_data();
     void busyAnimationStops();
@@ -91,7 +90,6 @@ private slots:
     void lineEditCommit();
     void scrollAreaFollowsContent_data();
     void scrollAreaFollowsContent();
-    void scrollAreaSwallowsVerticalWheel();
     void elidedLabel_data();
     void elidedLabel();
     void htmlColourTakesTheAlphaGiven();
@@ -161,30 +159,19 @@ void TestToolkit::statePicture()
     QCOMPARE(button.grab().toImage().pixelColor(5, 5), expected);
 }
 
-// The resource suite holds every 2x picture at exactly twice its 1x size.
-void TestToolkit::resizeToFit_data()
-{
-    QTest::addColumn<QSize>("pixels");
-    QTest::addColumn<qreal>("ratio");
-    QTest::addColumn<QSize>("expected");
-
-    QTest::newRow("1x") << QSize(30, 20) << 1.0 << QSize(30, 20);
-    QTest::newRow("2x") << QSize(60, 40) << 2.0 << QSize(30, 20);
-}
-
+// The button takes the picture's size in logical pixels, a 2x picture's as well as
+// a 1x one's (the resource suite holds every 2x picture at twice its 1x size).
 void TestToolkit::resizeToFit()
 {
-    QFETCH(QSize, pixels);
-    QFETCH(qreal, ratio);
-    QFETCH(QSize, expected);
-
-    FlatImageButton button(solid(Qt::red).scaled(12, 12));
-    QPixmap picture(pixels);
-    picture.fill(Qt::blue);
-    picture.setDevicePixelRatio(ratio);
-    button.setImage(picture);
-    QCOMPARE(button.size(), expected);
-    QCOMPARE(button.maximumSize(), expected);
+    for (const qreal ratio : {1.0, 2.0}) {
+        FlatImageButton button(solid(Qt::red).scaled(12, 12));
+        QPixmap picture(QSize(30, 20) * ratio);
+        picture.fill(Qt::blue);
+        picture.setDevicePixelRatio(ratio);
+        button.setImage(picture);
+        QCOMPARE(button.size(), QSize(30, 20));
+        QCOMPARE(button.maximumSize(), QSize(30, 20));
+    }
 }
 
 void TestToolkit::busyAnimationStops_data()
@@ -238,9 +225,7 @@ void TestToolkit::rolloverCallout()
     window.resize(400, 300);
     auto* row = new QWidget(&window);
     row->setGeometry(50, 40, 200, 30);
-    QPixmap icon(16, 16);
-    icon.fill(Qt::white);
-    auto* info = new RolloverIcon(icon, QStringLiteral("This generates a detailed status report for later reference."),
+    auto* info = new RolloverIcon(solid(Qt::white), QStringLiteral("This generates a detailed status report for later reference."),
                                   row, &window);
     info->move(100, 5);
     window.show();
@@ -365,18 +350,15 @@ void TestToolkit::scrollAreaFollowsContent()
     QCOMPARE(area->size(), expected);
     QTRY_COMPARE(area->horizontalScrollBar()->maximum() > 0, scrolls);
     QCOMPARE(area->horizontalScrollBar()->isVisible(), scrolls);
-}
 
-void TestToolkit::scrollAreaSwallowsVerticalWheel()
-{
-    HorizontalScrollArea area;
-    QScrollBar* bar = area.verticalScrollBar();
-    bar->setRange(0, 100);
-    bar->setValue(50);
+    // A vertical wheel never scrolls the area.
+    QScrollBar* vertical = area->verticalScrollBar();
+    vertical->setRange(0, 100);
+    vertical->setValue(50);
     QWheelEvent wheel(QPointF(1, 1), QPointF(1, 1), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
                       Qt::NoScrollPhase, false);
-    QVERIFY(QApplication::sendEvent(bar, &wheel));
-    QCOMPARE(bar->value(), 50);
+    QVERIFY(QApplication::sendEvent(vertical, &wheel));
+    QCOMPARE(vertical->value(), 50);
 }
 
 void TestToolkit::elidedLabel_data()
