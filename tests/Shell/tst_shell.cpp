@@ -15,6 +15,9 @@
 
 namespace
 {
+// Where the wheel is turned: a control of the window, one in the popup, a rollover icon.
+enum Receiver { Behind, InPopup, Rollover };
+
 class WheelCounter : public QObject
 {
 public:
@@ -97,19 +100,19 @@ void TestShell::initTestCase()
 
 void TestShell::wheelFilter_data()
 {
-    QTest::addColumn<QString>("receiver");
+    QTest::addColumn<int>("receiver");
     QTest::addColumn<bool>("popupOpen");
     QTest::addColumn<bool>("delivered");
 
-    QTest::newRow("no popup, a control scrolls") << "window" << false << true;
-    QTest::newRow("popup open, the control behind it does not") << "window" << true << false;
-    QTest::newRow("popup open, a control inside it scrolls") << "popup" << true << true;
-    QTest::newRow("a rollover icon never scrolls") << "rollover" << false << false;
+    QTest::newRow("no popup, a control scrolls") << int(Behind) << false << true;
+    QTest::newRow("popup open, the control behind it does not") << int(Behind) << true << false;
+    QTest::newRow("popup open, a control inside it scrolls") << int(InPopup) << true << true;
+    QTest::newRow("a rollover icon never scrolls") << int(Rollover) << false << false;
 }
 
 void TestShell::wheelFilter()
 {
-    QFETCH(QString, receiver);
+    QFETCH(int, receiver);
     QFETCH(bool, popupOpen);
     QFETCH(bool, delivered);
 
@@ -124,9 +127,8 @@ void TestShell::wheelFilter()
         QTRY_COMPARE(QApplication::activePopupWidget(), &popup);
     }
 
-    QWidget* target = receiver == QLatin1String("window") ? static_cast<QWidget*>(behind)
-        : receiver == QLatin1String("popup")             ? static_cast<QWidget*>(inside)
-                                                          : static_cast<QWidget*>(rollover);
+    QWidget* const receivers[] = {behind, inside, rollover};
+    QWidget* target = receivers[receiver];
     WheelCounter counter;
     target->installEventFilter(&counter);
     const int before = behind->value() + inside->value();

@@ -19,14 +19,10 @@ namespace {
 
 struct Message
 {
-    QString context;
+    QString key;  // a text is one source in one context; the comment tells apart equal sources
     QString source;
-    QString comment;
     QString translation;
     bool finished = false;
-
-    // A text is one source in one context; the comment tells apart equal sources.
-    QString key() const { return context + QStringLiteral(": \"") + source + QStringLiteral("\"") + comment; }
 };
 
 QList<Message> readLinguistFile(const QString& path)
@@ -36,23 +32,23 @@ QList<Message> readLinguistFile(const QString& path)
         return {};
     QList<Message> messages;
     QString context;
+    QString comment;
     Message message;
     QXmlStreamReader xml(&file);
     while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
-        if (!xml.isStartElement())
-            continue;
         const QStringRef name = xml.name();
-        if (name == QLatin1String("name")) {
+        if (!xml.isStartElement()) {
+            continue;
+        } else if (name == QLatin1String("name")) {
             context = xml.readElementText();
-        } else if (name == QLatin1String("message")) {
-            message = Message();
-            message.context = context;
         } else if (name == QLatin1String("source")) {
             message.source = xml.readElementText();
+            comment.clear();
         } else if (name == QLatin1String("comment")) {
-            message.comment = QStringLiteral(" (") + xml.readElementText() + QLatin1Char(')');
+            comment = QStringLiteral(" (") + xml.readElementText() + QLatin1Char(')');
         } else if (name == QLatin1String("translation")) {
             const bool unfinished = !xml.attributes().value(QLatin1String("type")).isEmpty();
+            message.key = context + QStringLiteral(": \"") + message.source + QStringLiteral("\"") + comment;
             message.translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
             message.finished = !unfinished && !message.translation.isEmpty();
             messages << message;
@@ -107,15 +103,15 @@ void TestTranslations::everySourceTextHasAGermanTranslation()
             if (!message.finished)
                 continue;
             if (placeholders(message.source) != placeholders(message.translation))
-                faults << message.key() + QStringLiteral(" -> \"") + message.translation + QStringLiteral("\"");
-            const auto earlier = translated.emplace(message.key(), message.translation).first;
+                faults << message.key + QStringLiteral(" -> \"") + message.translation + QStringLiteral("\"");
+            const auto earlier = translated.emplace(message.key, message.translation).first;
             if (earlier->second != message.translation)
-                faults << message.key() + QStringLiteral(": \"%1\" and \"%2\"").arg(earlier->second, message.translation);
+                faults << message.key + QStringLiteral(": \"%1\" and \"%2\"").arg(earlier->second, message.translation);
         }
     }
     for (const Message& message : sources) {
-        if (translated.count(message.key()) == 0)
-            faults << message.key() + QStringLiteral(": no finished German translation");
+        if (translated.count(message.key) == 0)
+            faults << message.key + QStringLiteral(": no finished German translation");
     }
     QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("%1 faults among %2 texts:\n  %3")
                                               .arg(faults.size())
