@@ -6,7 +6,6 @@
 #include "DotsWidget.h"
 #include "FakeDevice.h"
 #include "FakeFamily.h"
-#include "FamilyFedList.h"
 #include "FlatImageButton.h"
 #include "MainWindowDialog.h"
 #include "MainWindowDialogWidget.h"
@@ -24,7 +23,6 @@
 #include <QPointer>
 #include <QScreen>
 #include <QSettings>
-#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QtTest>
@@ -123,8 +121,6 @@ private slots:
     void geometryIsKeptAcrossRuns();
     void viewSwitch();
     void buildDetails();
-    void dots_data();
-    void dots();
     void menuOpensItsSingleEntry();
     void aboutBox();
 
@@ -341,69 +337,6 @@ void TestAdminUtilityWindow::buildDetails()
         found = found || layout.match(label->text()).hasMatch();
     QVERIFY2(found, "the build information block is missing or malformed");
     dialog->close();
-}
-
-// Devices are selected in the order given, then one is removed; a dot is then
-// clicked: the last one shown, or the first when the last is already lit.
-void TestAdminUtilityWindow::dots_data()
-{
-    QTest::addColumn<int>("devices");
-    QTest::addColumn<QList<int>>("selections");
-    QTest::addColumn<int>("removed");
-    QTest::addColumn<int>("first");
-    QTest::addColumn<int>("lit");
-    const int cap = DotsWidget::kMaxDots;
-
-    QTest::newRow("no device, no dot") << 0 << QList<int>{} << -1 << 0 << -1;
-    QTest::newRow("a single dot is hidden") << 1 << QList<int>{} << -1 << 0 << 0;
-    QTest::newRow("removal drops a dot") << 3 << QList<int>{2} << 1 << 0 << 1;
-    QTest::newRow("removal down to one hides it") << 2 << QList<int>{} << 0 << 0 << 0;
-    QTest::newRow("a dot per device below the cap") << 10 << QList<int>{9} << -1 << 0 << 9;
-    QTest::newRow("no more dots than the footer holds") << 1000 << QList<int>{0} << -1 << 0 << 0;
-    QTest::newRow("the dots follow the current device to the end") << 1000 << QList<int>{999} << -1 << 1000 - cap
-                                                                   << cap - 1;
-    QTest::newRow("and back towards the start") << 1000 << QList<int>{999, 500} << -1 << 500 << 0;
-    QTest::newRow("a step within the dots moves none") << 1000 << QList<int>{999, 980} << -1 << 1000 - cap
-                                                       << 980 - (1000 - cap);
-}
-
-void TestAdminUtilityWindow::dots()
-{
-    QFETCH(int, devices);
-    QFETCH(QList<int>, selections);
-    QFETCH(int, removed);
-    QFETCH(int, first);
-    QFETCH(int, lit);
-    // A dot per device up to the footer's room, shown only when there is a choice.
-    const int dots = qMin(devices - (removed >= 0 ? 1 : 0), int(DotsWidget::kMaxDots));
-    const bool shown = dots > 1;
-
-    FamilyFedList fixture(DeviceList::ArrivalOrder);
-    DotsWidget widget(fixture.list);
-    fixture.announce(devices);
-    for (int index : qAsConst(selections))
-        fixture.list.setCurrentDevice(index);
-    if (removed >= 0)
-        fixture.remove(removed);
-    QCOMPARE(widget.dotCount(), dots);
-    QCOMPARE(widget.firstDevice(), first);
-    QCOMPARE(widget.markedDot(), lit);
-    const QImage on = FlatImageButton(QStringLiteral(":/Dot_On")).image().toImage();
-    const QImage off = FlatImageButton(QStringLiteral(":/Dot_Off")).image().toImage();
-    QVERIFY2(on != off, "the dot pictures must differ for this test to mean anything");
-    for (int i = 0; i < widget.dotCount(); ++i) {
-        QCOMPARE(widget.dot(i)->isHidden(), !shown);
-        QVERIFY2(widget.dot(i)->image().toImage() == (i == lit ? on : off), qPrintable(QString::number(i)));
-    }
-    if (!shown)
-        return;
-
-    const int clicked = lit == dots - 1 ? 0 : dots - 1;
-    QSignalSpy selected(&fixture.list, &DeviceList::deviceListSelected);
-    QTest::mouseClick(widget.dot(clicked), Qt::LeftButton);
-    QCOMPARE(fixture.list.getCurrentDeviceIndex(), first + clicked);
-    QCOMPARE(widget.markedDot(), clicked);
-    QCOMPARE(selected.count(), 1);
 }
 
 // The program's single entry opens its page at once, told that it is about to

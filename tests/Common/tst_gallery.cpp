@@ -1,5 +1,7 @@
 #include "FakeDevice.h"
-#include "FamilyFedList.h"
+#include "DeviceList.h"
+#include "DotsWidget.h"
+#include "FakeFamily.h"
 #include "FlatImageButton.h"
 #include "VisibleDevicesWidget.h"
 
@@ -13,6 +15,38 @@
 
 namespace
 {
+// A device list fed by one fake family, connected as the window connects them.
+struct FamilyFedList
+{
+    explicit FamilyFedList(DeviceList::SortOrder order = DeviceList::NameOrder)
+        : family(QStringLiteral("Fake"))
+    {
+        list.setSortOrder(order);
+        QObject::connect(&family, &FakeFamily::deviceArrived, &list, &DeviceList::onDeviceAdded);
+        QObject::connect(&family, &FakeFamily::deviceRemoved, &list, &DeviceList::onDeviceRemoved);
+        QObject::connect(&family, &FakeFamily::deviceInfoChanged, &list, &DeviceList::onDeviceInfoChanged);
+    }
+    // Announces "Device 0" .. "Device <count - 1>".
+    void announce(int count)
+    {
+        for (int i = 0; i < count; ++i)
+            family.announce(QStringLiteral("Device %1").arg(i));
+    }
+    void remove(int number) { family.remove(QStringLiteral("Device %1").arg(number)); }
+
+    DeviceList list;
+    FakeFamily family;
+};
+
+// The names on a device list, in its order.
+QStringList deviceNames(const DeviceList& list)
+{
+    QStringList names;
+    for (int i = 0; i < list.numberOfDevice(); ++i)
+        names << list.deviceAt(i)->deviceName();
+    return names;
+}
+
 const QString kLongModel = QStringLiteral("Lumaris Studio Fibre 4K with an Unusually Long Descriptive Model Name");
 }
 
@@ -28,6 +62,8 @@ private slots:
     void listTakesWhatItsFamiliesSay();
     void navigation_data();
     void navigation();
+    void dots_data();
+    void dots();
     void modelNameRoom_data();
     void modelNameRoom();
     void summaryWidgetIsBorrowed();
@@ -134,6 +170,69 @@ void TestGallery::navigation()
     QCOMPARE(requested.count(), opened);
     if (opened)
         QCOMPARE(requested.first().first().value<VisibleDevice*>(), m_devices->list.getCurrentDevice());
+}
+
+// Devices are selected in the order given, then one is removed; a dot is then
+// clicked: the last one shown, or the first when the last is already lit.
+void TestGallery::dots_data()
+{
+    QTest::addColumn<int>("devices");
+    QTest::addColumn<QList<int>>("selections");
+    QTest::addColumn<int>("removed");
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("lit");
+    const int cap = DotsWidget::kMaxDots;
+
+    QTest::newRow("no device, no dot") << 0 << QList<int>{} << -1 << 0 << -1;
+    QTest::newRow("a single dot is hidden") << 1 << QList<int>{} << -1 << 0 << 0;
+    QTest::newRow("removal drops a dot") << 3 << QList<int>{2} << 1 << 0 << 1;
+    QTest::newRow("removal down to one hides it") << 2 << QList<int>{} << 0 << 0 << 0;
+    QTest::newRow("a dot per device below the cap") << 10 << QList<int>{9} << -1 << 0 << 9;
+    QTest::newRow("no more dots than the footer holds") << 1000 << QList<int>{0} << -1 << 0 << 0;
+    QTest::newRow("the dots follow the current device to the end") << 1000 << QList<int>{999} << -1 << 1000 - cap
+                                                                   << cap - 1;
+    QTest::newRow("and back towards the start") << 1000 << QList<int>{999, 500} << -1 << 500 << 0;
+    QTest::newRow("a step within the dots moves none") << 1000 << QList<int>{999, 980} << -1 << 1000 - cap
+                                                       << 980 - (1000 - cap);
+}
+
+void TestGallery::dots()
+{
+    QFETCH(int, devices);
+    QFETCH(QList<int>, selections);
+    QFETCH(int, removed);
+    QFETCH(int, first);
+    QFETCH(int, lit);
+    // A dot per device up to the footer's room, shown only when there is a choice.
+    const int dots = qMin(devices - (removed >= 0 ? 1 : 0), int(DotsWidget::kMaxDots));
+    const bool shown = dots > 1;
+
+    FamilyFedList fixture(DeviceList::ArrivalOrder);
+    DotsWidget widget(fixture.list);
+    fixture.announce(devices);
+    for (int index : qAsConst(selections))
+        fixture.list.setCurrentDevice(index);
+    if (removed >= 0)
+        fixture.remove(removed);
+    QCOMPARE(widget.dotCount(), dots);
+    QCOMPARE(widget.firstDevice(), first);
+    QCOMPARE(widget.markedDot(), lit);
+    const QImage on = FlatImageButton(QStringLiteral(":/Dot_On")).image().toImage();
+    const QImage off = FlatImageButton(QStringLiteral(":/Dot_Off")).image().toImage();
+    QVERIFY2(on != off, "the dot pictures must differ for this test to mean anything");
+    for (int i = 0; i < widget.dotCount(); ++i) {
+        QCOMPARE(widget.dot(i)->isHidden(), !shown);
+        QVERIFY2(widget.dot(i)->image().toImage() == (i == lit ? on : off), qPrintable(QString::number(i)));
+    }
+    if (!shown)
+        return;
+
+    const int clicked = lit == dots - 1 ? 0 : dots - 1;
+    QSignalSpy selected(&fixture.list, &DeviceList::deviceListSelected);
+    QTest::mouseClick(widget.dot(clicked), Qt::LeftButton);
+    QCOMPARE(fixture.list.getCurrentDeviceIndex(), first + clicked);
+    QCOMPARE(widget.markedDot(), clicked);
+    QCOMPARE(selected.count(), 1);
 }
 
 // Model names come from the driver: a long one is elided within its room. No
