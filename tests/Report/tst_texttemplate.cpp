@@ -13,47 +13,32 @@ private slots:
     void render();
 };
 
-namespace {
-
-// Values kept across renders: the second render gives the same text.
-void keptRow(const char* name, const QString& text, const Values& values, const QString& expected)
-{
-    QTest::newRow(name) << text << values << false << expected << expected;
-}
-
-} // namespace
-
+// What one render gives. A second render, with the values kept or cleared, is
+// checked over every input of the template engine's fuzz target.
 void TestTextTemplate::render_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<Values>("values");
-    QTest::addColumn<bool>("clearOnRender");
     QTest::addColumn<QString>("expected");
-    QTest::addColumn<QString>("second");  // rendered again without new values
 
-    keptRow("same placeholder three times", "${a}-${a}-${a}", {{"a", "x"}}, "x-x-x");
-    keptRow("unknown key", "[${missing}]", {}, "[]");
-    keptRow("no closing brace", "cost ${a and", {{"a", "x"}}, "cost ${a and");
-    keptRow("value holding a later placeholder", "${a}|${b}", {{"a", "${b}"}, {"b", "B"}}, "B|B");
-    keptRow("placeholder only inside a value", "${a}", {{"a", "${z}"}, {"z", "Z"}}, "${z}");
-    QTest::newRow("cleared on render") << "<td>${Col1}</td>" << Values{{"Col1", "SDI"}} << true
-                                       << "<td>SDI</td>" << "<td></td>";
+    QTest::newRow("same placeholder three times") << "${a}-${a}-${a}" << Values{{"a", "x"}} << "x-x-x";
+    QTest::newRow("unknown key") << "[${missing}]" << Values{} << "[]";
+    QTest::newRow("no closing brace") << "cost ${a and" << Values{{"a", "x"}} << "cost ${a and";
+    QTest::newRow("value holding a later placeholder") << "${a}|${b}" << Values{{"a", "${b}"}, {"b", "B"}} << "B|B";
+    QTest::newRow("placeholder only inside a value") << "${a}" << Values{{"a", "${z}"}, {"z", "Z"}} << "${z}";
 }
 
 void TestTextTemplate::render()
 {
     QFETCH(QString, text);
     QFETCH(Values, values);
-    QFETCH(bool, clearOnRender);
     QFETCH(QString, expected);
-    QFETCH(QString, second);
 
-    QTextTemplate tmpl(clearOnRender);
+    QTextTemplate tmpl(false);
     tmpl.setTemplateText(text);
     for (auto value = values.cbegin(); value != values.cend(); ++value)
         tmpl.setValue(value.key(), value.value(), false);
     QCOMPARE(tmpl.render(), expected);
-    QCOMPARE(tmpl.render(), second);
 }
 
 QTEST_GUILESS_MAIN(TestTextTemplate)
