@@ -43,15 +43,12 @@ public:
     // Copies the fake plug-in into <root>/<directory>/<fileName> and writes its
     // configuration (ini text) beside it under the library's base name. The
     // configuration "unresolved" lays the plug-in that calls a function no library
-    // defines instead, "junk" a file with a library's name that is no library.
+    // defines instead.
     QString addPlugin(const QString& directory, const QString& fileName, const QString& config)
     {
         const QDir dir(pluginRoot() + QLatin1Char('/') + directory);
         dir.mkpath(QStringLiteral("."));
         const QString path = dir.filePath(fileName);
-        QFile file(path);
-        if (config == QLatin1String("junk"))
-            return file.open(QIODevice::WriteOnly) && file.write("not a library") > 0 ? path : QString();
         const bool unresolved = config == QLatin1String("unresolved");
         QFile::copy(QString::fromUtf8(unresolved ? UNRESOLVED_PLUGIN_PATH : FAKE_PLUGIN_PATH), path);
         QFile ini(dir.filePath(QFileInfo(fileName).completeBaseName() + QStringLiteral(".ini")));
@@ -174,8 +171,6 @@ void TestAdminUtilityWindow::startupScan_data()
         << false << QStringList{"Kept"};
     QTest::newRow("plug-in with an unresolved function is skipped")
         << Layout{{"one", "libbroken.so", "unresolved"}, {"one", "libfake.so", kept}} << false << QStringList{"Kept"};
-    QTest::newRow("file with a library name that is no library")
-        << Layout{{"one", "libjunk.so", "junk"}, {"one", "libfake.so", kept}} << false << QStringList{"Kept"};
     QTest::newRow("every plug-in directory is searched")
         << Layout{{"one", "libfake.so", kept}, {"two", "libfake.so", kept}} << false << QStringList{"Kept", "Kept"};
     QTest::newRow("plug-in without a library name is ignored")
