@@ -13,6 +13,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <tuple>
 
 namespace
 {
@@ -143,15 +144,14 @@ void TestFirmwareUpdate::termination()
     QCOMPARE(int(m_update->dialog()->status()), int(FirmwareUpdateDialog::Updating));
     QProgressBar* bar = card()->progressBar();
     QVERIFY(bar->isVisibleTo(card()));
-    emit m_device->updater->firmwareUpdateProgress(-1);
-    QCOMPARE(bar->maximum(), 0);
-    QCOMPARE(card()->progressTextLabel()->text(), QStringLiteral("..."));
-    emit m_device->updater->firmwareUpdateProgress(40);
-    QCOMPARE(bar->maximum(), 100);
-    QCOMPARE(bar->value(), 40);
-    QCOMPARE(card()->progressTextLabel()->text(), QStringLiteral("40%"));
-    emit m_device->updater->firmwareUpdateProgress(130);
-    QCOMPARE(card()->progressTextLabel()->text(), QStringLiteral("100%"));
+    // Unknown, known, and past the end.
+    for (const auto& [percent, shown, text] :
+         {std::tuple(-1, 0, "..."), std::tuple(40, 40, "40%"), std::tuple(130, 100, "100%")}) {
+        emit m_device->updater->firmwareUpdateProgress(percent);
+        QCOMPARE(bar->maximum(), percent < 0 ? 0 : 100);
+        QCOMPARE(bar->value(), shown);
+        QCOMPARE(card()->progressTextLabel()->text(), QLatin1String(text));
+    }
 
     emit m_device->updater->firmwareUpdated(code);
     QCOMPARE(int(m_update->dialog()->status()), status);
