@@ -32,11 +32,11 @@
 namespace
 {
 // An application directory of its own for one test, with plug-in directories
-// holding copies of the fake plug-in and their configurations.
+// holding copies of the fake plug-in and their configurations. The plug-in root
+// is made with the first plug-in.
 class PluginTree
 {
 public:
-    PluginTree() { QDir(m_dir.path()).mkpath(QStringLiteral("AdminUtility/PlugIns")); }
     QString applicationDir() const { return m_dir.path(); }
     QString pluginRoot() const { return m_dir.filePath(QStringLiteral("AdminUtility/PlugIns")); }
 
@@ -155,36 +155,34 @@ std::unique_ptr<AdminUtilityWindow> TestAdminUtilityWindow::startWindow(const QS
 void TestAdminUtilityWindow::startupScan_data()
 {
     QTest::addColumn<Layout>("layout");
-    QTest::addColumn<bool>("removeRoot");
     QTest::addColumn<QStringList>("expected");
 
     const QString kept = QStringLiteral("[plugin]\nfamilies=Kept");
-    QTest::newRow("no plug-in root") << Layout{} << true << QStringList{};
+    QTest::newRow("no plug-in root") << Layout{} << QStringList{};
     QTest::newRow("library directly in the root is ignored")
-        << Layout{{"", "libroot.so", "[plugin]\nfamilies=Root"}} << false << QStringList{};
+        << Layout{{"", "libroot.so", "[plugin]\nfamilies=Root"}} << QStringList{};
     QTest::newRow("plug-in keeps its family order")
-        << Layout{{"one", "libfake.so", "[plugin]\nfamilies=Alpha,Beta,Gamma"}} << false
+        << Layout{{"one", "libfake.so", "[plugin]\nfamilies=Alpha,Beta,Gamma"}}
         << QStringList{"Alpha", "Beta", "Gamma"};
-    QTest::newRow("plug-in without configuration") << Layout{{"one", "libfake.so", ""}} << false << QStringList{"Fake"};
+    QTest::newRow("plug-in without configuration") << Layout{{"one", "libfake.so", ""}} << QStringList{"Fake"};
     QTest::newRow("rejected plug-in is skipped, the next one tried")
         << Layout{{"one", "libreject.so", "[plugin]\naccept=false\nfamilies=Refused"}, {"one", "libaccept.so", kept}}
-        << false << QStringList{"Kept"};
+        << QStringList{"Kept"};
     QTest::newRow("plug-in with an unresolved function is skipped")
-        << Layout{{"one", "libbroken.so", "unresolved"}, {"one", "libfake.so", kept}} << false << QStringList{"Kept"};
+        << Layout{{"one", "libbroken.so", "unresolved"}, {"one", "libfake.so", kept}} << QStringList{"Kept"};
     QTest::newRow("every plug-in directory is searched")
-        << Layout{{"one", "libfake.so", kept}, {"two", "libfake.so", kept}} << false << QStringList{"Kept", "Kept"};
+        << Layout{{"one", "libfake.so", kept}, {"two", "libfake.so", kept}} << QStringList{"Kept", "Kept"};
     QTest::newRow("plug-in without a library name is ignored")
-        << Layout{{"one", "fake.plugin", "[plugin]\nfamilies=Hidden"}} << false << QStringList{};
+        << Layout{{"one", "fake.plugin", "[plugin]\nfamilies=Hidden"}} << QStringList{};
     QTest::newRow("versioned library name is loaded")
-        << Layout{{"one", "libfake.so.1.2", "[plugin]\nfamilies=Versioned"}} << false << QStringList{"Versioned"};
+        << Layout{{"one", "libfake.so.1.2", "[plugin]\nfamilies=Versioned"}} << QStringList{"Versioned"};
     QTest::newRow("nested directories are not searched")
-        << Layout{{"one/deeper", "libfake.so", "[plugin]\nfamilies=Deep"}} << false << QStringList{};
+        << Layout{{"one/deeper", "libfake.so", "[plugin]\nfamilies=Deep"}} << QStringList{};
 }
 
 void TestAdminUtilityWindow::startupScan()
 {
     QFETCH(Layout, layout);
-    QFETCH(bool, removeRoot);
     QFETCH(QStringList, expected);
 
     QStringList refused;
@@ -193,9 +191,6 @@ void TestAdminUtilityWindow::startupScan()
         if (entry.config.contains(QLatin1String("accept=false")))
             refused << path;
     }
-    if (removeRoot)
-        QVERIFY(QDir(m_tree->pluginRoot()).removeRecursively());
-
     AdminUtilityWindow window;
     FakeFamily local(QStringLiteral("Local"));
     window.addFamily(&local);
