@@ -3,6 +3,7 @@
 // texts with markup, line breaks or 255 characters, the last device unplugged
 // while the list is on screen, re-plugs in bursts, a card with many outputs.
 // Rows that follow their signals and the summary's parts are held by tests/Views.
+// Last, the window in the user's language.
 #include "ProbedCase.h"
 
 #include <QJsonDocument>
@@ -32,6 +33,8 @@ private slots:
     void replugsLeaveNoGhosts_data();
     void replugsLeaveNoGhosts();
     void outputsShowWhole();
+    void windowSpeaksTheUsersLanguage_data();
+    void windowSpeaksTheUsersLanguage();
 };
 
 // Sub-devices of a card come together and in index order; the excluded model never shows.
@@ -49,8 +52,9 @@ void TestRealConditions::defaultFleetInBothViews()
         QVERIFY(row.toObject().value("setup").toBool());
     }
     // The fleet starts with a live signal and the Studio Pro's reference locked.
-    QCOMPARE(cell(shown, "Lumaris Studio Pro", "videoIn"), QString("SDI: PAL"));
-    QCOMPARE(cell(shown, "Lumaris Studio Pro", "genlock"), QString("1080i59.94"));
+    const QJsonObject studioPro = rows(shown).at(fleet.indexOf("Lumaris Studio Pro")).toObject();
+    QCOMPARE(studioPro.value("videoIn").toString(), QString("SDI: PAL"));
+    QCOMPARE(studioPro.value("genlock").toString(), QString("1080i59.94"));
     QVERIFY(gallery(shown).value("texts").toArray().contains(fleet.first()));
 }
 
@@ -171,6 +175,37 @@ void TestRealConditions::outputsShowWhole()
     const int area = summary.value("outputArea").toObject().value("width").toInt();
     QVERIFY2(area >= needed, qPrintable(QStringLiteral("area %1, four outputs %2").arg(area).arg(needed)));
     QVERIFY(summary.value("width").toInt() <= window(snapshot()).value("width").toInt());
+}
+
+void TestRealConditions::windowSpeaksTheUsersLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("noDevice");
+    QTest::addColumn<QString>("firstColumn");
+
+    QTest::newRow("no language asked for") << "" << "No Lumaris Device Detected." << "PRODUCT";
+    QTest::newRow("LANGUAGE") << "de" << "Kein Lumaris-Gerät erkannt." << "PRODUKT";
+}
+
+// German when LANGUAGE asks for it over an English LANG (the stricter case: a
+// program reading the system locale instead stays English), English when none
+// asks: the no-device message of the gallery and the list's first column header.
+// How LANG and LC_ALL name the languages is Qt's rule; the choice among several
+// languages is held by tst_translations.
+void TestRealConditions::windowSpeaksTheUsersLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, noDevice);
+    QFETCH(QString, firstColumn);
+
+    m_app->setEnvironment(QStringLiteral("LANGUAGE"), language);
+    m_app->setEnvironment(QStringLiteral("LC_ALL"), QString());
+    m_app->setEnvironment(QStringLiteral("LC_MESSAGES"), QString());
+    m_app->setEnvironment(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+    QVERIFY(start(m_app->emptyProfile()));
+    QTRY_VERIFY2(gallery(snapshot()).value("texts").toArray().contains(noDevice),
+                 qPrintable(QJsonDocument(gallery(snapshot())).toJson()));
+    QTRY_COMPARE(snapshot().value("list").toObject().value("headers").toArray().first().toString(), firstColumn);
 }
 
 QTEST_GUILESS_MAIN(TestRealConditions)

@@ -63,12 +63,3 @@ QStringList ProbedCase::rowLabels(const QJsonObject& snapshot)
         labels << row.toObject().value("label").toString();
     return labels;
 }
-
-QString ProbedCase::cell(const QJsonObject& snapshot, const QString& label, const QString& column)
-{
-    for (const QJsonValue& row : rows(snapshot)) {
-        if (row.toObject().value("label").toString() == label)
-            return row.toObject().value(column).toString();
-    }
-    return QStringLiteral("<no row %1>").arg(label);
-}
