@@ -77,7 +77,7 @@ private:
 
 void TestTabs::restart(const QString& device)
 {
-    m_app->stop();
+    QVERIFY(m_app->stop());
     QVERIFY(start(deviceOf(device).profile, deviceOf(device).devices));
 }
 

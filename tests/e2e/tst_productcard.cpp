@@ -62,7 +62,7 @@ void TestProductCard::galleryAndListOpenTheSameCardWhoseLabelIsKept()
     QCOMPARE(card().value("header"), fromGallery.value("header"));
     QVERIFY(command(QStringLiteral("card-type %1 Rack 7, slot 2").arg(kLabelField)));
     QVERIFY(closeWith("card-save"));
-    m_app->stop();
+    QVERIFY(m_app->stop());
     QVERIFY(start(kProfile, 3));
     QVERIFY(m_app->openCard("Rack 7, slot 2"));
     QCOMPARE(note(card(), kLabelField), QStringLiteral("Rack 7, slot 2"));

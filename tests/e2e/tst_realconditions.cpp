@@ -181,22 +181,20 @@ void TestRealConditions::windowSpeaksTheUsersLanguage_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("noDevice");
-    QTest::addColumn<QString>("firstColumn");
 
-    QTest::newRow("no language asked for") << "" << "No Lumaris Device Detected." << "PRODUCT";
-    QTest::newRow("LANGUAGE") << "de" << "Kein Lumaris-Gerät erkannt." << "PRODUKT";
+    QTest::newRow("no language asked for") << "" << "No Lumaris Device Detected.";
+    QTest::newRow("LANGUAGE") << "de" << "Kein Lumaris-Gerät erkannt.";
 }
 
 // German when LANGUAGE asks for it over an English LANG (the stricter case: a
 // program reading the system locale instead stays English), English when none
-// asks: the no-device message of the gallery and the list's first column header.
-// How LANG and LC_ALL name the languages is Qt's rule; the choice among several
+// asks: the no-device message of the gallery (every text comes from the one
+// catalogue, whose completeness tst_translations holds). How LANG and LC_ALL name the languages is Qt's rule; the choice among several
 // languages is held by tst_translations.
 void TestRealConditions::windowSpeaksTheUsersLanguage()
 {
     QFETCH(QString, language);
     QFETCH(QString, noDevice);
-    QFETCH(QString, firstColumn);
 
     m_app->setEnvironment(QStringLiteral("LANGUAGE"), language);
     m_app->setEnvironment(QStringLiteral("LC_ALL"), QString());
@@ -205,7 +203,6 @@ void TestRealConditions::windowSpeaksTheUsersLanguage()
     QVERIFY(start(m_app->emptyProfile()));
     QTRY_VERIFY2(gallery(snapshot()).value("texts").toArray().contains(noDevice),
                  qPrintable(QJsonDocument(gallery(snapshot())).toJson()));
-    QTRY_COMPARE(snapshot().value("list").toObject().value("headers").toArray().first().toString(), firstColumn);
 }
 
 QTEST_GUILESS_MAIN(TestRealConditions)

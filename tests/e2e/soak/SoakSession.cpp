@@ -174,8 +174,7 @@ bool SoakSession::settleFleet()
 // Stopped by force only when it does not end on its own: then it did not exit normally.
 bool SoakSession::quit()
 {
-    m_app.stop();
-    return (m_app.process().exitStatus() == QProcess::NormalExit && m_app.process().exitCode() == 0)
+    return m_app.stop()
         || fail(QStringLiteral("exit code %1: %2").arg(m_app.process().exitCode()).arg(m_app.standardError()));
 }
 
