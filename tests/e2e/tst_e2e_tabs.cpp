@@ -17,13 +17,10 @@ struct Device
     int devices;
 };
 
-Device deviceOf(const QString& id)
-{
-    if (id == QLatin1String("rich"))
-        return {QStringLiteral("Rich"), QStringLiteral(LUMARIS_TEST_PROFILES "/output-tabs.json"), 4};
-    return {id == QLatin1String("studio") ? QStringLiteral("Studio") : QStringLiteral("Duo (2)"),
-            QStringLiteral(LUMARIS_TEST_PROFILES "/input-tabs.json"), 5};
-}
+const QString kOutputs = QStringLiteral(LUMARIS_TEST_PROFILES "/output-tabs.json");
+const QString kInputs = QStringLiteral(LUMARIS_TEST_PROFILES "/input-tabs.json");
+const QMap<QString, Device> kDevices{
+    {"rich", {"Rich", kOutputs, 4}}, {"studio", {"Studio", kInputs, 5}}, {"duo-2", {"Duo (2)", kInputs, 5}}};
 
 // Stands for "whatever the control made of the user's gesture", as after a drag.
 const char* const kAnyNewValue = "*";
@@ -61,8 +58,8 @@ private slots:
     void refusedValueComesBackWithoutWrites();
 
 private:
-    // The same simulator state and settings store, a new program.
-    void restart(const QString& device);
+    // The same simulator state and settings store, a new program, the device's tab open.
+    void restart(const QString& device, const QString& tab);
     // Probe commands on the card, each answered "ok", and everything they set off handled.
     void act(const QStringList& lines);
     // The value the device works with now, as the simulator tool describes it.
@@ -75,10 +72,11 @@ private:
     QString shown(const QString& control);
 };
 
-void TestTabs::restart(const QString& device)
+void TestTabs::restart(const QString& device, const QString& tab)
 {
     QVERIFY(m_app->stop());
-    QVERIFY(start(deviceOf(device).profile, deviceOf(device).devices));
+    QVERIFY(start(kDevices.value(device).profile, kDevices.value(device).devices));
+    openTab(device, tab);
 }
 
 void TestTabs::act(const QStringList& lines)
@@ -109,7 +107,7 @@ int TestTabs::writes(const QString& device, bool reset)
 
 void TestTabs::openTab(const QString& device, const QString& title)
 {
-    QVERIFY2(m_app->openCard(deviceOf(device).label), qPrintable(device));
+    QVERIFY2(m_app->openCard(kDevices.value(device).label), qPrintable(device));
     act({QStringLiteral("card-tab ") + title});
 }
 
@@ -187,9 +185,8 @@ void TestTabs::controlReachesDeviceSaveKeepsCancelReverts()
     QFETCH(Edit, edit);
     const QString owner = edit.writtenTo.isEmpty() ? edit.device : edit.writtenTo;
 
-    restart(edit.device);
+    restart(edit.device, edit.tab);
     const QString original = live(owner, edit.item);
-    openTab(edit.device, edit.tab);
     act(edit.before + QStringList{edit.change});
     const QString stored = live(owner, edit.item);
     QString shows = edit.shows;
@@ -203,9 +200,8 @@ void TestTabs::controlReachesDeviceSaveKeepsCancelReverts()
     }
     closeWith(QStringLiteral("card-save"));
 
-    restart(edit.device);
+    restart(edit.device, edit.tab);
     QCOMPARE(live(owner, edit.item), stored);
-    openTab(edit.device, edit.tab);
     QCOMPARE(shown(edit.control), shows);
     act({edit.changeAgain});
     QVERIFY(live(owner, edit.item) != stored);
@@ -237,14 +233,12 @@ void TestTabs::linkChoiceSurvivesRestart()
     QFETCH(QString, cb);
     QFETCH(QString, cr);
 
-    restart(device);
-    openTab(device, tab);
+    restart(device, tab);
     act(before + QStringList{"card-link", "card-field Cb: 0.1"});
     closeWith(QStringLiteral("card-save"));
 
-    restart(device);
+    restart(device, tab);
     const QString crBefore = live(device, cr);
-    openTab(device, tab);
     act({"card-field Cb: 0.3"});
     QCOMPARE(live(device, cb), QStringLiteral("0.3"));
     QCOMPARE(live(device, cr), crBefore);
@@ -278,8 +272,7 @@ void TestTabs::refusedValueComesBackWithoutWrites()
     QFETCH(QString, control);
     QFETCH(QString, shows);
 
-    restart(device);
-    openTab(device, tab);
+    restart(device, tab);
     QVERIFY(sim(QStringLiteral("fail %1 Configuration.%2").arg(writtenTo, refused)));
     act({change});
     QVERIFY(writes(device, true) >= 0 && writes(writtenTo, true) >= 0);
