@@ -173,8 +173,8 @@ void TestTabs::controlReachesDeviceSaveKeepsCancelReverts_data()
          "card-field Channel 2: -3"});
     row("audio radio button: output split", {"studio", "Audio", {}, "card-click 2 Analog & 6 AES/EBU", "aoaa", "'aes '",
                                              "2 Analog & 6 AES/EBU", "true", "card-click 4 Analog & 2 AES/EBU"});
-    row("serial port radio button", {"studio", "Serial Port", {}, "card-click Remote 2", "dcco", "2", "Remote 2", "true",
-                                     "card-click Remote 1"});
+    row("serial port radio button",
+        {"studio", "Serial Port", {}, "card-click Remote 2", "dcco", "2", "Remote 2", "true", "card-click Remote 1"});
     row("connectors combo box: partner gives its connector up",
         {"duo-2", "Connectors", {}, "card-choose None", "dupx", "'fdup'", "Connector:", "None", "card-choose SDI 2",
          "duo-1"});

@@ -184,8 +184,8 @@ void TestRealConditions::windowSpeaksTheUsersLanguage_data()
 // German when LANGUAGE asks for it over an English LANG (the stricter case: a
 // program reading the system locale instead stays English), English when none
 // asks: the no-device message of the gallery (every text comes from the one
-// catalogue, whose completeness tst_translations holds). How LANG and LC_ALL name the languages is Qt's rule; the choice among several
-// languages is held by tst_translations.
+// catalogue, whose completeness tst_translations holds, as it holds the choice
+// among several languages). How LANG and LC_ALL name the languages is Qt's rule.
 void TestRealConditions::windowSpeaksTheUsersLanguage()
 {
     QFETCH(QString, language);

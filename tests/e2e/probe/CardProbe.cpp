@@ -85,7 +85,8 @@ QJsonObject answerSaveDialog(const QString& path)
     }
     if (!dialog)
         return failure(QStringLiteral("no file dialog"));
-    const QJsonObject shown{{QStringLiteral("ok"), true}, {QStringLiteral("proposed"), dialog->selectedFiles().value(0)}};
+    const QJsonObject shown{{QStringLiteral("ok"), true},
+                            {QStringLiteral("proposed"), dialog->selectedFiles().value(0)}};
     if (path.isEmpty()) {
         dialog->reject();
     } else {

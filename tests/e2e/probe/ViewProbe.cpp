@@ -163,7 +163,8 @@ QJsonObject ViewProbe::handle(const QString& command, const QStringList& argumen
     } else if (command == QLatin1String("time-panel")) {
         timePlainPanel(reply);
     } else if (command == QLatin1String("show-gallery") || command == QLatin1String("show-list")) {
-        answer = clickInBar(ViewReader::findByClass(m_window, "ViewSelectionBar"), command == QLatin1String("show-list"));
+        answer = clickInBar(ViewReader::findByClass(m_window, "ViewSelectionBar"),
+                            command == QLatin1String("show-list"));
     } else if (command == QLatin1String("dot")) {
         answer = clickInBar(ViewReader::findByClass(m_window, "DotsWidget"), number);
     } else if (command == QLatin1String("menu")) {
