@@ -17,18 +17,33 @@ struct Device
     int devices;
 };
 
-Device deviceOf(const QString& id)
-{
-    if (id == QLatin1String("rich"))
-        return {QStringLiteral("Rich"), QStringLiteral(LUMARIS_TEST_PROFILES "/output-tabs.json"), 4};
-    return {id == QLatin1String("studio") ? QStringLiteral("Studio") : QStringLiteral("Duo (2)"),
-            QStringLiteral(LUMARIS_TEST_PROFILES "/input-tabs.json"), 5};
-}
+const QString kOutputs = QStringLiteral(LUMARIS_TEST_PROFILES "/output-tabs.json");
+const QString kInputs = QStringLiteral(LUMARIS_TEST_PROFILES "/input-tabs.json");
+const QMap<QString, Device> kDevices{
+    {"rich", {"Rich", kOutputs, 4}}, {"studio", {"Studio", kInputs, 5}}, {"duo-2", {"Duo (2)", kInputs, 5}}};
 
 // Stands for "whatever the control made of the user's gesture", as after a drag.
-const QString kAnyNewValue = QStringLiteral("*");
+const char* const kAnyNewValue = "*";
+
+// A control changed on a tab after the lines before; the device's item that takes
+// the value (on writtenTo, a partner's owner, when set) and what the control shows.
+struct Edit
+{
+    QString device;
+    QString tab;
+    QStringList before;
+    QString change;
+    QString item;
+    QString value;
+    QString control;
+    QString shows;
+    QString changeAgain;
+    QString writtenTo = QString();
+};
 
 } // namespace
+
+Q_DECLARE_METATYPE(Edit)
 
 class TestTabs : public ProbedCase
 {
@@ -43,11 +58,10 @@ private slots:
     void refusedValueComesBackWithoutWrites();
 
 private:
-    // The same simulator state and settings store, a new program.
-    void restart(const QString& device);
-    // A probe command on the card, answered "ok", and everything it set off handled.
-    void act(const QString& line);
-    void run(const QStringList& lines);
+    // The same simulator state and settings store, a new program, the device's tab open.
+    void restart(const QString& device, const QString& tab);
+    // Probe commands on the card, each answered "ok", and everything they set off handled.
+    void act(const QStringList& lines);
     // The value the device works with now, as the simulator tool describes it.
     QString live(const QString& device, const QString& item);
     int writes(const QString& device, bool reset = false);
@@ -58,22 +72,19 @@ private:
     QString shown(const QString& control);
 };
 
-void TestTabs::restart(const QString& device)
+void TestTabs::restart(const QString& device, const QString& tab)
 {
-    m_app->stop();
-    QVERIFY(start(deviceOf(device).profile, deviceOf(device).devices));
+    QVERIFY(m_app->stop());
+    QVERIFY(start(kDevices.value(device).profile, kDevices.value(device).devices));
+    openTab(device, tab);
 }
 
-void TestTabs::act(const QString& line)
+void TestTabs::act(const QStringList& lines)
 {
-    QVERIFY(command(line));
-    QVERIFY(m_app->command(QStringLiteral("settle"), 30000).contains("ok"));
-}
-
-void TestTabs::run(const QStringList& lines)
-{
-    for (const QString& line : lines)
-        act(line);
+    for (const QString& line : lines) {
+        QVERIFY2(command(line), qPrintable(line));
+        QVERIFY(m_app->command(QStringLiteral("settle"), 30000).contains("ok"));
+    }
 }
 
 QString TestTabs::live(const QString& device, const QString& item)
@@ -96,127 +107,108 @@ int TestTabs::writes(const QString& device, bool reset)
 
 void TestTabs::openTab(const QString& device, const QString& title)
 {
-    QVERIFY2(m_app->openCard(deviceOf(device).label), qPrintable(device));
-    act(QStringLiteral("card-tab ") + title);
+    QVERIFY2(m_app->openCard(kDevices.value(device).label), qPrintable(device));
+    act({QStringLiteral("card-tab ") + title});
 }
 
 void TestTabs::closeWith(const QString& button)
 {
-    act(button);
+    act({button});
     QTRY_VERIFY(!m_app->command(QStringLiteral("card")).value("open").toBool());
 }
 
 QString TestTabs::shown(const QString& control)
 {
-    const QJsonObject controls = m_app->command(QStringLiteral("card-read")).value("controls").toObject();
-    return controls.contains(control) ? controls.value(control).toString() : QStringLiteral("(not shown)");
+    // Of two with one name (a channel of the input and of the output levels) the first counts.
+    for (const QJsonValue& each : m_app->command(QStringLiteral("controls")).value("controls").toArray()) {
+        const QJsonObject shown = each.toObject();
+        if (shown.value("current").toBool() && shown.value("shown").toBool() && shown.value("name") == control)
+            return shown.value("value").toString();
+    }
+    return QStringLiteral("(not shown)");
 }
 
 void TestTabs::controlReachesDeviceSaveKeepsCancelReverts_data()
 {
-    QTest::addColumn<QString>("device");
-    QTest::addColumn<QString>("tab");
-    QTest::addColumn<QStringList>("before");
-    QTest::addColumn<QString>("change");
-    // The device and item that take the value: a partner's choice goes to its owner.
-    QTest::addColumn<QString>("writtenTo");
-    QTest::addColumn<QString>("item");
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("shows");
-    QTest::addColumn<QString>("changeAgain");
-
-    const auto row = [](const char* name, const char* device, const char* tab, const QStringList& before,
-                        const char* change, const char* item, const QString& value, const char* control,
-                        const char* shows, const char* changeAgain, const char* writtenTo = nullptr) {
-        QTest::newRow(name) << device << tab << before << change << (writtenTo ? writtenTo : device) << item << value
-                            << control << shows << changeAgain;
-    };
+    QTest::addColumn<Edit>("edit");
+    const auto row = [](const char* name, const Edit& edit) { QTest::newRow(name) << edit; };
     const QStringList composite{QStringLiteral("card-click Composite")};
     const QStringList xlr{QStringLiteral("card-click XLR")};
 
-    row("output combo box: 3D packing", "rich", "Video Output", {}, "card-choose Side by Side", "3dpf", "'sbsh'",
-        "3D output:", "Side by Side", "card-choose Line by Line");
-    row("output radio button: single field when paused", "rich", "Video Output", {},
-        "card-click Display a single field on video output", "fdfr", "true",
-        "Display a single field on video output", "true", "card-click Display a full frame on video output");
-    row("output check box: Betacam levels", "rich", "Video Output", {}, "card-click Use Betacam Levels", "avof", "3",
-        "Use Betacam Levels", "true", "card-click Use Betacam Levels");
-    row("output typed slider value, clamped", "rich", "Video Output", {}, "card-field Offset: 600", "glot", "511",
-        "Offset:", "511", "card-field Offset: -20");
-    row("output slider drag", "rich", "Video Output", {}, "card-drag Offset: 60", "glot", kAnyNewValue, "Offset:", "",
-        "card-drag Offset: -120");
-    row("output picture button: composite on", "rich", "Video Output", {}, "card-click Composite", "vocn", "27",
-        "Composite", "true", "card-click Composite");
-    row("output linked pair: Cr follows Cb", "rich", "Video Output", {}, "card-field Cb: 0.2", "occr", "0.2", "Cr:",
-        "0.20", "card-field Cr: -0.1");
-    row("conversions combo box: output group", "rich", "Conversions", {}, "card-choose HD to SD", "vocm", "'HWlb'",
-        "Output conversion:", "HD to SD", "card-choose SD to HD 720p");
-    row("conversions picture button: mode", "rich", "Conversions", {QStringLiteral("card-choose SD to HD")},
-        "card-click Anamorphic", "vicm", "'amup'", "Anamorphic", "true", "card-click Pillarbox");
-    row("input picture button: connection", "studio", "Video Input", {}, "card-click Composite", "vicn", "16",
-        "Composite", "true", "card-click HDMI");
-    row("input slider drag", "studio", "Video Input", composite, "card-drag Y: 40", "iilg", kAnyNewValue, "Y:", "",
-        "card-drag Y: -80");
-    row("input typed slider value", "studio", "Video Input", composite, "card-field Chroma: 0.3", "iicg", "0.3",
-        "Chroma:", "0.30", "card-field Chroma: -0.2");
-    row("input check box: timecode", "studio", "Video Input", {}, "card-click Use XLR Timecode Input", "dltc", "true",
-        "Use XLR Timecode Input", "true", "card-click Use XLR Timecode Input");
-    row("input radio button: NTSC IRE", "studio", "Video Input", composite, "card-click 7.5 (USA)", "avof", "1",
-        "7.5 (USA)", "true", "card-click 0.0 (Japan)");
-    row("input linked pair: Cr follows Cb", "studio", "Video Input", {QStringLiteral("card-click Component")},
-        "card-field Cb: 0.2", "iccr", "0.2", "Cr:", "0.20", "card-field Cr: -0.1");
-    row("audio picture button: input", "studio", "Audio", {}, "card-click XLR", "aicn", "8", "XLR", "true",
-        "card-click RCA");
-    row("audio typed value past the top, linked channel follows", "studio", "Audio", xlr, "card-field Channel 1: 20",
-        "ais2", "12", "Channel 2:", "12.00", "card-field Channel 2: -3");
-    row("audio radio button: output split", "studio", "Audio", {}, "card-click 2 Analog & 6 AES/EBU", "aoaa",
-        "'aes '", "2 Analog & 6 AES/EBU", "true", "card-click 4 Analog & 2 AES/EBU");
-    row("serial port radio button", "studio", "Serial Port", {}, "card-click Remote 2", "dcco", "2", "Remote 2",
-        "true", "card-click Remote 1");
-    row("connectors combo box: partner gives its connector up", "duo-2", "Connectors", {}, "card-choose None", "dupx",
-        "'fdup'", "Connector:", "None", "card-choose SDI 2", "duo-1");
+    row("output combo box: 3D packing", {"rich", "Video Output", {}, "card-choose Side by Side", "3dpf", "'sbsh'",
+                                         "3D output:", "Side by Side", "card-choose Line by Line"});
+    row("output radio button: single field when paused",
+        {"rich", "Video Output", {}, "card-click Display a single field on video output", "fdfr", "true",
+         "Display a single field on video output", "true", "card-click Display a full frame on video output"});
+    row("output check box: Betacam levels", {"rich", "Video Output", {}, "card-click Use Betacam Levels", "avof", "3",
+                                             "Use Betacam Levels", "true", "card-click Use Betacam Levels"});
+    row("output typed slider value, clamped", {"rich", "Video Output", {}, "card-field Offset: 600", "glot", "511",
+                                               "Offset:", "511", "card-field Offset: -20"});
+    row("output slider drag", {"rich", "Video Output", {}, "card-drag Offset: 60", "glot", kAnyNewValue, "Offset:", "",
+                               "card-drag Offset: -120"});
+    row("output picture button: composite on", {"rich", "Video Output", {}, "card-click Composite", "vocn", "27",
+                                                "Composite", "true", "card-click Composite"});
+    row("output linked pair: Cr follows Cb", {"rich", "Video Output", {}, "card-field Cb: 0.2", "occr", "0.2", "Cr:",
+                                              "0.20", "card-field Cr: -0.1"});
+    row("conversions combo box: output group", {"rich", "Conversions", {}, "card-choose HD to SD", "vocm", "'HWlb'",
+                                                "Output conversion:", "HD to SD", "card-choose SD to HD 720p"});
+    row("conversions picture button: mode", {"rich", "Conversions", {"card-choose SD to HD"}, "card-click Anamorphic",
+                                             "vicm", "'amup'", "Anamorphic", "true", "card-click Pillarbox"});
+    row("input picture button: connection", {"studio", "Video Input", {}, "card-click Composite", "vicn", "16",
+                                             "Composite", "true", "card-click HDMI"});
+    row("input slider drag", {"studio", "Video Input", composite, "card-drag Y: 40", "iilg", kAnyNewValue, "Y:", "",
+                              "card-drag Y: -80"});
+    row("input typed slider value", {"studio", "Video Input", composite, "card-field Chroma: 0.3", "iicg", "0.3",
+                                     "Chroma:", "0.30", "card-field Chroma: -0.2"});
+    row("input check box: timecode", {"studio", "Video Input", {}, "card-click Use XLR Timecode Input", "dltc", "true",
+                                      "Use XLR Timecode Input", "true", "card-click Use XLR Timecode Input"});
+    row("input radio button: NTSC IRE", {"studio", "Video Input", composite, "card-click 7.5 (USA)", "avof", "1",
+                                         "7.5 (USA)", "true", "card-click 0.0 (Japan)"});
+    row("input linked pair: Cr follows Cb", {"studio", "Video Input", {"card-click Component"}, "card-field Cb: 0.2",
+                                             "iccr", "0.2", "Cr:", "0.20", "card-field Cr: -0.1"});
+    row("audio picture button: input", {"studio", "Audio", {}, "card-click XLR", "aicn", "8", "XLR", "true",
+                                        "card-click RCA"});
+    row("audio typed value past the top, linked channel follows",
+        {"studio", "Audio", xlr, "card-field Channel 1: 20", "ais2", "12", "Channel 2:", "12.00",
+         "card-field Channel 2: -3"});
+    row("audio radio button: output split", {"studio", "Audio", {}, "card-click 2 Analog & 6 AES/EBU", "aoaa", "'aes '",
+                                             "2 Analog & 6 AES/EBU", "true", "card-click 4 Analog & 2 AES/EBU"});
+    row("serial port radio button",
+        {"studio", "Serial Port", {}, "card-click Remote 2", "dcco", "2", "Remote 2", "true", "card-click Remote 1"});
+    row("connectors combo box: partner gives its connector up",
+        {"duo-2", "Connectors", {}, "card-choose None", "dupx", "'fdup'", "Connector:", "None", "card-choose SDI 2",
+         "duo-1"});
 }
 
 void TestTabs::controlReachesDeviceSaveKeepsCancelReverts()
 {
-    QFETCH(QString, device);
-    QFETCH(QString, tab);
-    QFETCH(QStringList, before);
-    QFETCH(QString, change);
-    QFETCH(QString, writtenTo);
-    QFETCH(QString, item);
-    QFETCH(QString, value);
-    QFETCH(QString, control);
-    QFETCH(QString, shows);
-    QFETCH(QString, changeAgain);
+    QFETCH(Edit, edit);
+    const QString owner = edit.writtenTo.isEmpty() ? edit.device : edit.writtenTo;
 
-    restart(device);
-    const QString original = live(writtenTo, item);
-    openTab(device, tab);
-    run(before);
-    act(change);
-    const QString stored = live(writtenTo, item);
-    if (value == kAnyNewValue) {
+    restart(edit.device, edit.tab);
+    const QString original = live(owner, edit.item);
+    act(edit.before + QStringList{edit.change});
+    const QString stored = live(owner, edit.item);
+    QString shows = edit.shows;
+    if (edit.value == kAnyNewValue) {
         QVERIFY2(stored != original, qPrintable(stored));
-        shows = shown(control);
+        shows = shown(edit.control);
         QCOMPARE(shows.toDouble(), stored.toDouble());
     } else {
-        QCOMPARE(stored, value);
-        QCOMPARE(shown(control), shows);
+        QCOMPARE(stored, edit.value);
+        QCOMPARE(shown(edit.control), shows);
     }
     closeWith(QStringLiteral("card-save"));
 
-    restart(device);
-    QCOMPARE(live(writtenTo, item), stored);
-    openTab(device, tab);
-    QCOMPARE(shown(control), shows);
-    act(changeAgain);
-    QVERIFY(live(writtenTo, item) != stored);
+    restart(edit.device, edit.tab);
+    QCOMPARE(live(owner, edit.item), stored);
+    QCOMPARE(shown(edit.control), shows);
+    act({edit.changeAgain});
+    QVERIFY(live(owner, edit.item) != stored);
     closeWith(QStringLiteral("card-cancel"));
-    QTRY_COMPARE(live(writtenTo, item), stored);
-    openTab(device, tab);
-    QCOMPARE(shown(control), shows);
+    QTRY_COMPARE(live(owner, edit.item), stored);
+    openTab(edit.device, edit.tab);
+    QCOMPARE(shown(edit.control), shows);
 }
 
 void TestTabs::linkChoiceSurvivesRestart_data()
@@ -241,17 +233,13 @@ void TestTabs::linkChoiceSurvivesRestart()
     QFETCH(QString, cb);
     QFETCH(QString, cr);
 
-    restart(device);
-    openTab(device, tab);
-    run(before);
-    act(QStringLiteral("card-link"));
-    act(QStringLiteral("card-field Cb: 0.1"));
+    restart(device, tab);
+    act(before + QStringList{"card-link", "card-field Cb: 0.1"});
     closeWith(QStringLiteral("card-save"));
 
-    restart(device);
+    restart(device, tab);
     const QString crBefore = live(device, cr);
-    openTab(device, tab);
-    act(QStringLiteral("card-field Cb: 0.3"));
+    act({"card-field Cb: 0.3"});
     QCOMPARE(live(device, cb), QStringLiteral("0.3"));
     QCOMPARE(live(device, cr), crBefore);
 }
@@ -284,10 +272,9 @@ void TestTabs::refusedValueComesBackWithoutWrites()
     QFETCH(QString, control);
     QFETCH(QString, shows);
 
-    restart(device);
-    openTab(device, tab);
+    restart(device, tab);
     QVERIFY(sim(QStringLiteral("fail %1 Configuration.%2").arg(writtenTo, refused)));
-    act(change);
+    act({change});
     QVERIFY(writes(device, true) >= 0 && writes(writtenTo, true) >= 0);
     // Any notification refreshes the tab: the driver's value is shown again.
     QVERIFY(sim(QStringLiteral("storm %1 pref 20").arg(device)) && sim(QStringLiteral("wait")));

@@ -25,12 +25,15 @@ class TestProductCard : public ProbedCase
     Q_OBJECT
 
 private slots:
-    void galleryAndListOpenTheSameCard();
-    void savedLabelSurvivesARestart();
+    void galleryAndListOpenTheSameCardWhoseLabelIsKept();
     void hostileDeviceStaysTextOnTheCardAndInItsReport();
 
 private:
     QJsonObject card() { return m_app->command("card"); }
+    bool closeWith(const char* button)
+    {
+        return command(button) && QTest::qWaitFor([this] { return !card().value("open").toBool(); });
+    }
     // Answers the file dialog once it is up (a path, or none to cancel it).
     QJsonObject answerSaveDialog(const QString& path);
 };
@@ -43,7 +46,8 @@ QJsonObject TestProductCard::answerSaveDialog(const QString& path)
     return answered ? answer : QJsonObject{{"error", "no file dialog came up"}};
 }
 
-void TestProductCard::galleryAndListOpenTheSameCard()
+// A label typed and saved is read back by a new process from what the driver kept.
+void TestProductCard::galleryAndListOpenTheSameCardWhoseLabelIsKept()
 {
     QVERIFY(start(kProfile, 3));
     const QJsonArray galleryTexts = gallery(snapshot()).value("texts").toArray();
@@ -52,24 +56,13 @@ void TestProductCard::galleryAndListOpenTheSameCard()
     const QJsonObject fromGallery = card();
     QCOMPARE(fromGallery.value("tabs").toArray(), QJsonArray{"About"});
     QVERIFY(galleryTexts.contains(fromGallery.value("header").toArray().at(0)));
-    QVERIFY(command("card-cancel"));
-    QTRY_VERIFY(!card().value("open").toBool());
+    QVERIFY(closeWith("card-cancel"));
 
     QVERIFY(m_app->openCard(fromGallery.value("header").toArray().at(0).toString()));
     QCOMPARE(card().value("header"), fromGallery.value("header"));
-}
-
-void TestProductCard::savedLabelSurvivesARestart()
-{
-    QVERIFY(start(kProfile, 3));
-    QVERIFY(m_app->openCard("Kept notes"));
     QVERIFY(command(QStringLiteral("card-type %1 Rack 7, slot 2").arg(kLabelField)));
-    QCOMPARE(note(card(), kLabelField), QStringLiteral("Rack 7, slot 2"));
-    QVERIFY(command("card-save"));
-    QTRY_VERIFY(!card().value("open").toBool());
-
-    // A new process reads what the driver kept; the label names the device now.
-    m_app->stop();
+    QVERIFY(closeWith("card-save"));
+    QVERIFY(m_app->stop());
     QVERIFY(start(kProfile, 3));
     QVERIFY(m_app->openCard("Rack 7, slot 2"));
     QCOMPARE(note(card(), kLabelField), QStringLiteral("Rack 7, slot 2"));
@@ -94,7 +87,6 @@ void TestProductCard::hostileDeviceStaysTextOnTheCardAndInItsReport()
     QVERIFY(command("card-create"));
     const QJsonObject dialog = answerSaveDialog(path);
     QVERIFY(dialog.value("ok").toBool());
-    QCOMPARE(dialog.value("title").toString(), QStringLiteral("Save Status Report"));
     QVERIFY2(dialog.value("proposed").toString().contains("Orvanta_Lumaris_Status_Report_"),
              qPrintable(dialog.value("proposed").toString()));
     QTRY_VERIFY(QFile::exists(path));

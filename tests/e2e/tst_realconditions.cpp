@@ -3,6 +3,7 @@
 // texts with markup, line breaks or 255 characters, the last device unplugged
 // while the list is on screen, re-plugs in bursts, a card with many outputs.
 // Rows that follow their signals and the summary's parts are held by tests/Views.
+// Last, the window in the user's language.
 #include "ProbedCase.h"
 
 #include <QJsonDocument>
@@ -27,11 +28,12 @@ private slots:
     void defaultFleetInBothViews();
     void deviceTextsArePlainOneLine_data();
     void deviceTextsArePlainOneLine();
-    void longLabelsKeepTheWindowOnScreen();
-    void lastDeviceGoneShowsTheGallery();
+    void longLabelsKeepTheWindowOnScreenUntilTheLastDeviceGoes();
     void replugsLeaveNoGhosts_data();
     void replugsLeaveNoGhosts();
     void outputsShowWhole();
+    void windowSpeaksTheUsersLanguage_data();
+    void windowSpeaksTheUsersLanguage();
 };
 
 // Sub-devices of a card come together and in index order; the excluded model never shows.
@@ -49,8 +51,9 @@ void TestRealConditions::defaultFleetInBothViews()
         QVERIFY(row.toObject().value("setup").toBool());
     }
     // The fleet starts with a live signal and the Studio Pro's reference locked.
-    QCOMPARE(cell(shown, "Lumaris Studio Pro", "videoIn"), QString("SDI: PAL"));
-    QCOMPARE(cell(shown, "Lumaris Studio Pro", "genlock"), QString("1080i59.94"));
+    const QJsonObject studioPro = rows(shown).at(fleet.indexOf("Lumaris Studio Pro")).toObject();
+    QCOMPARE(studioPro.value("videoIn").toString(), QString("SDI: PAL"));
+    QCOMPARE(studioPro.value("genlock").toString(), QString("1080i59.94"));
     QVERIFY(gallery(shown).value("texts").toArray().contains(fleet.first()));
 }
 
@@ -84,8 +87,9 @@ void TestRealConditions::deviceTextsArePlainOneLine()
 }
 
 // The label of 255 characters is elided in the gallery and in its column; the
-// window widens to the list when the list is shown, and no further than the screen.
-void TestRealConditions::longLabelsKeepTheWindowOnScreen()
+// window widens to the list when the list is shown, and no further than the
+// screen. With the last device gone the gallery comes back, without the switch.
+void TestRealConditions::longLabelsKeepTheWindowOnScreenUntilTheLastDeviceGoes()
 {
     QVERIFY(start(kHostileProfile, 3));
     QVERIFY(command("dot 1"));
@@ -107,13 +111,8 @@ void TestRealConditions::longLabelsKeepTheWindowOnScreen()
     QVERIFY2(screen > 0 && width >= wanted && width <= screen,
              qPrintable(QStringLiteral("window %1, wanted %2, screen %3").arg(width).arg(wanted).arg(screen)));
     QVERIFY(window(shown).value("minimumWidth").toInt() <= screen);
-}
 
-void TestRealConditions::lastDeviceGoneShowsTheGallery()
-{
-    QVERIFY(start(kHostileProfile, 3));
-    QVERIFY(command("show-list"));
-    QTRY_VERIFY(snapshot().value("list").toObject().value("visible").toBool());
+    QVERIFY(list.value("visible").toBool());
     for (const char* device : {"markup", "long", "lines"})
         QVERIFY(sim(QStringLiteral("unplug %1").arg(QLatin1String(device))));
     QTRY_VERIFY(gallery(snapshot()).value("visible").toBool());
@@ -171,6 +170,34 @@ void TestRealConditions::outputsShowWhole()
     const int area = summary.value("outputArea").toObject().value("width").toInt();
     QVERIFY2(area >= needed, qPrintable(QStringLiteral("area %1, four outputs %2").arg(area).arg(needed)));
     QVERIFY(summary.value("width").toInt() <= window(snapshot()).value("width").toInt());
+}
+
+void TestRealConditions::windowSpeaksTheUsersLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("noDevice");
+
+    QTest::newRow("no language asked for") << "" << "No Lumaris Device Detected.";
+    QTest::newRow("LANGUAGE") << "de" << "Kein Lumaris-Gerät erkannt.";
+}
+
+// German when LANGUAGE asks for it over an English LANG (the stricter case: a
+// program reading the system locale instead stays English), English when none
+// asks: the no-device message of the gallery (every text comes from the one
+// catalogue, whose completeness tst_translations holds, as it holds the choice
+// among several languages). How LANG and LC_ALL name the languages is Qt's rule.
+void TestRealConditions::windowSpeaksTheUsersLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, noDevice);
+
+    m_app->setEnvironment(QStringLiteral("LANGUAGE"), language);
+    m_app->setEnvironment(QStringLiteral("LC_ALL"), QString());
+    m_app->setEnvironment(QStringLiteral("LC_MESSAGES"), QString());
+    m_app->setEnvironment(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+    QVERIFY(start(m_app->emptyProfile()));
+    QTRY_VERIFY2(gallery(snapshot()).value("texts").toArray().contains(noDevice),
+                 qPrintable(QJsonDocument(gallery(snapshot())).toJson()));
 }
 
 QTEST_GUILESS_MAIN(TestRealConditions)

@@ -19,6 +19,9 @@ using namespace ProbeTools;
 
 namespace {
 
+// The card's buttons that take effect later: Create opens a modal file dialog.
+const QMap<QString, QString> kFooter{{"card-create", "Create"}, {"card-save", "Save"}, {"card-cancel", "Cancel"}};
+
 QWidget* openCard(QWidget* window)
 {
     for (QWidget* widget : window->findChildren<QWidget*>()) {
@@ -82,7 +85,7 @@ QJsonObject answerSaveDialog(const QString& path)
     }
     if (!dialog)
         return failure(QStringLiteral("no file dialog"));
-    const QJsonObject shown{{QStringLiteral("ok"), true}, {QStringLiteral("title"), dialog->windowTitle()},
+    const QJsonObject shown{{QStringLiteral("ok"), true},
                             {QStringLiteral("proposed"), dialog->selectedFiles().value(0)}};
     if (path.isEmpty()) {
         dialog->reject();
@@ -123,7 +126,9 @@ QJsonObject listControls(QWidget* card)
     QJsonArray listed;
     for (const TabProbe::Control& control : controls(card)) {
         listed.append(QJsonObject{{QStringLiteral("tab"), QLatin1String(control.tab->metaObject()->className())},
+                                  {QStringLiteral("current"), control.tab->isVisible()},
                                   {QStringLiteral("kind"), control.kind},
+                                  {QStringLiteral("name"), control.name},
                                   {QStringLiteral("value"), control.value},
                                   {QStringLiteral("shown"), control.widget->isVisibleTo(control.tab)},
                                   {QStringLiteral("editable"), editable(control)}});
@@ -160,12 +165,10 @@ bool CardProbe::handle(QWidget* window, const QString& command, const QStringLis
     const QString text = arguments.join(QLatin1Char(' '));
     if (command == QLatin1String("card")) {
         answer = snapshot(card);
-    } else if (command == QLatin1String("card-create")) {
+    } else if (kFooter.contains(command)) {
         // Qt's own file dialog, which the probe can answer; a desktop's may not be a widget at all.
         QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
-        answer = clickLater(card, QStringLiteral("Create"));
-    } else if (command == QLatin1String("card-save") || command == QLatin1String("card-cancel")) {
-        answer = clickLater(card, command == QLatin1String("card-save") ? QStringLiteral("Save") : QStringLiteral("Cancel"));
+        answer = clickLater(card, kFooter.value(command));
     } else if (command == QLatin1String("open-gallery")) {
         QWidget* gallery = ViewReader::findByClass(window, "VisibleDevicesWidget");
         answer = click(gallery ? gallery->findChild<QAbstractButton*>(QStringLiteral("setupButton")) : nullptr,

@@ -10,8 +10,9 @@ class QWidget;
 // its fields, press its buttons, answer its file dialog, and work the
 // controls of its settings tabs, whatever tabs a device has: "controls" lists
 // every combo box, radio button, check box, picture button and slider with its
-// value; "control-edit N" changes control N as a user would. Widgets are
-// found by class name; nothing of the program is linked.
+// name and value, and whether its tab is the one shown; "control-edit N"
+// changes control N as a user would. Widgets are found by class name; nothing
+// of the program is linked.
 namespace CardProbe
 {
 // True when the command is one of these; answer then holds the reply.

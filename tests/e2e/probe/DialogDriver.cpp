@@ -29,16 +29,12 @@ QJsonObject DialogDriver::dialog(QWidget* window)
     QWidget* top = topDialog(window);
     if (!top)
         return QJsonObject{{QStringLiteral("open"), false}};
-    QJsonArray texts, buttons;
+    QJsonArray texts;
     for (const QLabel* label : shown<QLabel>(top)) {
         if (!label->text().isEmpty())
             texts.append(label->text());
     }
-    for (const QAbstractButton* button : shown<QAbstractButton>(top)) {
-        if (!button->text().isEmpty())
-            buttons.append(button->text());
-    }
-    QJsonObject result{{QStringLiteral("open"), true}, {QStringLiteral("texts"), texts}, {QStringLiteral("buttons"), buttons}};
+    QJsonObject result{{QStringLiteral("open"), true}, {QStringLiteral("texts"), texts}};
     for (const QProgressBar* bar : shown<QProgressBar>(top))
         result.insert(QStringLiteral("progress"), QJsonObject{{QStringLiteral("maximum"), bar->maximum()}});
     return result;

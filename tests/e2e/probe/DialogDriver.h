@@ -8,7 +8,8 @@ class QWidget;
 // the way a user would: by what they show and by clicking their buttons.
 namespace DialogDriver
 {
-// The topmost visible in-window dialog: its texts, buttons and progress.
+// The topmost visible in-window dialog: its texts and progress (its buttons are
+// pressed by name).
 QJsonObject dialog(QWidget* window);
 // Clicks the visible, enabled button with this text, in the top dialog if one
 // is open, else in the window.

@@ -54,18 +54,6 @@ QString kindOf(const QWidget* widget)
     return qobject_cast<const QSlider*>(widget) ? QStringLiteral("slider") : QString();
 }
 
-// Each control shown, by name. Of two with one name (a channel of the input
-// and of the output levels) the first in the tab counts.
-QJsonObject readTab(QWidget* tab)
-{
-    QJsonObject controls;
-    for (const TabProbe::Control& control : TabProbe::controlsOf(tab)) {
-        if (control.widget->isVisibleTo(tab) && !control.name.isEmpty() && !controls.contains(control.name))
-            controls.insert(control.name, control.value);
-    }
-    return QJsonObject{{QStringLiteral("ok"), true}, {QStringLiteral("controls"), controls}};
-}
-
 void sendKey(QWidget* widget, int key, const QString& text = QString())
 {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
@@ -181,8 +169,8 @@ QList<TabProbe::Control> TabProbe::controlsOf(QWidget* tab)
 
 bool TabProbe::handle(QWidget* card, const QString& command, const QStringList& arguments, QJsonObject& answer)
 {
-    static const QStringList kCommands{"card-tab",   "card-read", "card-click", "card-choose",
-                                       "card-field", "card-drag", "card-link",  "card-grab-tab"};
+    static const QStringList kCommands{"card-tab",  "card-click", "card-choose", "card-field",
+                                       "card-drag", "card-link",  "card-grab-tab"};
     if (!kCommands.contains(command))
         return false;
     QWidget* tab = nullptr;
@@ -201,8 +189,6 @@ QJsonObject TabProbe::onTab(QWidget* tab, const QString& command, const QStringL
     // "LABEL WITH SPACES VALUE": the last argument is the value.
     const QString label = arguments.mid(0, arguments.size() - 1).join(QLatin1Char(' '));
     const QString value = arguments.value(arguments.size() - 1);
-    if (command == QLatin1String("card-read"))
-        return readTab(tab);
     if (command == QLatin1String("card-click"))
         return clickButton(tab, all);
     if (command == QLatin1String("card-choose"))

@@ -6,8 +6,8 @@
 class QLineEdit;
 class QWidget;
 
-// The probe's commands about the card's settings tabs: pick a tab, read its
-// controls as shown, and work them as a user does (click, pick a combo box
+// The probe's commands about the card's settings tabs: pick a tab and work its
+// controls as a user does (click, pick a combo box
 // item, type into a slider's field, drag its handle, press a link, grab the
 // tab's column). A button is found by its text or tooltip, a slider or combo
 // box by its row's label.

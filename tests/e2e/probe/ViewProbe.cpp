@@ -144,12 +144,12 @@ QJsonObject ViewProbe::handle(const QString& command, const QStringList& argumen
                               const QPointer<QObject>& asker)
 {
     const int number = arguments.value(0).toInt();
+    const QString text = arguments.join(QLatin1Char(' '));
+    QJsonObject answer;
     if (command == QLatin1String("snapshot")) {
-        QJsonObject snapshot = ViewReader::snapshot(m_window);
-        snapshot.insert(QStringLiteral("devices"), m_deviceCount);
-        return snapshot;
-    }
-    if (command == QLatin1String("wait-rows")) {
+        answer = ViewReader::snapshot(m_window);
+        answer.insert(QStringLiteral("devices"), m_deviceCount);
+    } else if (command == QLatin1String("wait-rows")) {
         poll(this, asker, [this, number] { return allRowsShown(number); },
              [reply] { reply(QJsonObject{{QStringLiteral("at"), nanoseconds()}}); });
     } else if (command == QLatin1String("wait-shown")) {
@@ -159,43 +159,33 @@ QJsonObject ViewProbe::handle(const QString& command, const QStringList& argumen
         // posted before the command, such as the notifications of a storm.
         QMetaObject::invokeMethod(this, [reply] { reply(ok()); }, Qt::QueuedConnection);
     } else if (command == QLatin1String("time-card")) {
-        return timeCardOpening(arguments, reply);
+        answer = timeCardOpening(arguments, reply);
     } else if (command == QLatin1String("time-panel")) {
         timePlainPanel(reply);
-    } else {
-        return handleAtOnce(command, arguments);
-    }
-    return QJsonObject();
-}
-
-QJsonObject ViewProbe::handleAtOnce(const QString& command, const QStringList& arguments)
-{
-    const int number = arguments.value(0).toInt();
-    const QString text = arguments.join(QLatin1Char(' '));
-    if (command == QLatin1String("show-gallery") || command == QLatin1String("show-list"))
-        return clickInBar(ViewReader::findByClass(m_window, "ViewSelectionBar"), command == QLatin1String("show-list"));
-    if (command == QLatin1String("dot"))
-        return clickInBar(ViewReader::findByClass(m_window, "DotsWidget"), number);
-    if (command == QLatin1String("menu"))
-        return clickInBar(ViewReader::findByClass(m_window, "FooterLeftRegion"), 0);
-    if (command == QLatin1String("grab"))
-        return !text.isEmpty() && m_window->grab().save(text) ? ok() : failure(QStringLiteral("cannot save ") + text);
-    if (command == QLatin1String("cpu"))
-        return QJsonObject{{QStringLiteral("ns"), nanoseconds(CLOCK_THREAD_CPUTIME_ID)}};
-    if (command == QLatin1String("dialog"))
-        return DialogDriver::dialog(m_window);
-    if (command == QLatin1String("press"))
-        return DialogDriver::press(m_window, text);
-    if (command == QLatin1String("type"))
-        return DialogDriver::type(m_window, text);
-    if (command == QLatin1String("quit")) {
+    } else if (command == QLatin1String("show-gallery") || command == QLatin1String("show-list")) {
+        answer = clickInBar(ViewReader::findByClass(m_window, "ViewSelectionBar"),
+                            command == QLatin1String("show-list"));
+    } else if (command == QLatin1String("dot")) {
+        answer = clickInBar(ViewReader::findByClass(m_window, "DotsWidget"), number);
+    } else if (command == QLatin1String("menu")) {
+        answer = clickInBar(ViewReader::findByClass(m_window, "FooterLeftRegion"), 0);
+    } else if (command == QLatin1String("grab")) {
+        answer = !text.isEmpty() && m_window->grab().save(text) ? ok() : failure(QStringLiteral("cannot save ") + text);
+    } else if (command == QLatin1String("cpu")) {
+        answer = QJsonObject{{QStringLiteral("ns"), nanoseconds(CLOCK_THREAD_CPUTIME_ID)}};
+    } else if (command == QLatin1String("dialog")) {
+        answer = DialogDriver::dialog(m_window);
+    } else if (command == QLatin1String("press")) {
+        answer = DialogDriver::press(m_window, text);
+    } else if (command == QLatin1String("type")) {
+        answer = DialogDriver::type(m_window, text);
+    } else if (command == QLatin1String("quit")) {
         QTimer::singleShot(0, m_window, &QWidget::close);
-        return ok();
+        answer = ok();
+    } else if (!CardProbe::handle(m_window, command, arguments, answer)) {
+        answer = failure(QStringLiteral("unknown command %1").arg(command));
     }
-    QJsonObject answer;
-    if (CardProbe::handle(m_window, command, arguments, answer))
-        return answer;
-    return failure(QStringLiteral("unknown command %1").arg(command));
+    return answer;
 }
 
 // Rows count as shown once every one has its label and the table has been

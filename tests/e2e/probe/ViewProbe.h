@@ -40,7 +40,6 @@ private:
     // The answer, or an empty one when reply is called later (while the asker is there).
     QJsonObject handle(const QString& command, const QStringList& arguments, const Reply& reply,
                        const QPointer<QObject>& asker);
-    QJsonObject handleAtOnce(const QString& command, const QStringList& arguments);
     bool allRowsShown(int rows);
     void waitShown(const Reply& reply, const QPointer<QObject>& asker);
     QJsonObject timeCardOpening(const QStringList& arguments, const Reply& reply);

@@ -104,13 +104,9 @@ QJsonObject list(QWidget* window)
                                 {"picture", cellHasPicture(table, row, 0)},
                                 {"setup", keyCell && keyCell->findChild<QAbstractButton*>() != nullptr}});
     }
-    QJsonArray headers;
-    for (int column = 0; column < table->columnCount(); ++column)
-        headers.append(table->horizontalHeaderItem(column) ? table->horizontalHeaderItem(column)->text() : QString());
     auto* area = listView->findChild<QScrollArea*>();
     return QJsonObject{{"visible", shown(listView, window)},
                        {"rows", rows},
-                       {"headers", headers},
                        {"areaWidth", area ? area->minimumWidth() : 0},
                        {"labelColumnWidth", table->columnWidth(1)}};
 }

@@ -33,26 +33,14 @@ QString compact(const QJsonArray& array)
     return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
 }
 
-// The name a device shows: its display name, else the model name its templates give it.
-QString shownName(const QJsonObject& device, const QJsonObject& templates)
-{
-    QJsonObject node = device;
-    for (int depth = 0; depth < 8 && !node.contains("displayName") && !node.contains("modelName"); ++depth)
-        node = templates.value(node.value(depth == 0 ? "template" : "base").toString()).toObject();
-    return node.value(node.contains("displayName") ? "displayName" : "modelName").toString();
-}
-
 // The default fleet, with the simulator told to return from unregistering at once.
-QString writeProfile(const QString& directory, bool atOnce, QMap<QString, QString>& keys)
+QString writeProfile(const QString& directory, bool atOnce)
 {
     QFile source(QStringLiteral(LUMARIS_DEFAULT_FLEET));
     QFile target(directory + QStringLiteral("/soak-fleet.json"));
     if (!source.open(QIODevice::ReadOnly) || !target.open(QIODevice::WriteOnly))
         return QString();
     QJsonObject profile = QJsonDocument::fromJson(source.readAll()).object();
-    const QJsonObject templates = profile.value("templates").toObject();
-    for (const QJsonValue& device : profile.value("devices").toArray())
-        keys.insert(shownName(device.toObject(), templates), device.toObject().value("id").toString());
     profile.insert("unsubscribeWaits", !atOnce);
     target.write(QJsonDocument(profile).toJson());
     return target.fileName();
@@ -104,7 +92,7 @@ SoakSession::SoakSession(const Options& options)
 bool SoakSession::run()
 {
     QTemporaryDir directory;
-    m_profile = writeProfile(directory.path(), m_options.atOnce, m_deviceKeys);
+    m_profile = writeProfile(directory.path(), m_options.atOnce);
     if (m_profile.isEmpty())
         return fail(QStringLiteral("cannot write the soak profile"));
     if (!start())
@@ -171,23 +159,18 @@ bool SoakSession::settleFleet()
 {
     if (!sim("clear") || !sim("profile " + m_profile) || !sim("wait"))
         return false;
-    const QJsonObject waited = m_app.command(QStringLiteral("wait-rows %1").arg(m_listedAtStart), 120000);
-    const QJsonObject shown = m_app.command("snapshot");
-    const int listed = shown.value("devices").toInt();
-    const int rows = shown.value("list").toObject().value("rows").toArray().size();
-    if (waited.contains("error") || listed != m_listedAtStart || rows != m_listedAtStart)
-        return fail(QStringLiteral("after the session %1 devices are listed in %2 rows; the fleet has %3")
-                        .arg(listed)
-                        .arg(rows)
-                        .arg(m_listedAtStart));
-    return true;
+    const bool shown = !m_app.command(QStringLiteral("wait-rows %1").arg(m_listedAtStart), 120000).contains("error");
+    const int listed = m_app.command("snapshot").value("devices").toInt();
+    return (shown && listed == m_listedAtStart)
+        || fail(QStringLiteral("after the session %1 devices are listed, not every row shown as the %2 of the fleet")
+                    .arg(listed)
+                    .arg(m_listedAtStart));
 }
 
 // Stopped by force only when it does not end on its own: then it did not exit normally.
 bool SoakSession::quit()
 {
-    m_app.stop();
-    return (m_app.process().exitStatus() == QProcess::NormalExit && m_app.process().exitCode() == 0)
+    return m_app.stop()
         || fail(QStringLiteral("exit code %1: %2").arg(m_app.process().exitCode()).arg(m_app.standardError()));
 }
 
@@ -196,20 +179,19 @@ bool SoakSession::checkResidentSize(qint64 warmKb, qint64 endKb)
     std::printf("lumaris-soak: resident size %lld kB after warm-up, %lld kB at the end\n", warmKb, endKb);
     if (m_options.rssGrowthLimitKb <= 0)
         return true;
-    if (warmKb <= 0 || endKb <= 0)
-        return fail(QStringLiteral("the resident size could not be read"));
-    return endKb - warmKb <= m_options.rssGrowthLimitKb
-        || fail(QStringLiteral("the resident size grew by %1 kB after warm-up (limit %2 kB)")
-                    .arg(endKb - warmKb)
+    return (warmKb > 0 && endKb > 0 && endKb - warmKb <= m_options.rssGrowthLimitKb)
+        || fail(QStringLiteral("the resident size grew from %1 kB after warm-up to %2 kB (limit %3 kB of growth)")
+                    .arg(warmKb)
+                    .arg(endKb)
                     .arg(m_options.rssGrowthLimitKb));
 }
 
-bool SoakSession::sim(const QString& line, bool mayBeRefused)
+bool SoakSession::sim(const QString& line, bool mayBeRefused, QString* output)
 {
-    QString output;
-    if (m_app.simCommand(line, &output) || mayBeRefused)
-        return true;
-    return fail(QStringLiteral("simulator refused \"%1\": %2").arg(line, output.trimmed()));
+    QString answer;
+    output = output ? output : &answer;
+    return m_app.simCommand(line, output) || mayBeRefused
+        || fail(QStringLiteral("simulator refused \"%1\": %2").arg(line, output->trimmed()));
 }
 
 bool SoakSession::probe(const QString& line)
@@ -222,8 +204,8 @@ bool SoakSession::probe(const QString& line)
 bool SoakSession::refreshFleet()
 {
     QString output;
-    if (!m_app.simCommand(QStringLiteral("list"), &output))
-        return fail(QStringLiteral("list: ") + output);
+    if (!sim(QStringLiteral("list"), false, &output))
+        return false;
     m_plugged.clear();
     m_unplugged.clear();
     for (const QString& line : output.split('\n', Qt::SkipEmptyParts)) {
@@ -268,18 +250,15 @@ bool SoakSession::burst()
     return true;
 }
 
-// The simulator id of the device whose card is open; empty when none is.
-QString SoakSession::openDevice()
+bool SoakSession::cardOpen()
 {
-    const QJsonObject card = m_app.command("card", kCommandTimeoutMs);
-    return card.value("open").toBool() ? m_deviceKeys.value(card.value("header").toArray().first().toString())
-                                       : QString();
+    return m_app.command("card", kCommandTimeoutMs).value("open").toBool();
 }
 
 // The card closes itself when its device goes; a command may meet it either way.
 bool SoakSession::openCard()
 {
-    if (m_app.command("card", kCommandTimeoutMs).value("open").toBool())
+    if (cardOpen())
         return true;
     const int listed = m_app.command("snapshot", kCommandTimeoutMs).value("devices").toInt();
     if (listed == 0)
@@ -293,7 +272,7 @@ bool SoakSession::openCard()
 
 bool SoakSession::closeCard()
 {
-    if (!m_app.command("card", kCommandTimeoutMs).value("open").toBool())
+    if (!cardOpen())
         return true;
     m_app.command(m_random.bounded(2) ? "card-save" : "card-cancel", kCommandTimeoutMs);
     return m_app.waitForText("card", "\"open\":true", false, kCommandTimeoutMs)
@@ -314,47 +293,50 @@ QJsonArray SoakSession::shownControls()
     return shown;
 }
 
-// A "pref" notification, delivered: every tab reads the device again.
-bool SoakSession::refreshDevice(const QString& device)
+// A "pref" notification to every plugged device, delivered: every tab reads its
+// device again. Then the settings of them all, as the simulator holds them.
+bool SoakSession::refreshDevices(QString& settings)
 {
-    return sim(QStringLiteral("storm %1 pref 1").arg(device), true) && sim("wait") && probe("settle");
+    settings.clear();
+    for (const QString& device : m_plugged) {
+        QString live;
+        if (!sim(QStringLiteral("storm %1 pref 1").arg(device)) || !sim("setting " + device, false, &live))
+            return false;
+        settings += device + QLatin1Char('\n') + live;
+    }
+    return sim("wait") && probe("settle");
 }
 
-// Every write of one edit refused: the device's settings stay, and once the tabs have
-// read the device again every control shows what it showed before the edit.
-bool SoakSession::editRefused(const QString& device, int control)
+// Every write of one edit refused (an edit may write to a partner sub-device): no
+// device's settings change, and once the tabs have read the devices again every
+// control shows what it showed before the edit. The session's one-in-ten failures
+// step aside meanwhile, or they would answer first.
+bool SoakSession::editRefused(int control)
 {
     QString settingsBefore, settingsAfter;
-    if (!refreshDevice(device) || !m_app.simCommand("setting " + device, &settingsBefore))
-        return true;  // gone meanwhile
+    if (!refreshFleet() || !refreshDevices(settingsBefore))
+        return false;
     const QJsonArray before = shownControls();
-    // Refused on every device: an edit may write to a partner sub-device. The
-    // session's one-in-ten failures step aside meanwhile, or they would answer first.
     if (!sim("clear *") || !sim(QStringLiteral("fail * Configuration.Set*")))
         return false;
     m_app.command(QStringLiteral("control-edit %1").arg(control), kCommandTimeoutMs);
-    if (!probe("settle") || !sim("wait") || !sim("clear *") || !sim(kFailingWrites))
+    if (!probe("settle") || !sim("wait") || !sim("clear *") || !sim(kFailingWrites) || !refreshDevices(settingsAfter))
         return false;
-    if (!m_app.simCommand("setting " + device, &settingsAfter))
-        return true;
     if (settingsAfter != settingsBefore)
-        return fail(QStringLiteral("a refused write changed %1's settings:\n%2\nbecame\n%3")
-                        .arg(device, settingsBefore, settingsAfter));
-    if (!refreshDevice(device) || openDevice() != device)
-        return true;
+        return fail(QStringLiteral("a refused write changed the settings:\n%1\nbecame\n%2")
+                        .arg(settingsBefore, settingsAfter));
     const QJsonArray after = shownControls();
     ++m_refusedEdits;
     return after == before
-        || fail(QStringLiteral("after a refused edit of control %1 of %2 the card shows\n%3\ninstead of\n%4")
+        || fail(QStringLiteral("after a refused edit of control %1 the card shows\n%2\ninstead of\n%3")
                     .arg(control)
-                    .arg(device, compact(after), compact(before)));
+                    .arg(compact(after), compact(before)));
 }
 
 // One change of a control the open card shows, any kind; sometimes with every write refused.
 bool SoakSession::editCard()
 {
-    const QString device = openDevice();
-    if (device.isEmpty())
+    if (!cardOpen())
         return true;
     QList<int> editable;
     const QJsonArray all = m_app.command("controls", kCommandTimeoutMs).value("controls").toArray();
@@ -366,7 +348,7 @@ bool SoakSession::editCard()
         return true;
     const int control = editable.at(int(m_random.bounded(editable.size())));
     if (m_random.bounded(kRefusedEdit) == 0)
-        return editRefused(device, control);
+        return editRefused(control);
     m_app.command(QStringLiteral("control-edit %1").arg(control), kCommandTimeoutMs);
     return m_app.process().state() == QProcess::Running || fail(QStringLiteral("the program ended during an edit"));
 }

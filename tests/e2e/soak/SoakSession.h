@@ -49,7 +49,7 @@ private:
     bool quit();
     bool checkResidentSize(qint64 warmKb, qint64 endKb);
 
-    bool sim(const QString& line, bool mayBeRefused = false);
+    bool sim(const QString& line, bool mayBeRefused = false, QString* output = nullptr);
     bool probe(const QString& line);
     bool refreshFleet();
     QString anyDevice(bool plugged);
@@ -61,10 +61,10 @@ private:
     bool closeCard();
     bool editCard();
 
-    QString openDevice();
+    bool cardOpen();
     QJsonArray shownControls();
-    bool refreshDevice(const QString& device);
-    bool editRefused(const QString& device, int control);
+    bool refreshDevices(QString& settings);
+    bool editRefused(int control);
 
     Options m_options;
     QRandomGenerator m_random;
@@ -77,6 +77,5 @@ private:
     int m_totalWeight = 0;
     QElapsedTimer m_clock;
     QMap<QString, int> m_counts;
-    QMap<QString, QString> m_deviceKeys;  // simulator id by the name the card shows
     int m_refusedEdits = 0;
 };

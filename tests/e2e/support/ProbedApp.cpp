@@ -281,10 +281,10 @@ bool ProbedApp::sendSimCommand(const QString& socketPath, const QString& line, Q
     return answer.startsWith(QLatin1String("ok"));
 }
 
-void ProbedApp::stop()
+bool ProbedApp::stop()
 {
     if (m_process.state() == QProcess::NotRunning)
-        return;
+        return endedCleanly();
     if (m_probe && m_probe->state() == QLocalSocket::ConnectedState)
         command(QStringLiteral("quit"), 2000);
     // A sanitizer build on a busy machine can take many seconds to tear down and
@@ -295,4 +295,5 @@ void ProbedApp::stop()
             m_process.kill();
     }
     m_probe.reset();
+    return endedCleanly();
 }

@@ -37,7 +37,8 @@ public:
     // Starts the program with the given simulator profile (empty: the built-in
     // fleet) and waits until the probe answers. Returns false with a reason.
     bool start(const QString& profile, QString* error);
-    void stop();
+    // Stops the program; true when it ended on its own with exit code 0.
+    bool stop();
     // A profile without devices, written for this instance.
     QString emptyProfile();
 
@@ -63,6 +64,7 @@ public:
     qint64 startedAt() const { return m_startedAt; }
     QString standardError() { return QString::fromUtf8(m_process.readAllStandardError()); }
     QProcess& process() { return m_process; }
+    bool endedCleanly() const { return m_process.exitStatus() == QProcess::NormalExit && m_process.exitCode() == 0; }
 
     // One command to a simulator's control socket; true when it answered "ok".
     static bool sendSimCommand(const QString& socketPath, const QString& line, QString* output = nullptr);

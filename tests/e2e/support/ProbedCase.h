@@ -29,7 +29,6 @@ protected:
 
     static QJsonArray rows(const QJsonObject& snapshot);
     static QStringList rowLabels(const QJsonObject& snapshot);
-    static QString cell(const QJsonObject& snapshot, const QString& label, const QString& column);
     static QJsonObject gallery(const QJsonObject& snapshot) { return snapshot.value("gallery").toObject(); }
     static QJsonObject window(const QJsonObject& snapshot) { return snapshot.value("window").toObject(); }
 
