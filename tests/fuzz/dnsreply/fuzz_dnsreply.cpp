@@ -4,9 +4,7 @@
 // when a query is answered twice.
 #include "DNSAdditionalRecord.h"
 #include "DNSReplyToQuery.h"
-
-#include <cstddef>
-#include <cstdint>
+#include "FuzzCheck.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -1,9 +1,7 @@
 // TXT record data as a device sends it, unpacked twice into one record: the
 // second time merges into what the first left.
 #include "BonjourInfo.h"
-
-#include <cstddef>
-#include <cstdint>
+#include "FuzzCheck.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
