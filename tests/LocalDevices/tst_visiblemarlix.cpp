@@ -86,8 +86,6 @@ private slots:
     void outputFollowsInputWhileBusy();
 
 private:
-    VisibleMarlix* analog() const { return m_analog; }
-
     VisibleMarlix* m_analog = nullptr;
 };
 
@@ -202,16 +200,16 @@ void TestVisibleMarlix::analogLevels()
     QMap<QByteArray, double> before;
     double value = 0.0;
     for (const QByteArray& item : kLevelItems) {
-        analog()->setConfigurationFloat(codeOf(item), value += 0.03125);
-        before.insert(item, analog()->getConfigurationFloat(codeOf(item)));
+        m_analog->setConfigurationFloat(codeOf(item), value += 0.03125);
+        before.insert(item, m_analog->getConfigurationFloat(codeOf(item)));
         QVERIFY2(before[item] > 0.0, item.constData());
     }
     const LevelOperation level = kLevelOperations.value(operation);
-    QCOMPARE(level.get(analog(), connection), read.isEmpty() ? 0.0 : before[read]);
-    level.set(analog(), connection, -0.25);
+    QCOMPARE(level.get(m_analog, connection), read.isEmpty() ? 0.0 : before[read]);
+    level.set(m_analog, connection, -0.25);
     for (const QByteArray& item : kLevelItems) {
         const double expected = written.split(' ').contains(item) ? -0.25 : before[item];
-        QVERIFY2(analog()->getConfigurationFloat(codeOf(item)) == expected, item.constData());
+        QVERIFY2(m_analog->getConfigurationFloat(codeOf(item)) == expected, item.constData());
     }
 }
 
@@ -249,7 +247,7 @@ void TestVisibleMarlix::modelRules()
 void TestVisibleMarlix::outputModesInDisplayOrder()
 {
     QStringList order;
-    for (const DisplayMode& mode : analog()->getVideoOutputDisplayModesInDisplayOrder())
+    for (const DisplayMode& mode : m_analog->getVideoOutputDisplayModesInDisplayOrder())
         order.append(mode.getName(0));
     const QStringList expected = {
         "NTSC Progressive", "NTSC 23.98", "NTSC", "PAL Progressive", "PAL",
@@ -279,7 +277,7 @@ void TestVisibleMarlix::outputFollowsInputWhileBusy()
     QVERIFY(SimulatorSession::control(QStringLiteral("signal analog Hi50 0")));
     QVERIFY(SimulatorSession::control(QStringLiteral("status analog busy %1").arg(busy)));
     QVERIFY(SimulatorSession::control(QStringLiteral("success getters %1").arg(success)));
-    QCOMPARE(getVideoOutputDisplayMode(analog(), MarlixValue::kVideoSDI), expected);
+    QCOMPARE(getVideoOutputDisplayMode(m_analog, MarlixValue::kVideoSDI), expected);
 }
 
 QTEST_MAIN(TestVisibleMarlix)
