@@ -152,7 +152,6 @@ void TestVisibleMarlix::neutralValuesWhenInitialisationFails()
     QCOMPARE(device->modelId(), int64_t(initialised ? 5 : 0));
     QCOMPARE(device->supportsCapture(), initialised);
     QCOMPARE(device->getVideoOutputDisplayModes().isEmpty(), !initialised);
-    QCOMPARE(device->getVideoOutputDisplayModesInDisplayOrder().isEmpty(), !initialised);
     QCOMPARE(device->getMaxAnalogAudioInputChannels(), initialised ? 2 : 0);
     int result = 0;
     device->getStatusInt(codeOf("busy"), result);
