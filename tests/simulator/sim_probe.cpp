@@ -79,12 +79,9 @@ int leave(const std::string& what)
         discovery->Release();
         return 0;
     }
-    Held<IMarlixIterator> iterator(CreateMarlixIteratorInstance());
-    IMarlix* device = nullptr;
-    const bool found = iterator && iterator->Next(&device) == kMarlixOk;
-    const auto notification = query<IMarlixNotification>(device, IID_IMarlixNotification);
-    if (found)
-        device->Release();
+    const std::vector<Held<IMarlix>> devices = pluggedDevices();
+    const auto notification = devices.empty() ? Held<IMarlixNotification>()
+                                              : query<IMarlixNotification>(devices.front().get(), IID_IMarlixNotification);
     return notification && notification->Subscribe(MarlixItem::kTopicStatus, &callback) == kMarlixOk ? 0 : 1;
 }
 
