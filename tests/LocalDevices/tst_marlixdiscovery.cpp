@@ -1,6 +1,8 @@
 #include "CapabilityTables.h"
 #include "MarlixDiscovery.h"
 #include "MarlixFamily.h"
+#include "ProductLine.h"
+#include "ProductTable.h"
 #include "SimulatorSession.h"
 #include "VisibleMarlix.h"
 
@@ -96,6 +98,7 @@ private slots:
     void teardownUnderStorm();
     void familyAnnouncesForwardsAndDeletesLater();
     void buildInformation();
+    void defaultFleetMatchesProductTable();
 };
 
 void TestMarlixDiscovery::initTestCase()
@@ -266,11 +269,33 @@ void TestMarlixDiscovery::buildInformation()
     QVERIFY(!VisibleMarlix::getAPIVersion().isEmpty());
     const QString html = family.getBuildInfo();
     // A model with two devices plugged in, and one the device list excludes, which keeps its
-    // firmware line; the other names of the list are the capability tables' business.
+    // firmware line; the other names of the list are the adapter suite's business.
     for (const char* line :
          {"<br><span style=\"color: #1d8a5b\">&nbsp;&nbsp;Lumaris Core SDI 3G: 0x2c (0x2c, 0xa)</span><br>",
           "<br>&nbsp;&nbsp;Lumaris Studio SD: 0x34<br>"})
         QVERIFY2(html.contains(QLatin1String(line)), qPrintable(html));
+}
+
+// The simulator's built-in fleet uses the same model numbers and names as the product
+// table; read through the driver contract, as the program does.
+void TestMarlixDiscovery::defaultFleetMatchesProductTable()
+{
+    QVERIFY(SimulatorSession::control(QStringLiteral("profile default")));
+    SimulatorSession::settle();
+    const QVector<VisibleMarlix*> fleet = SimulatorSession::connectedDevices();
+    const auto release = qScopeGuard([&fleet] { qDeleteAll(fleet); });
+    QList<int> fleetIds;
+    for (VisibleMarlix* device : fleet) {
+        const int64_t id = device->modelId();
+        QVERIFY2(id > 0 && id < kOrvantaDeviceCount, qPrintable(device->modelName()));
+        QCOMPARE(device->modelName(), QString::fromUtf8(gOrvantaDeviceTable[id].productName));
+        if (!fleetIds.contains(int(id)))
+            fleetIds.append(int(id));
+    }
+    QList<int> documented = ProductLine::defaultFleet();
+    std::sort(fleetIds.begin(), fleetIds.end());
+    std::sort(documented.begin(), documented.end());
+    QCOMPARE(fleetIds, documented);
 }
 
 QTEST_MAIN(TestMarlixDiscovery)

@@ -1,6 +1,7 @@
 #include "CapabilityTables.h"
 #include "DisplayModeText.h"
 #include "ProductLine.h"
+#include "ProductTable.h"
 #include "SimulatorSession.h"
 #include "TestCodes.h"
 #include "VisibleMarlix.h"
@@ -8,6 +9,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -65,7 +67,8 @@ private:
 
 } // namespace
 
-// The device adapter against the simulated driver (tests/profiles/adapter-devices.json).
+// The device adapter against the simulated driver (tests/profiles/adapter-devices.json),
+// and the static tables against the product line they describe.
 class TestVisibleMarlix : public QObject
 {
     Q_OBJECT
@@ -81,6 +84,8 @@ private slots:
     void analogLevels();
     void modelRules_data();
     void modelRules();
+    void conversionGroupMembersHaveTableRows();
+    void installedFirmwareList();
     void outputModesInDisplayOrder();
     void outputFollowsInputWhileBusy_data();
     void outputFollowsInputWhileBusy();
@@ -93,6 +98,7 @@ void TestVisibleMarlix::initTestCase()
 {
     SimulatorSession::start(QStringLiteral("adapter-devices.json"));
     initialiseStaticData();
+    QCOMPARE(ProductLine::models().size(), kOrvantaDeviceCount);
     m_analog = SimulatorSession::takeDevice(QStringLiteral("Analog Studio"));
     QVERIFY(m_analog);
     QVERIFY(m_analog->isInitialised());
@@ -217,10 +223,37 @@ void TestVisibleMarlix::modelRules_data()
     ProductLine::addModelRows();
 }
 
-// The rules that hang on the model number, for every model of the product line.
+// The product record, the exclusion, the pictures, the firmware list's name and the
+// adapter's rules that hang on the model number, for every model of the product line.
 void TestVisibleMarlix::modelRules()
 {
     QFETCH(ProductLineModel, model);
+    const OrvantaDeviceRecord& record = gOrvantaDeviceTable[model.id];
+    const QString second = model.quotedNote(QStringLiteral("second name"));
+    QCOMPARE(int(record.modelId), model.id);
+    QCOMPARE(QString::fromUtf8(record.productName), model.name);
+    QCOMPARE(QString::fromUtf8(record.secondName), second.isEmpty() ? model.name : second);
+    QCOMPARE(kExcludedDevices.contains(uint64_t(model.id)), model.hasNote(QStringLiteral("excluded")));
+
+    const auto icons = kModelImages.constFind(uint64_t(model.id));
+    QCOMPARE(icons != kModelImages.constEnd(), model.pictureSet != QLatin1String("none"));
+    const QString image = model.pictureSet == QLatin1String("-") ? QString() : QStringLiteral(":/") + model.pictureSet;
+    if (icons != kModelImages.constEnd()) {
+        QCOMPARE(icons->image, image);
+        QCOMPARE(icons->thumb, image.isEmpty() ? QString() : image + QStringLiteral("Thumb"));
+        QCOMPARE(icons->listThumb, image.isEmpty() ? QString() : image + QStringLiteral("ListThumb"));
+    }
+
+    const QString listName = model.quotedNote(QStringLiteral("firmware list name"));
+    const QVector<InstalledFirmware> firmware = VisibleMarlix::getInstalledFirmwareList();
+    const auto listed = [&model](const InstalledFirmware& entry) { return entry.modelId == model.id; };
+    const auto entry = std::find_if(firmware.begin(), firmware.end(), listed);
+    if (!listName.isEmpty()) {
+        QCOMPARE(std::count_if(firmware.begin(), firmware.end(), listed), 1);
+        QCOMPARE(entry->name, listName);
+        QCOMPARE(int(entry->firmwareVersion), int(record.firmwareVersion));
+    }
+
     const bool psf = !model.hasNote(QStringLiteral("no PsF"));
     const std::unique_ptr<VisibleMarlix> device(SimulatorSession::takeDevice(
         QStringLiteral("Analog Studio"), [&model](IMarlix* marlix) { return new ModelOverride(marlix, model.id); }));
@@ -241,6 +274,36 @@ void TestVisibleMarlix::modelRules()
     QCOMPARE(mode, codeOf("Hp25"));
     QCOMPARE(flags, psf ? 1u : 0u);
     device->readFromPreferences();
+}
+
+// Every group member names a conversion with a name, except the 2K down-conversion,
+// which the Conversions tab shows as a group without a picture.
+void TestVisibleMarlix::conversionGroupMembersHaveTableRows()
+{
+    const auto unnamedMembers = [](const auto& groups, const QMap<uint32_t, VideoConversionInfo>& table) {
+        QStringList unnamed;
+        for (const auto& group : groups) {
+            for (uint32_t mode : *group.modes) {
+                if (mode != MarlixValue::kConversion2KtoSD && table.value(mode).name.isEmpty())
+                    unnamed << group.name + QLatin1Char(' ') + QString::fromLatin1(codeText(mode));
+            }
+        }
+        return unnamed;
+    };
+    const QStringList unnamed = unnamedMembers(kVideoInputConversionModeGroups, kVideoInputConversionModes)
+                                + unnamedMembers(kVideoOutputConversionModeGroups, kVideoOutputConversionModes);
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+    QVERIFY(!kVideoOutputConversionModes.contains(MarlixValue::kConversion2KtoSD));
+}
+
+// Sorted by name; the first record and a model listed twice in the exclusions are left out.
+void TestVisibleMarlix::installedFirmwareList()
+{
+    const QVector<InstalledFirmware> list = VisibleMarlix::getInstalledFirmwareList();
+    for (int i = 1; i < list.size(); ++i)
+        QVERIFY2(list[i - 1].name <= list[i].name, qPrintable(list[i].name));
+    for (const InstalledFirmware& firmware : list)
+        QVERIFY2(firmware.modelId != 0 && firmware.modelId != 11, qPrintable(firmware.name));
 }
 
 void TestVisibleMarlix::outputModesInDisplayOrder()
