@@ -220,7 +220,9 @@ void TestVisibleMarlix::analogLevels()
 
 void TestVisibleMarlix::modelRules_data()
 {
-    ProductLine::addModelRows();
+    QTest::addColumn<ProductLineModel>("model");
+    for (const ProductLineModel& model : ProductLine::models())
+        QTest::addRow("%d %s", model.id, qPrintable(model.name)) << model;
 }
 
 // The product record, the exclusion, the pictures, the firmware list's name and the
