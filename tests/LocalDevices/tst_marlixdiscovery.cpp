@@ -84,7 +84,8 @@ void groupingRow(const char* name, const char* profile, const Names& foundAtStar
 
 } // namespace
 
-// Local discovery and the local family against small simulator profiles.
+// Local discovery and the local family against small simulator profiles, and the
+// simulator's default fleet against the product table.
 class TestMarlixDiscovery : public QObject
 {
     Q_OBJECT
