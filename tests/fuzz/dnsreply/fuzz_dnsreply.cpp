@@ -4,7 +4,9 @@
 // when a query is answered twice.
 #include "DNSAdditionalRecord.h"
 #include "DNSReplyToQuery.h"
-#include "FuzzCheck.h"
+
+#include <cstddef>
+#include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

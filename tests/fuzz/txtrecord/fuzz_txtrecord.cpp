@@ -1,7 +1,9 @@
 // TXT record data as a device sends it, unpacked twice into one record: the
 // second time merges into what the first left.
 #include "BonjourInfo.h"
-#include "FuzzCheck.h"
+
+#include <cstddef>
+#include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
