@@ -9,11 +9,8 @@
 
 namespace {
 
-constexpr uint32_t kSDI = MarlixValue::kVideoSDI;
-constexpr uint32_t kHDMI = MarlixValue::kVideoHDMI;
-constexpr uint32_t kComponent = MarlixValue::kVideoComponent;
-constexpr uint32_t kComposite = MarlixValue::kVideoComposite;
-constexpr uint32_t kSVideo = MarlixValue::kVideoSVideo;
+using namespace MarlixValue;
+
 constexpr uint32_t kConverted = 0x40000000u;
 
 const char* const kHardware = "Lumaris Studio 4K";
@@ -89,22 +86,22 @@ void TestDisplayModeText::formatDisplayMode_data()
     fullName("PsF and 3D", "Hp25", 3, "1080PsF25 3D");
     fullName("NTSC 23.98 keeps the driver name", "nt23", 0, "NTSC 23.98");
     fullName("dual stream", "H23d", 0, "1080p23.98 Dual Stream");
-    row("every lower-case p on SDI", kSDI, "hp59", 1, "720PsF59.94");
-    row("NTSC 23.98 on SDI", kSDI, "nt23", 0, "NTSC");
-    row("dual stream on SDI", kSDI, "H23d", 0, "1080p23.98");
-    row("1080p50 on component", kComponent, "Hp50", 0, "-");
-    row("1080p30 on component", kComponent, "Hp30", 0, "1080p30");
-    row("3D on component", kComponent, "Hp25", 2, "-");
-    row("UHD on component", kComponent, "4k25", 0, "-");
-    row("HD on composite", kComposite, "Hi59", 0, "-");
-    row("NTSC on composite", kComposite, "ntsc", 0, "NTSC");
-    row("PsF 23.98 on HDMI", kHDMI, "23ps", 1, "1080p23.98");
-    row("PsF 25 on HDMI", kHDMI, "Hp25", 1, "1080i50");
-    row("PsF above 30 on HDMI", kHDMI, "Hp50", 1, "-");
-    row("PsF 3D keeps 3D on HDMI", kHDMI, "Hp25", 3, "1080i50 3D");
-    row("2K DCI on HDMI", kHDMI, "2d25", 0, "1080p25");
-    row("2K full aperture on HDMI", kHDMI, "2k25", 0, "-");
-    row("mode the device lacks", kSDI, "iunk", 0, "-");
+    row("every lower-case p on SDI", kVideoSDI, "hp59", 1, "720PsF59.94");
+    row("NTSC 23.98 on SDI", kVideoSDI, "nt23", 0, "NTSC");
+    row("dual stream on SDI", kVideoSDI, "H23d", 0, "1080p23.98");
+    row("1080p50 on component", kVideoComponent, "Hp50", 0, "-");
+    row("1080p30 on component", kVideoComponent, "Hp30", 0, "1080p30");
+    row("3D on component", kVideoComponent, "Hp25", 2, "-");
+    row("UHD on component", kVideoComponent, "4k25", 0, "-");
+    row("HD on composite", kVideoComposite, "Hi59", 0, "-");
+    row("NTSC on composite", kVideoComposite, "ntsc", 0, "NTSC");
+    row("PsF 23.98 on HDMI", kVideoHDMI, "23ps", 1, "1080p23.98");
+    row("PsF 25 on HDMI", kVideoHDMI, "Hp25", 1, "1080i50");
+    row("PsF above 30 on HDMI", kVideoHDMI, "Hp50", 1, "-");
+    row("PsF 3D keeps 3D on HDMI", kVideoHDMI, "Hp25", 3, "1080i50 3D");
+    row("2K DCI on HDMI", kVideoHDMI, "2d25", 0, "1080p25");
+    row("2K full aperture on HDMI", kVideoHDMI, "2k25", 0, "-");
+    row("mode the device lacks", kVideoSDI, "iunk", 0, "-");
 }
 
 void TestDisplayModeText::formatDisplayMode()
@@ -131,26 +128,27 @@ void TestDisplayModeText::connectorMapping_data()
     QTest::addColumn<QByteArray>("mode");
     QTest::addColumn<uint>("connection");
     QTest::addColumn<QString>("expected");
-    mappingRow("letterbox on all analog: composite shows NTSC", kSoftware, "ltbx", AllAnalog, "Hi59", kComposite,
+    mappingRow("letterbox on all analog: composite shows NTSC", kSoftware, "ltbx", AllAnalog, "Hi59", kVideoComposite,
                "NTSC");
-    mappingRow("letterbox, analog not converted: composite too wide", kSoftware, "ltbx", Plain, "Hi59", kComposite,
+    mappingRow("letterbox, analog not converted: composite too wide", kSoftware, "ltbx", Plain, "Hi59", kVideoComposite,
                "-");
-    mappingRow("hardware letterbox leaves SDI alone", kHardware, "HWlb", Plain, "Hi59", kSDI, "1080i59.94");
-    mappingRow("hardware letterbox, converted output asked", kHardware, "HWlb", Plain, "Hi59", kSDI | kConverted,
+    mappingRow("hardware letterbox leaves SDI alone", kHardware, "HWlb", Plain, "Hi59", kVideoSDI, "1080i59.94");
+    mappingRow("hardware letterbox, converted output asked", kHardware, "HWlb", Plain, "Hi59", kVideoSDI | kConverted,
                "NTSC");
     mappingRow("second link bit asks for the converted mode too", kHardware, "HWlb", Plain, "Hi50",
-               kSDI | 0x80000000u, "PAL");
-    mappingRow("hardware converter takes 1080p60 to NTSC", kHardware, "HWam", AllAnalog, "Hp60", kComposite, "NTSC");
-    mappingRow("software converter cannot take 1080p60", kSoftware, "amph", AllAnalog, "Hp60", kComposite, "-");
-    mappingRow("dual stream is not down-converted", kSoftware, "ltbx", AllAnalog, "H23d", kSDI, "1080p23.98");
-    mappingRow("component carries UHD 50 as 1080i", kSoftware, "none", Plain, "4k50", kComponent, "1080i50");
-    mappingRow("720p to 1080i", kSoftware, "720c", Plain, "hp59", kSDI, "1080i59.94");
-    mappingRow("UHD to HD", kSoftware, "HWud", Plain, "4k25", kSDI, "1080p25");
-    mappingRow("UHD to HD beside a hardware down-converter", kHardware, "HWud", Plain, "4k25", kSDI, "2160p25");
-    mappingRow("SD to 1080i zoom", kSoftware, "u41i", Plain, "ntsc", kSDI, "1080i59.94");
+               kVideoSDI | 0x80000000u, "PAL");
+    mappingRow("hardware converter takes 1080p60 to NTSC", kHardware, "HWam", AllAnalog, "Hp60", kVideoComposite,
+               "NTSC");
+    mappingRow("software converter cannot take 1080p60", kSoftware, "amph", AllAnalog, "Hp60", kVideoComposite, "-");
+    mappingRow("dual stream is not down-converted", kSoftware, "ltbx", AllAnalog, "H23d", kVideoSDI, "1080p23.98");
+    mappingRow("component carries UHD 50 as 1080i", kSoftware, "none", Plain, "4k50", kVideoComponent, "1080i50");
+    mappingRow("720p to 1080i", kSoftware, "720c", Plain, "hp59", kVideoSDI, "1080i59.94");
+    mappingRow("UHD to HD", kSoftware, "HWud", Plain, "4k25", kVideoSDI, "1080p25");
+    mappingRow("UHD to HD beside a hardware down-converter", kHardware, "HWud", Plain, "4k25", kVideoSDI, "2160p25");
+    mappingRow("SD to 1080i zoom", kSoftware, "u41i", Plain, "ntsc", kVideoSDI, "1080i59.94");
     mappingRow("no connector means the current one", kSoftware, "ltbx", Plain, "Hi59", 0u, "NTSC");
-    mappingRow("PsF output on SDI", kSoftware, "none", PsFOutput, "Hp25", kSDI, "1080PsF25");
-    mappingRow("PsF setting leaves 1080p50 progressive", kSoftware, "none", PsFOutput, "Hp50", kSDI, "1080p50");
+    mappingRow("PsF output on SDI", kSoftware, "none", PsFOutput, "Hp25", kVideoSDI, "1080PsF25");
+    mappingRow("PsF setting leaves 1080p50 progressive", kSoftware, "none", PsFOutput, "Hp50", kVideoSDI, "1080p50");
 }
 
 void TestDisplayModeText::connectorMapping()

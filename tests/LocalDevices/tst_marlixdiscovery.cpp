@@ -1,26 +1,26 @@
 #include "CapabilityTables.h"
 #include "MarlixDiscovery.h"
 #include "MarlixFamily.h"
+#include "ProductLine.h"
+#include "ProductTable.h"
 #include "SimulatorSession.h"
 #include "VisibleMarlix.h"
 
 #include <QDeadlineTimer>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QPointer>
-#include <QTemporaryDir>
 #include <QSignalSpy>
 #include <QThread>
 #include <QtTest>
 
 namespace {
 
-// What a discovery announced, by the names the devices had when they were found
-// (a lost device is already disconnected and has no name any more).
+// A discovery started over the given profile, and what it announced, by the names the
+// devices had when they were found (a lost device is already disconnected and has no
+// name any more).
 class Announcements : public QObject
 {
 public:
-    explicit Announcements(MarlixDiscovery& discovery)
+    explicit Announcements(const QString& profile)
     {
         connect(&discovery, &MarlixDiscovery::found, this, [this](VisibleDevice* device) {
             m_names.insert(device, device->deviceName());
@@ -32,17 +32,39 @@ public:
             m_lostDevices.append(dynamic_cast<VisibleMarlix*>(device));
             offGuiThread |= QThread::currentThread() != qApp->thread();
         });
+        started = SimulatorSession::useProfile(profile) && discovery.initialise() == 0;
+        SimulatorSession::settle();
     }
-    ~Announcements() override { qDeleteAll(m_lostDevices); }
+    ~Announcements() override
+    {
+        discovery.uninitialise();
+        qDeleteAll(discovery.devices());
+        qDeleteAll(m_lostDevices);
+    }
 
-    QStringList names(const QList<VisibleMarlix*>& devices) const
+    // The names of the devices the discovery lists now.
+    QStringList listed() const
     {
         QStringList result;
-        for (VisibleMarlix* device : devices)
+        for (VisibleMarlix* device : discovery.devices())
             result.append(m_names.value(device));
         return result;
     }
 
+    // Runs the commands, each delivered before the next; the first refused, with its reason.
+    QString control(const QStringList& commands) const
+    {
+        for (const QString& command : commands) {
+            QString message;
+            if (!SimulatorSession::control(command, &message))
+                return command + QStringLiteral(": ") + message;
+            SimulatorSession::settle();
+        }
+        return QString();
+    }
+
+    MarlixDiscovery discovery;
+    bool started = false;
     QStringList found;
     QStringList lost;
     bool offGuiThread = false;
@@ -62,7 +84,8 @@ void groupingRow(const char* name, const char* profile, const Names& foundAtStar
 
 } // namespace
 
-// Local discovery and the local family against small simulator profiles.
+// Local discovery and the local family against small simulator profiles, and the
+// simulator's default fleet against the product table.
 class TestMarlixDiscovery : public QObject
 {
     Q_OBJECT
@@ -75,8 +98,8 @@ private slots:
     void teardownUnderStorm_data();
     void teardownUnderStorm();
     void familyAnnouncesForwardsAndDeletesLater();
-    void buildInformation_data();
     void buildInformation();
+    void defaultFleetMatchesProductTable();
 };
 
 void TestMarlixDiscovery::initTestCase()
@@ -120,62 +143,47 @@ void TestMarlixDiscovery::grouping()
     QFETCH(QStringList, foundAtEnd);
     QFETCH(QStringList, lost);
     QFETCH(QStringList, listed);
-    QVERIFY(SimulatorSession::useProfile(profile));
-
-    MarlixDiscovery discovery;
-    Announcements announced(discovery);
-    QCOMPARE(discovery.initialise(), 0);
-    SimulatorSession::settle();
+    Announcements announced(profile);
+    QVERIFY(announced.started);
     QCOMPARE(announced.found, foundAtStart);
-
-    for (const QString& command : qAsConst(commands)) {
-        QString message;
-        QVERIFY2(SimulatorSession::control(command, &message), qPrintable(message));
-        SimulatorSession::settle();
-    }
+    QCOMPARE(announced.control(commands), QString());
     QCOMPARE(announced.found, foundAtEnd);
     QCOMPARE(announced.lost, lost);
-    QCOMPARE(announced.names(discovery.devices()), listed);
+    QCOMPARE(announced.listed(), listed);
     QVERIFY2(!announced.offGuiThread, "a device was announced on a driver thread");
-    discovery.uninitialise();
-    qDeleteAll(discovery.devices());
 }
 
 // Each order of plugging a four-channel card back in, after it went in the reverse order.
 void TestMarlixDiscovery::everyReplugOrderShowsEachSubDeviceOnce()
 {
-    QVERIFY(SimulatorSession::useProfile(QStringLiteral("grouping-out-of-order.json")));
-    MarlixDiscovery discovery;
-    Announcements announced(discovery);
-    QCOMPARE(discovery.initialise(), 0);
-    QVERIFY(SimulatorSession::control(QStringLiteral("plug quad-2")));
-    SimulatorSession::settle();
+    Announcements announced(QStringLiteral("grouping-out-of-order.json"));
+    QVERIFY(announced.started);
+    QCOMPARE(announced.control({QStringLiteral("plug quad-2")}), QString());
     const QStringList quad{"Quad 1", "Quad 2", "Quad 3", "Quad 4"};
     QList<int> order{1, 2, 3, 4};
     do {
         for (int i = order.size() - 1; i >= 0; --i)
             QVERIFY(SimulatorSession::control(QStringLiteral("unplug quad-%1").arg(order.at(i))));
         SimulatorSession::settle();
-        QVERIFY(discovery.devices().isEmpty());
+        QVERIFY(announced.discovery.devices().isEmpty());
         QStringList expected;
         for (int sub : qAsConst(order)) {
-            QVERIFY(SimulatorSession::control(QStringLiteral("plug quad-%1").arg(sub)));
-            SimulatorSession::settle();
+            QCOMPARE(announced.control({QStringLiteral("plug quad-%1").arg(sub)}), QString());
             expected.append(QStringLiteral("Quad %1").arg(sub));
             std::sort(expected.begin(), expected.end());
-            QCOMPARE(announced.names(discovery.devices()), expected);
+            QCOMPARE(announced.listed(), expected);
         }
-        QCOMPARE(announced.names(discovery.devices()), quad);
+        QCOMPARE(announced.listed(), quad);
     } while (std::next_permutation(order.begin(), order.end()));
-    discovery.uninitialise();
-    qDeleteAll(discovery.devices());
 }
 
 void TestMarlixDiscovery::teardownUnderStorm_data()
 {
-    QTest::addColumn<bool>("unsubscribeWaits");
-    QTest::newRow("driver waits for running callbacks") << true;
-    QTest::newRow("driver returns at once") << false;
+    QTest::addColumn<QString>("profile");
+    QTest::newRow("driver waits for running callbacks")
+        << SimulatorSession::profilePath(QStringLiteral("grouping-out-of-order.json"));
+    // The profile corpus keeps the same fleet with "unsubscribeWaits": false.
+    QTest::newRow("driver returns at once") << QStringLiteral(LUMARIS_PROFILE_CORPUS "/unsubscribe-at-once.json");
 }
 
 // Discoveries and their devices go while the driver's threads still report
@@ -184,17 +192,8 @@ void TestMarlixDiscovery::teardownUnderStorm_data()
 // or discovery into a failure.
 void TestMarlixDiscovery::teardownUnderStorm()
 {
-    QFETCH(bool, unsubscribeWaits);
-    QFile source(SimulatorSession::profilePath(QStringLiteral("grouping-out-of-order.json")));
-    QVERIFY(source.open(QIODevice::ReadOnly));
-    QJsonObject profile = QJsonDocument::fromJson(source.readAll()).object();
-    profile.insert(QStringLiteral("unsubscribeWaits"), unsubscribeWaits);
-    QTemporaryDir directory;
-    QFile variant(directory.filePath(QStringLiteral("storm.json")));
-    QVERIFY(variant.open(QIODevice::WriteOnly));
-    variant.write(QJsonDocument(profile).toJson());
-    variant.close();
-    QVERIFY(SimulatorSession::control(QStringLiteral("profile ") + variant.fileName()));
+    QFETCH(QString, profile);
+    QVERIFY(SimulatorSession::control(QStringLiteral("profile ") + profile));
     SimulatorSession::settle();
 
     int found = 0;
@@ -261,19 +260,8 @@ void TestMarlixDiscovery::familyAnnouncesForwardsAndDeletesLater()
     QVERIFY(family.discovery().devices().isEmpty());
 }
 
-void TestMarlixDiscovery::buildInformation_data()
-{
-    QTest::addColumn<QString>("line");
-    QTest::newRow("model with two devices plugged in")
-        << "<br><span style=\"color: #1d8a5b\">&nbsp;&nbsp;Lumaris Core SDI 3G: 0x2c (0x2c, 0xa)</span><br>";
-    // A model the device list excludes keeps its firmware line; the other names of the
-    // list are the capability tables' business (tst_capabilitytables).
-    QTest::newRow("model that is not plugged in") << "<br>&nbsp;&nbsp;Lumaris Studio SD: 0x34<br>";
-}
-
 void TestMarlixDiscovery::buildInformation()
 {
-    QFETCH(QString, line);
     QVERIFY(SimulatorSession::useProfile(QStringLiteral("build-info.json")));
     MarlixFamily family;
     QCOMPARE(family.init(), 0);
@@ -281,7 +269,34 @@ void TestMarlixDiscovery::buildInformation()
     QCOMPARE(family.discovery().devices().size(), 3);
     QVERIFY(!VisibleMarlix::getAPIVersion().isEmpty());
     const QString html = family.getBuildInfo();
-    QVERIFY2(html.contains(line), qPrintable(html));
+    // A model with two devices plugged in, and one the device list excludes, which keeps its
+    // firmware line; the other names of the list are the adapter suite's business.
+    for (const char* line :
+         {"<br><span style=\"color: #1d8a5b\">&nbsp;&nbsp;Lumaris Core SDI 3G: 0x2c (0x2c, 0xa)</span><br>",
+          "<br>&nbsp;&nbsp;Lumaris Studio SD: 0x34<br>"})
+        QVERIFY2(html.contains(QLatin1String(line)), qPrintable(html));
+}
+
+// The simulator's built-in fleet uses the same model numbers and names as the product
+// table; read through the driver contract, as the program does.
+void TestMarlixDiscovery::defaultFleetMatchesProductTable()
+{
+    QVERIFY(SimulatorSession::control(QStringLiteral("profile default")));
+    SimulatorSession::settle();
+    const QVector<VisibleMarlix*> fleet = SimulatorSession::connectedDevices();
+    const auto release = qScopeGuard([&fleet] { qDeleteAll(fleet); });
+    QList<int> fleetIds;
+    for (VisibleMarlix* device : fleet) {
+        const int64_t id = device->modelId();
+        QVERIFY2(id > 0 && id < kOrvantaDeviceCount, qPrintable(device->modelName()));
+        QCOMPARE(device->modelName(), QString::fromUtf8(gOrvantaDeviceTable[id].productName));
+        if (!fleetIds.contains(int(id)))
+            fleetIds.append(int(id));
+    }
+    QList<int> documented = ProductLine::defaultFleet();
+    std::sort(fleetIds.begin(), fleetIds.end());
+    std::sort(documented.begin(), documented.end());
+    QCOMPARE(fleetIds, documented);
 }
 
 QTEST_MAIN(TestMarlixDiscovery)

@@ -1,6 +1,7 @@
 #include "CapabilityTables.h"
 #include "DisplayModeText.h"
 #include "ProductLine.h"
+#include "ProductTable.h"
 #include "SimulatorSession.h"
 #include "TestCodes.h"
 #include "VisibleMarlix.h"
@@ -8,6 +9,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -65,7 +67,8 @@ private:
 
 } // namespace
 
-// The device adapter against the simulated driver (tests/profiles/adapter-devices.json).
+// The device adapter against the simulated driver (tests/profiles/adapter-devices.json),
+// and the static tables against the product line they describe.
 class TestVisibleMarlix : public QObject
 {
     Q_OBJECT
@@ -81,13 +84,13 @@ private slots:
     void analogLevels();
     void modelRules_data();
     void modelRules();
+    void conversionGroupMembersHaveTableRows();
+    void installedFirmwareList();
     void outputModesInDisplayOrder();
     void outputFollowsInputWhileBusy_data();
     void outputFollowsInputWhileBusy();
 
 private:
-    VisibleMarlix* analog() const { return m_analog; }
-
     VisibleMarlix* m_analog = nullptr;
 };
 
@@ -95,6 +98,7 @@ void TestVisibleMarlix::initTestCase()
 {
     SimulatorSession::start(QStringLiteral("adapter-devices.json"));
     initialiseStaticData();
+    QCOMPARE(ProductLine::models().size(), kOrvantaDeviceCount);
     m_analog = SimulatorSession::takeDevice(QStringLiteral("Analog Studio"));
     QVERIFY(m_analog);
     QVERIFY(m_analog->isInitialised());
@@ -154,7 +158,6 @@ void TestVisibleMarlix::neutralValuesWhenInitialisationFails()
     QCOMPARE(device->modelId(), int64_t(initialised ? 5 : 0));
     QCOMPARE(device->supportsCapture(), initialised);
     QCOMPARE(device->getVideoOutputDisplayModes().isEmpty(), !initialised);
-    QCOMPARE(device->getVideoOutputDisplayModesInDisplayOrder().isEmpty(), !initialised);
     QCOMPARE(device->getMaxAnalogAudioInputChannels(), initialised ? 2 : 0);
     int result = 0;
     device->getStatusInt(codeOf("busy"), result);
@@ -202,28 +205,57 @@ void TestVisibleMarlix::analogLevels()
     QMap<QByteArray, double> before;
     double value = 0.0;
     for (const QByteArray& item : kLevelItems) {
-        analog()->setConfigurationFloat(codeOf(item), value += 0.03125);
-        before.insert(item, analog()->getConfigurationFloat(codeOf(item)));
+        m_analog->setConfigurationFloat(codeOf(item), value += 0.03125);
+        before.insert(item, m_analog->getConfigurationFloat(codeOf(item)));
         QVERIFY2(before[item] > 0.0, item.constData());
     }
     const LevelOperation level = kLevelOperations.value(operation);
-    QCOMPARE(level.get(analog(), connection), read.isEmpty() ? 0.0 : before[read]);
-    level.set(analog(), connection, -0.25);
+    QCOMPARE(level.get(m_analog, connection), read.isEmpty() ? 0.0 : before[read]);
+    level.set(m_analog, connection, -0.25);
     for (const QByteArray& item : kLevelItems) {
         const double expected = written.split(' ').contains(item) ? -0.25 : before[item];
-        QVERIFY2(analog()->getConfigurationFloat(codeOf(item)) == expected, item.constData());
+        QVERIFY2(m_analog->getConfigurationFloat(codeOf(item)) == expected, item.constData());
     }
 }
 
 void TestVisibleMarlix::modelRules_data()
 {
-    ProductLine::addModelRows();
+    QTest::addColumn<ProductLineModel>("model");
+    for (const ProductLineModel& model : ProductLine::models())
+        QTest::addRow("%d %s", model.id, qPrintable(model.name)) << model;
 }
 
-// The rules that hang on the model number, for every model of the product line.
+// The product record, the exclusion, the pictures, the firmware list's name and the
+// adapter's rules that hang on the model number, for every model of the product line.
 void TestVisibleMarlix::modelRules()
 {
     QFETCH(ProductLineModel, model);
+    const OrvantaDeviceRecord& record = gOrvantaDeviceTable[model.id];
+    const QString second = model.quotedNote(QStringLiteral("second name"));
+    QCOMPARE(int(record.modelId), model.id);
+    QCOMPARE(QString::fromUtf8(record.productName), model.name);
+    QCOMPARE(QString::fromUtf8(record.secondName), second.isEmpty() ? model.name : second);
+    QCOMPARE(kExcludedDevices.contains(uint64_t(model.id)), model.hasNote(QStringLiteral("excluded")));
+
+    const auto icons = kModelImages.constFind(uint64_t(model.id));
+    QCOMPARE(icons != kModelImages.constEnd(), model.pictureSet != QLatin1String("none"));
+    const QString image = model.pictureSet == QLatin1String("-") ? QString() : QStringLiteral(":/") + model.pictureSet;
+    if (icons != kModelImages.constEnd()) {
+        QCOMPARE(icons->image, image);
+        QCOMPARE(icons->thumb, image.isEmpty() ? QString() : image + QStringLiteral("Thumb"));
+        QCOMPARE(icons->listThumb, image.isEmpty() ? QString() : image + QStringLiteral("ListThumb"));
+    }
+
+    const QString listName = model.quotedNote(QStringLiteral("firmware list name"));
+    const QVector<InstalledFirmware> firmware = VisibleMarlix::getInstalledFirmwareList();
+    const auto listed = [&model](const InstalledFirmware& entry) { return entry.modelId == model.id; };
+    const auto entry = std::find_if(firmware.begin(), firmware.end(), listed);
+    if (!listName.isEmpty()) {
+        QCOMPARE(std::count_if(firmware.begin(), firmware.end(), listed), 1);
+        QCOMPARE(entry->name, listName);
+        QCOMPARE(int(entry->firmwareVersion), int(record.firmwareVersion));
+    }
+
     const bool psf = !model.hasNote(QStringLiteral("no PsF"));
     const std::unique_ptr<VisibleMarlix> device(SimulatorSession::takeDevice(
         QStringLiteral("Analog Studio"), [&model](IMarlix* marlix) { return new ModelOverride(marlix, model.id); }));
@@ -246,10 +278,40 @@ void TestVisibleMarlix::modelRules()
     device->readFromPreferences();
 }
 
+// Every group member names a conversion with a name, except the 2K down-conversion,
+// which the Conversions tab shows as a group without a picture.
+void TestVisibleMarlix::conversionGroupMembersHaveTableRows()
+{
+    const auto unnamedMembers = [](const auto& groups, const QMap<uint32_t, VideoConversionInfo>& table) {
+        QStringList unnamed;
+        for (const auto& group : groups) {
+            for (uint32_t mode : *group.modes) {
+                if (mode != MarlixValue::kConversion2KtoSD && table.value(mode).name.isEmpty())
+                    unnamed << group.name + QLatin1Char(' ') + QString::fromLatin1(codeText(mode));
+            }
+        }
+        return unnamed;
+    };
+    const QStringList unnamed = unnamedMembers(kVideoInputConversionModeGroups, kVideoInputConversionModes)
+                                + unnamedMembers(kVideoOutputConversionModeGroups, kVideoOutputConversionModes);
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+    QVERIFY(!kVideoOutputConversionModes.contains(MarlixValue::kConversion2KtoSD));
+}
+
+// Sorted by name; the first record and a model listed twice in the exclusions are left out.
+void TestVisibleMarlix::installedFirmwareList()
+{
+    const QVector<InstalledFirmware> list = VisibleMarlix::getInstalledFirmwareList();
+    for (int i = 1; i < list.size(); ++i)
+        QVERIFY2(list[i - 1].name <= list[i].name, qPrintable(list[i].name));
+    for (const InstalledFirmware& firmware : list)
+        QVERIFY2(firmware.modelId != 0 && firmware.modelId != 11, qPrintable(firmware.name));
+}
+
 void TestVisibleMarlix::outputModesInDisplayOrder()
 {
     QStringList order;
-    for (const DisplayMode& mode : analog()->getVideoOutputDisplayModesInDisplayOrder())
+    for (const DisplayMode& mode : m_analog->getVideoOutputDisplayModesInDisplayOrder())
         order.append(mode.getName(0));
     const QStringList expected = {
         "NTSC Progressive", "NTSC 23.98", "NTSC", "PAL Progressive", "PAL",
@@ -279,7 +341,7 @@ void TestVisibleMarlix::outputFollowsInputWhileBusy()
     QVERIFY(SimulatorSession::control(QStringLiteral("signal analog Hi50 0")));
     QVERIFY(SimulatorSession::control(QStringLiteral("status analog busy %1").arg(busy)));
     QVERIFY(SimulatorSession::control(QStringLiteral("success getters %1").arg(success)));
-    QCOMPARE(getVideoOutputDisplayMode(analog(), MarlixValue::kVideoSDI), expected);
+    QCOMPARE(getVideoOutputDisplayMode(m_analog, MarlixValue::kVideoSDI), expected);
 }
 
 QTEST_MAIN(TestVisibleMarlix)

@@ -9,8 +9,11 @@ constexpr quint16 kFlagsAuthoritativeAnswer = 0x8400;
 constexpr quint16 kClassIN = 1;
 constexpr quint16 kClassINCacheFlush = 0x8001;
 constexpr quint32 kTimeToLive = 4500;
-constexpr quint16 kPointerToQuestion = 0xC00C;
+constexpr quint16 kPointer = 0xC000;
+constexpr quint16 kPointerToQuestion = kPointer | 12;
 constexpr int kHeaderLength = 12;
+// Owner, type, class, time to live and data length come before a record's data.
+constexpr int kRecordHeaderLength = 12;
 
 enum Type : quint16
 {
@@ -21,38 +24,25 @@ enum Type : quint16
     SRV = 33
 };
 
-void u16(QByteArray& out, quint16 value)
+// Big-endian 16-bit fields, as the message carries them.
+QByteArray u16(std::initializer_list<quint16> values)
 {
-    out.append(char(value >> 8)).append(char(value & 0xFF));
+    QByteArray out;
+    for (const quint16 value : values)
+        out.append(char(value >> 8)).append(char(value & 0xFF));
+    return out;
 }
 
-void u32(QByteArray& out, quint32 value)
+QByteArray label(const QByteArray& text)
 {
-    u16(out, quint16(value >> 16));
-    u16(out, quint16(value & 0xFFFF));
+    return char(text.size()) + text;
 }
 
-void label(QByteArray& out, const QByteArray& text)
+QByteArray record(quint16 owner, Type type, quint16 recordClass, const QByteArray& data)
 {
-    out.append(char(text.size())).append(text);
-}
-
-// One resource record; its data is filled by the caller, its length patched after.
-int beginRecord(QByteArray& out, quint16 owner, Type type, quint16 recordClass)
-{
-    u16(out, owner);
-    u16(out, type);
-    u16(out, recordClass);
-    u32(out, kTimeToLive);
-    u16(out, 0);
-    return out.size();
-}
-
-void endRecord(QByteArray& out, int dataStart)
-{
-    const int length = out.size() - dataStart;
-    out[dataStart - 2] = char(length >> 8);
-    out[dataStart - 1] = char(length & 0xFF);
+    return u16({owner, type, recordClass, quint16(kTimeToLive >> 16), quint16(kTimeToLive & 0xFFFF),
+                quint16(data.size())})
+           + data;
 }
 
 // The question's name ends at its zero byte; the type and class follow.
@@ -86,45 +76,24 @@ QByteArray MdnsResponder::buildReply(const QByteArray& question, const Device& d
     if (question.size() < kHeaderLength || end < 0)
         return QByteArray();
     const bool withTxt = !device.txt.isEmpty();
-    QByteArray out;
     const quint16 id = quint16((quint8(question.at(0)) << 8) | quint8(question.at(1)));
-    u16(out, behaviour == WrongIdentifier ? quint16(id + 1) : id);
-    u16(out, kFlagsAuthoritativeAnswer);
-    u16(out, 1);
-    u16(out, behaviour == TwoAnswers ? 2 : 1);
-    u16(out, 0);
-    u16(out, withTxt ? 4 : 3);
-    out.append(question.mid(kHeaderLength, end - kHeaderLength));
+    QByteArray out = u16({behaviour == WrongIdentifier ? quint16(id + 1) : id, kFlagsAuthoritativeAnswer, 1,
+                          quint16(behaviour == TwoAnswers ? 2 : 1), 0, quint16(withTxt ? 4 : 3)})
+                     + question.mid(kHeaderLength, end - kHeaderLength);
 
-    int data = beginRecord(out, kPointerToQuestion, PTR, kClassIN);
-    const quint16 instanceName = quint16(0xC000 | out.size());
-    label(out, device.instance);
-    u16(out, kPointerToQuestion);
-    endRecord(out, data);
-
-    if (withTxt) {
-        data = beginRecord(out, instanceName, TXT, kClassINCacheFlush);
-        for (const QByteArray& text : device.txt)
-            label(out, text);
-        endRecord(out, data);
-    }
-    data = beginRecord(out, instanceName, AAAA, kClassINCacheFlush);
-    out.append(QByteArray(15, '\0')).append('\1');
-    endRecord(out, data);
-
-    data = beginRecord(out, instanceName, SRV, kClassINCacheFlush);
-    u16(out, 0);
-    u16(out, 0);
-    u16(out, device.servicePort);
-    const quint16 hostName = quint16(0xC000 | out.size());
-    label(out, device.host);
-    label(out, "local");
-    out.append('\0');
-    endRecord(out, data);
-
-    data = beginRecord(out, hostName, A, kClassINCacheFlush);
-    u32(out, QHostAddress(QHostAddress::LocalHost).toIPv4Address());
-    endRecord(out, data);
+    // Later records name the instance and the host by where they stand in the message.
+    const quint16 instanceName = quint16(kPointer | (out.size() + kRecordHeaderLength));
+    out += record(kPointerToQuestion, PTR, kClassIN, label(device.instance) + u16({kPointerToQuestion}));
+    QByteArray txt;
+    for (const QByteArray& text : device.txt)
+        txt += label(text);
+    if (withTxt)
+        out += record(instanceName, TXT, kClassINCacheFlush, txt);
+    out += record(instanceName, AAAA, kClassINCacheFlush, QByteArray(15, '\0') + '\1');
+    const quint16 hostName = quint16(kPointer | (out.size() + kRecordHeaderLength + 6));
+    out += record(instanceName, SRV, kClassINCacheFlush,
+                  u16({0, 0, device.servicePort}) + label(device.host) + label("local") + '\0');
+    out += record(hostName, A, kClassINCacheFlush, QByteArray("\x7f\x00\x00\x01", 4));
 
     if (behaviour == Truncated)
         out.chop(3);

@@ -149,7 +149,7 @@ class Recorder : public IMarlixNotificationCallback, public IMarlixDeviceNotific
 public:
     ~Recorder()
     {
-        for (IMarlix* device : m_arrived)
+        for (IMarlix* device : m_devices[0])
             device->Release();
     }
     MarlixResult QueryInterface(MarlixIID, void** out) override
@@ -157,60 +157,52 @@ public:
         *out = nullptr;
         return kMarlixNoInterface;
     }
-    uint32_t AddRef() override { return ++m_references; }
-    uint32_t Release() override { return --m_references; }
+    uint32_t AddRef() override { return ++references; }
+    uint32_t Release() override { return --references; }
     MarlixResult Notify(MarlixCode topic, uint64_t, uint64_t) override
     {
         noteThread();
         if (hook)
             hook();
-        ++(topic == MarlixItem::kTopicPreferences ? m_preferences : m_status);
+        ++(topic == MarlixItem::kTopicPreferences ? preferences : status);
         return kMarlixOk;
     }
     MarlixResult MarlixDeviceArrived(IMarlix* device) override
     {
-        noteThread();
         device->AddRef();
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_arrived.push_back(device);
-        return kMarlixOk;
+        return note(0, device);
     }
-    MarlixResult MarlixDeviceRemoved(IMarlix* device) override
-    {
-        noteThread();
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_removed.push_back(device);
-        return kMarlixOk;
-    }
+    MarlixResult MarlixDeviceRemoved(IMarlix* device) override { return note(1, device); }
 
-    int count(MarlixCode topic) const { return topic == MarlixItem::kTopicPreferences ? m_preferences : m_status; }
-    uint32_t references() const { return m_references; }
-    bool calledOnOwnThread() const { return m_calledOnOwnThread; }
-    std::vector<IMarlix*> arrived() const
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        return m_arrived;
-    }
-    std::vector<IMarlix*> removed() const
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        return m_removed;
-    }
+    std::vector<IMarlix*> arrived() const { return devices(0); }
+    std::vector<IMarlix*> removed() const { return devices(1); }
     std::function<void()> hook;
+    std::atomic<uint32_t> references{1};
+    std::atomic<int> preferences{0};
+    std::atomic<int> status{0};
+    std::atomic<bool> calledOnOwnThread{false};
 
 private:
     void noteThread()
     {
         if (std::this_thread::get_id() == m_owner)
-            m_calledOnOwnThread = true;
+            calledOnOwnThread = true;
+    }
+    MarlixResult note(int list, IMarlix* device)
+    {
+        noteThread();
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_devices[list].push_back(device);
+        return kMarlixOk;
+    }
+    std::vector<IMarlix*> devices(int list) const
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_devices[list];
     }
 
     const std::thread::id m_owner = std::this_thread::get_id();
-    std::atomic<bool> m_calledOnOwnThread{false};
-    std::atomic<uint32_t> m_references{1};
-    std::atomic<int> m_preferences{0};
-    std::atomic<int> m_status{0};
     mutable std::mutex m_mutex;
-    std::vector<IMarlix*> m_arrived;
-    std::vector<IMarlix*> m_removed;
+    // Arrivals, then removals.
+    std::vector<IMarlix*> m_devices[2];
 };

@@ -1,10 +1,9 @@
 // A separate process that uses the driver through the loader, for the tests that need
 // a fresh process: persistence, start-up messages and crashes while storing.
 //
-//   sim_probe label NAME           the stored label of the device called NAME
+//   sim_probe label NAME [VALUE]   the stored label of the device called NAME; then stores VALUE
 //   sim_probe hammer NAME          stores label "value-N" over and over until killed
 //   sim_probe factories            whether asking opened the library, which factories answered
-//   sim_probe setlabel NAME VALUE  stores a label for the device called NAME
 //   sim_probe serve                starts the driver, says "ready", runs until standard input closes
 //   sim_probe leave subscription|discovery   releases an interface without undoing what it set up
 #include "SimTestSupport.h"
@@ -26,13 +25,13 @@ bool storeLabel(IMarlixConfiguration* configuration, const std::string& value)
            && configuration->WriteToPreferences() == kMarlixOk;
 }
 
-int label(const char* name)
+int label(const char* name, const char* value)
 {
     const auto configuration = configurationOf(name);
     char* text = nullptr;
     const bool ok = configuration && configuration->GetString(MarlixItem::kConfigDeviceLabel, &text) == kMarlixOk;
     printf("%s\n", takeString(text).toUtf8().constData());
-    return ok ? 0 : 1;
+    return ok && (!value || storeLabel(configuration.get(), value)) ? 0 : 1;
 }
 
 int hammer(const char* name)
@@ -58,12 +57,6 @@ int factories()
     return 0;
 }
 
-int setLabel(const char* name, const char* value)
-{
-    const auto configuration = configurationOf(name);
-    return configuration && storeLabel(configuration.get(), value) ? 0 : 1;
-}
-
 int serve()
 {
     const Held<IMarlixIterator> iterator(CreateMarlixIteratorInstance());
@@ -86,12 +79,9 @@ int leave(const std::string& what)
         discovery->Release();
         return 0;
     }
-    Held<IMarlixIterator> iterator(CreateMarlixIteratorInstance());
-    IMarlix* device = nullptr;
-    const bool found = iterator && iterator->Next(&device) == kMarlixOk;
-    const auto notification = query<IMarlixNotification>(device, IID_IMarlixNotification);
-    if (found)
-        device->Release();
+    const std::vector<Held<IMarlix>> devices = pluggedDevices();
+    const auto notification = devices.empty() ? Held<IMarlixNotification>()
+                                              : query<IMarlixNotification>(devices.front().get(), IID_IMarlixNotification);
     return notification && notification->Subscribe(MarlixItem::kTopicStatus, &callback) == kMarlixOk ? 0 : 1;
 }
 
@@ -101,18 +91,16 @@ int main(int argc, char** argv)
 {
     const std::string command = argc > 1 ? argv[1] : "";
     if (command == "label" && argc > 2)
-        return label(argv[2]);
+        return label(argv[2], argc > 3 ? argv[3] : nullptr);
     if (command == "hammer" && argc > 2)
         return hammer(argv[2]);
     if (command == "factories")
         return factories();
-    if (command == "setlabel" && argc > 3)
-        return setLabel(argv[2], argv[3]);
     if (command == "serve")
         return serve();
     if (command == "leave" && argc > 2)
         return leave(argv[2]);
-    fprintf(stderr, "usage: sim_probe label NAME | hammer NAME | factories | setlabel NAME VALUE | serve"
+    fprintf(stderr, "usage: sim_probe label NAME [VALUE] | hammer NAME | factories | serve"
                     " | leave subscription|discovery\n");
     return 2;
 }

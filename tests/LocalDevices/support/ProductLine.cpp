@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QRegularExpression>
-#include <QtTest>
 
 namespace {
 
@@ -50,13 +49,6 @@ QList<ProductLineModel> models()
         result.append(model);
     }
     return result;
-}
-
-void addModelRows()
-{
-    QTest::addColumn<ProductLineModel>("model");
-    for (const ProductLineModel& model : models())
-        QTest::addRow("%d %s", model.id, qPrintable(model.name)) << model;
 }
 
 QList<int> defaultFleet()

@@ -22,8 +22,6 @@ Q_DECLARE_METATYPE(ProductLineModel)
 namespace ProductLine {
 
 QList<ProductLineModel> models();
-// Adds a column "model" with one row per model, named by its number and name.
-void addModelRows();
 // The model ids of the simulator's default fleet.
 QList<int> defaultFleet();
 

@@ -1,12 +1,9 @@
 // The simulator's control-command reader over arbitrary bytes: any process of the user
 // can write to the control socket, so any line must end in a command with the right
 // number of arguments or in one fault, and what is echoed back must be plain text.
+#include "FuzzCheck.h"
 #include "SimControl.h"
 #include "SimText.h"
-
-#include <cstddef>
-#include <cstdint>
-#include <string>
 
 namespace {
 
@@ -26,13 +23,11 @@ bool isPlainText(const std::string& text)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const std::string line(reinterpret_cast<const char*>(data), size);
     SimControl::Args args;
     std::string error;
-    const SimControl::Command* command = SimControl::parse(line, args, error);
-    const bool verdictHolds = command ? error.empty() && args.size() >= command->minArgs && args.size() <= command->maxArgs
-                                      : !error.empty();
-    if (!verdictHolds || !isPlainText(SimText::printable(error)))
-        __builtin_trap();
+    const SimControl::Command* command = SimControl::parse(fuzzText(data, size), args, error);
+    fuzzCheck(command ? error.empty() && args.size() >= command->minArgs && args.size() <= command->maxArgs
+                      : !error.empty());
+    fuzzCheck(isPlainText(SimText::printable(error)));
     return 0;
 }

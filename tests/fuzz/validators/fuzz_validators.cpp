@@ -6,6 +6,7 @@
 // Input: one byte choosing the validator (bits 0-2) and its flags (bits 3-6),
 // one byte of field size, then the text as UTF-8 (malformed bytes included).
 #include "EMailAddressValidator.h"
+#include "FuzzCheck.h"
 #include "ExFatFileNameValidator.h"
 #include "MaxUtf8LengthValidator.h"
 #include "NonEmptyValidator.h"
@@ -13,17 +14,9 @@
 
 #include <QString>
 
-#include <cstddef>
-#include <cstdint>
 #include <memory>
 
 namespace {
-
-void check(bool condition)
-{
-    if (!condition)
-        __builtin_trap();
-}
 
 std::unique_ptr<QValidator> validatorFor(int kind, int size, int flags)
 {
@@ -40,21 +33,21 @@ void checkPromise(int kind, int size, int flags, const QString& text)
 {
     using V = MaxUtf8LengthValidator;
     switch (kind % 5) {
-    case 0: check(!text.isEmpty()); break;
-    case 1: check(text.toInt() >= 1 && text.toInt() <= 65535 && text.at(0) != QLatin1Char('0')); break;
+    case 0: fuzzCheck(!text.isEmpty()); break;
+    case 1: fuzzCheck(text.toInt() >= 1 && text.toInt() <= 65535 && text.at(0) != QLatin1Char('0')); break;
     case 2:
     case 3:
-        check(text.isEmpty() || (flags & V::kAllowLeadingWhiteSpace) || !V::isWhiteSpace(text.front()));
-        check(text.isEmpty() || (flags & V::kAllowTrailingWhiteSpace) || !V::isWhiteSpace(text.back()));
+        fuzzCheck(text.isEmpty() || (flags & V::kAllowLeadingWhiteSpace) || !V::isWhiteSpace(text.front()));
+        fuzzCheck(text.isEmpty() || (flags & V::kAllowTrailingWhiteSpace) || !V::isWhiteSpace(text.back()));
         if (kind % 5 == 2) {
-            check(text.toUtf8().size() <= size - 1);
+            fuzzCheck(text.toUtf8().size() <= size - 1);
         } else {
-            check(text.toLatin1().size() <= size - 1);
+            fuzzCheck(text.toLatin1().size() <= size - 1);
             for (const QChar c : text)
-                check(c.unicode() >= 32 && c.unicode() <= 127);
+                fuzzCheck(c.unicode() >= 32 && c.unicode() <= 127);
         }
         break;
-    default: check(text.isEmpty() || text.count(QLatin1Char('@')) == 1); break;
+    default: fuzzCheck(text.isEmpty() || text.count(QLatin1Char('@')) == 1); break;
     }
 }
 
@@ -73,9 +66,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     QString input = typed;
     int position = input.size();
     const QValidator::State first = validator->validate(input, position);
-    check(input == typed);
-    check(position >= 0 && position <= input.size());
-    check(validator->validate(input, position) == first);
+    fuzzCheck(input == typed);
+    fuzzCheck(position >= 0 && position <= input.size());
+    fuzzCheck(validator->validate(input, position) == first);
     if (first == QValidator::Acceptable)
         checkPromise(kind, fieldSize, flags, typed);
     return 0;
