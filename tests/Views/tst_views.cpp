@@ -107,7 +107,7 @@ private:
 
 void TestViews::initTestCase()
 {
-    SimulatedFleet::configure(QStringLiteral(LUMARIS_TEST_PROFILES "/views-devices.json"));
+    QVERIFY(SimulatedFleet::configure({QStringLiteral(LUMARIS_TEST_PROFILES "/views-devices.json")}));
     CommonGui::registerApplicationFonts();
 }
 
