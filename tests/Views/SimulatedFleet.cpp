@@ -112,14 +112,9 @@ bool SimulatedFleet::start(int expectedDevices)
 VisibleMarlix* SimulatedFleet::device(const QString& idOrName) const
 {
     const QString name = names().value(idOrName, idOrName);
-    for (VisibleMarlix* candidate : devices()) {
+    for (VisibleMarlix* candidate : m_family->discovery().devices()) {
         if (candidate->deviceName() == name)
             return candidate;
     }
     return nullptr;
-}
-
-QList<VisibleMarlix*> SimulatedFleet::devices() const
-{
-    return m_family->discovery().devices();
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -33,7 +32,6 @@ public:
     bool start(int expectedDevices);
     // By the profile's id ("rich", "duo-1", ...) or by the name shown.
     VisibleMarlix* device(const QString& idOrName) const;
-    QList<VisibleMarlix*> devices() const;
 
 private:
     std::unique_ptr<DeviceList> m_deviceList;
