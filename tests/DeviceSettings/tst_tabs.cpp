@@ -38,8 +38,6 @@
 
 namespace {
 
-constexpr uint32_t kComponent = 8;
-constexpr uint32_t kComposite = 16;
 constexpr int kLabel = 0;
 constexpr int kEMail = 4;
 
