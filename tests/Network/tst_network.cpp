@@ -15,7 +15,6 @@
 #include "DNSTXTRecord.h"
 #include "MainWindowDialogLineEdit.h"
 #include "MdnsResponder.h"
-#include "NetDevice.h"
 #include "NetFamily.h"
 
 #include <QSignalSpy>
