@@ -3,10 +3,13 @@
 // default fleet (or of the coverage devices added to it) and not for another.
 #include "MarlixSettingsPage.h"
 #include "MarlixSettingsTab.h"
-#include "TabsFleet.h"
+#include "SimulatedFleet.h"
+#include "TabHands.h"
 #include "VisibleMarlix.h"
 
 #include <QtTest>
+
+#include <memory>
 
 namespace {
 
@@ -31,14 +34,15 @@ private slots:
     void builtForCapabilities();
 
 private:
-    // The default fleet with the coverage devices plugged in beside it.
-    TabsFleet m_fleet{{QStringLiteral(DEFAULT_FLEET_PROFILE), QStringLiteral(COVERAGE_PROFILE)}, 13};
+    std::unique_ptr<SimulatedFleet> m_fleet;
 };
 
 void TestTabCoverage::initTestCase()
 {
-    QVERIFY(m_fleet.configure());
-    QVERIFY2(m_fleet.start(), "the default fleet and the two coverage devices did not all arrive");
+    // The default fleet with the coverage devices plugged in beside it.
+    QVERIFY(SimulatedFleet::configure({QStringLiteral(DEFAULT_FLEET_PROFILE), QStringLiteral(COVERAGE_PROFILE)}));
+    m_fleet = std::make_unique<SimulatedFleet>();
+    QVERIFY2(m_fleet->start(13), "the default fleet and the two coverage devices did not all arrive");
 }
 
 void TestTabCoverage::builtForCapabilities_data()
@@ -113,7 +117,7 @@ void TestTabCoverage::builtForCapabilities()
     QFETCH(QString, item);
     QFETCH(bool, built);
 
-    VisibleMarlix* found = m_fleet.device(device);
+    VisibleMarlix* found = m_fleet->device(device);
     QVERIFY2(found, qPrintable(QStringLiteral("no device %1").arg(device)));
     const MarlixSettingsPage page(*found);
     const MarlixSettingsTab* shown = tabOfClass(page, tab);
@@ -122,7 +126,7 @@ void TestTabCoverage::builtForCapabilities()
         return;
     }
     QVERIFY2(shown || !built, "the tab is missing");
-    const bool present = shown && TabsFleet::texts(shown, false).contains(item);
+    const bool present = shown && TabHands::texts(shown, false).contains(item);
     QVERIFY2(present == built, qPrintable(QStringLiteral("%1 is %2").arg(item, present ? "built" : "absent")));
 }
 

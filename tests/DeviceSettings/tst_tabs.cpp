@@ -22,8 +22,8 @@
 #include "SettingsLineEdit.h"
 #include "SettingsSliderWithEditableValue.h"
 #include "SimulatedFleet.h"
+#include "TabHands.h"
 #include "TabProbe.h"
-#include "TabsFleet.h"
 #include "VideoInputSettings.h"
 #include "VideoOutputSettings.h"
 #include "VisibleMarlix.h"
@@ -38,8 +38,6 @@
 
 namespace {
 
-constexpr uint32_t kComponent = 8;
-constexpr uint32_t kComposite = 16;
 constexpr int kLabel = 0;
 constexpr int kEMail = 4;
 
@@ -70,6 +68,8 @@ std::unique_ptr<MarlixSettingsTab> openedByTitle(const QString& title, VisibleMa
         return opened<VideoOutputSettings>(device);
     if (title == QLatin1String("Connectors"))
         return opened<ConnectorsSettings>(device);
+    if (title == QLatin1String("Audio"))
+        return opened<AudioSettings>(device);
     return opened<VideoInputSettings>(device);
 }
 
@@ -80,7 +80,7 @@ bool sectionShown(const CardSection* section)
 
 void checkTexts(const QWidget* tab, const QStringList& shown, const QStringList& hidden)
 {
-    const QStringList texts = TabsFleet::texts(tab);
+    const QStringList texts = TabHands::texts(tab);
     for (const QString& text : shown)
         QVERIFY2(texts.contains(text), qPrintable(text + QStringLiteral(" is hidden")));
     for (const QString& text : hidden)
@@ -125,11 +125,10 @@ class TestTabs : public QObject
 private slots:
     void initTestCase();
     void init();
-    void cleanup() { QVERIFY(m_fleet.stop()); }
+    void cleanup();
 
     void aChangeWritesItselfAndShowsItsRows_data();
     void aChangeWritesItselfAndShowsItsRows();
-    void chromaMovesBothColourDifferences();
     void conversionGroupsOfferedByTheDevice_data();
     void conversionGroupsOfferedByTheDevice();
     void choosingAGroupWritesItsFirstMode_data();
@@ -138,7 +137,7 @@ private slots:
     void audioInputChoosesRows();
     void embeddedAudioFollowsVideoInput_data();
     void embeddedAudioFollowsVideoInput();
-    void resetsZeroTheirLevels();
+    void aesEbuResetZeroesBothLevels();
     void partnerPluggedInAnewIsWrittenTo();
     void refreshesWriteNothingAndKeepTheRows_data();
     void refreshesWriteNothingAndKeepTheRows();
@@ -151,23 +150,29 @@ private slots:
     void cardClosesWhenItsDeviceGoes();
 
 private:
-    TabsFleet m_fleet{{QStringLiteral(OUTPUT_TABS_PROFILE), QStringLiteral(INPUT_TABS_PROFILE),
-                       QStringLiteral(CARD_TEST_PROFILE)},
-                      12};
+    std::unique_ptr<SimulatedFleet> m_fleet;
     UrlRecorder m_urls;
 };
 
 void TestTabs::initTestCase()
 {
-    QVERIFY(m_fleet.configure());
+    QVERIFY(SimulatedFleet::configure({QStringLiteral(OUTPUT_TABS_PROFILE), QStringLiteral(INPUT_TABS_PROFILE),
+                                       QStringLiteral(CARD_TEST_PROFILE)}));
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_urls, "open");
 }
 
 // Each test starts from the profiles' fleet with nothing stored.
 void TestTabs::init()
 {
-    QVERIFY2(m_fleet.start(), "the profiles' devices did not arrive");
+    m_fleet = std::make_unique<SimulatedFleet>();
+    QVERIFY2(m_fleet->start(12), "the profiles' devices did not arrive");
     m_urls.opened.clear();
+}
+
+void TestTabs::cleanup()
+{
+    m_fleet.reset();
+    QVERIFY(SimulatedFleet::resetFleet());
 }
 
 void TestTabs::aChangeWritesItselfAndShowsItsRows_data()
@@ -180,61 +185,69 @@ void TestTabs::aChangeWritesItselfAndShowsItsRows_data()
     QTest::addColumn<QStringList>("before");
     // None: the tab as opened.
     QTest::addColumn<QString>("change");
-    // None: no value looked at.
-    QTest::addColumn<QString>("item");
+    // Each takes the value; none: no value looked at.
+    QTest::addColumn<QStringList>("items");
     QTest::addColumn<QString>("value");
     // Not counted: -1 (a reset may write several levels).
     QTest::addColumn<int>("writes");
     QTest::addColumn<QStringList>("shown");
     QTest::addColumn<QStringList>("hidden");
 
-    const auto write = [](const char* name, const char* device, const char* tab, uint flags, const QStringList& before,
-                          const char* change, const char* item, const char* value, int writes) {
-        QTest::newRow(name) << device << tab << flags << 0 << before << change << item << value << writes
+    const QString component = QStringLiteral("card-click Component");
+    const QString composite = QStringLiteral("card-click Composite");
+    const QString sdi = QStringLiteral("card-click SDI");
+    const QStringList levels{"Analog Video Input Levels", "Y:", "NTSC IRE:"};
+    const auto write = [](const char* name, const char* device, const char* tab, uint flags, int audioInput,
+                          const QStringList& before, const char* change, const QStringList& items, const char* value,
+                          int writes) {
+        QTest::newRow(name) << device << tab << flags << audioInput << before << change << items << value << writes
                             << QStringList() << QStringList();
     };
     const auto output = [&write](const char* name, uint flags, const QStringList& before, const char* change,
-                                 const char* item, const char* value, int writes = 1) {
-        write(name, "rich", "Video Output", flags, before, change, item, value, writes);
+                                 const QStringList& items, const char* value, int writes = 1) {
+        write(name, "rich", "Video Output", flags, 0, before, change, items, value, writes);
     };
     const auto input = [&write](const char* name, uint flags, const QStringList& before, const char* change,
-                                const char* item, const char* value, int writes = 1) {
-        write(name, "studio", "Video Input", flags, before, change, item, value, writes);
+                                const QStringList& items, const char* value, int writes = 1) {
+        write(name, "studio", "Video Input", flags, 0, before, change, items, value, writes);
     };
     // Rows that follow the connection in use; the audio input the last click leaves, 0: not looked at.
     const auto rows = [](const char* name, const char* device, const char* tab, int audioInput,
                          const QStringList& clicks, const QStringList& shown, const QStringList& hidden,
                          int audioAfter = 0) {
         QTest::newRow(name) << device << tab << 0u << audioInput << QStringList(clicks.mid(0, clicks.size() - 1))
-                            << clicks.value(clicks.size() - 1) << (audioAfter ? "aicn" : "")
+                            << clicks.value(clicks.size() - 1) << (audioAfter ? QStringList{"aicn"} : QStringList())
                             << QString::number(audioAfter) << -1 << shown << hidden;
     };
-    const QString component = QStringLiteral("card-click Component");
-    const QString composite = QStringLiteral("card-click Composite");
-    const QString sdi = QStringLiteral("card-click SDI");
-    const QStringList levels{"Analog Video Input Levels", "Y:", "NTSC IRE:"};
 
-    output("output check box", 0, {}, "card-click Video is converted to RGB 4:4:4:4", "444o", "true");
-    output("output quad link", 0, {}, "card-click Quad Link", "solc", "'lcql'");
-    output("output 7.5 IRE keeps the Betacam bit", 2, {}, "card-click 7.5 (USA)", "avof", "3");
-    output("output Betacam off keeps the IRE bit", 3, {}, "card-click Use Betacam Levels", "avof", "1");
-    output("output component picture switches it off", 0, {}, "card-click Component", "vocn", "3");
+    output("output check box", 0, {}, "card-click Video is converted to RGB 4:4:4:4", {"444o"}, "true");
+    output("output quad link", 0, {}, "card-click Quad Link", {"solc"}, "'lcql'");
+    output("output 7.5 IRE keeps the Betacam bit", 2, {}, "card-click 7.5 (USA)", {"avof"}, "3");
+    output("output Betacam off keeps the IRE bit", 3, {}, "card-click Use Betacam Levels", {"avof"}, "1");
+    output("output component picture switches it off", 0, {}, "card-click Component", {"vocn"}, "3");
     // Y is one level for every analog output: the driver keeps one item for each.
-    output("output typed Y level", 0, {}, "card-field Y: 0.1", "oclg", "0.1", 3);
-    output("output reference reset writes zero", 0, {"card-field Offset: 40"}, "card-click Reference Input", "glot",
+    output("output typed Y level", 0, {}, "card-field Y: 0.1", {"oclg"}, "0.1", 3);
+    // Chroma moves both colour differences of the component output, though that is off.
+    output("output typed chroma", 0, {component, composite}, "card-field Chroma: 0.2", {"occb", "occr"}, "0.2", -1);
+    // Each section's reset zeroes every level in it.
+    output("output reference reset writes zero", 0, {"card-field Offset: 40"}, "card-click Reference Input", {"glot"},
            "0");
     output("output level reset writes zero", 0, {"card-field Y: 0.3"}, "card-click Analog Video Output Levels",
-           "oclg", "0", -1);
-    input("input Y on composite", 0, {composite}, "card-field Y: 0.25", "iilg", "0.25");
+           {"oclg"}, "0", -1);
+    input("input level reset writes zero", 0, {component, "card-field Y: 0.4", "card-field Cb: -0.2"},
+          "card-click Analog Video Input Levels", {"iclg", "iccb", "iccr"}, "0", -1);
+    write("audio input level reset writes zero", "studio", "Audio", 0, 8, {"card-field Channel 1: 6"},
+          "card-click Analog Audio Input Levels", {"ais1", "ais2", "ais3"}, "0", -1);
+    input("input Y on composite", 0, {composite}, "card-field Y: 0.25", {"iilg"}, "0.25");
     // The linked Cr follows Cb and is written as well.
-    input("input Cb on component, Cr follows", 0, {component}, "card-field Cb: 0.2", "iccr", "0.2", 2);
-    input("input 1080PsF", 0, {}, "card-click Captured as 1080PsF segmented video", "cfpr", "true");
+    input("input Cb on component, Cr follows", 0, {component}, "card-field Cb: 0.2", {"iccb", "iccr"}, "0.2", 2);
+    input("input 1080PsF", 0, {}, "card-click Captured as 1080PsF segmented video", {"cfpr"}, "true");
     // The output's own flags are written back as they were.
-    input("input 7.5 IRE keeps other output flags", 2, {composite}, "card-click 7.5 (USA)", "avof", "3");
-    input("input 0.0 IRE keeps other output flags", 3, {composite}, "card-click 0.0 (Japan)", "avof", "2");
+    input("input 7.5 IRE keeps other output flags", 2, {composite}, "card-click 7.5 (USA)", {"avof"}, "3");
+    input("input 0.0 IRE keeps other output flags", 3, {composite}, "card-click 0.0 (Japan)", {"avof"}, "2");
     // The pair's owner takes its own connector choice as the duplex mode.
-    write("owner, half duplex", "duo-1", "Connectors", 0, {}, "card-choose SDI 1", "dupx", "'hdup'", 1);
-    write("owner, full duplex", "duo-1", "Connectors", 0, {"card-choose SDI 1"}, "card-choose SDI 1 & SDI 2", "dupx",
+    write("owner, half duplex", "duo-1", "Connectors", 0, 0, {}, "card-choose SDI 1", {"dupx"}, "'hdup'", 1);
+    write("owner, full duplex", "duo-1", "Connectors", 0, 0, {"card-choose SDI 1"}, "card-choose SDI 1 & SDI 2", {"dupx"},
           "'fdup'", 1);
 
     rows("output component: Y, Cb, Cr", "rich", "Video Output", 0, {},
@@ -268,13 +281,13 @@ void TestTabs::aChangeWritesItselfAndShowsItsRows()
     QFETCH(int, audioInput);
     QFETCH(QStringList, before);
     QFETCH(QString, change);
-    QFETCH(QString, item);
+    QFETCH(QStringList, items);
     QFETCH(QString, value);
     QFETCH(int, writes);
     QFETCH(QStringList, shown);
     QFETCH(QStringList, hidden);
 
-    VisibleMarlix* marlix = m_fleet.device(device);
+    VisibleMarlix* marlix = m_fleet->device(device);
     marlix->setAnalogVideoOutputFlags(outputFlags);
     if (audioInput)
         marlix->setAudioInputConnection(uint32_t(audioInput));
@@ -283,33 +296,18 @@ void TestTabs::aChangeWritesItselfAndShowsItsRows()
     // Opening shows the device's values and changes nothing.
     QCOMPARE(opened->settingsStatus(), int(SettingsPage::Unchanged));
     for (const QString& line : before)
-        QVERIFY2(TabsFleet::act(opened.get(), line), qPrintable(line));
-    TabsFleet::settle();
-    QVERIFY(TabsFleet::writes(device, true) >= 0);
+        QVERIFY2(TabHands::act(opened.get(), line), qPrintable(line));
+    TabHands::settle();
+    QVERIFY(TabHands::writes(device, true) >= 0);
     if (!change.isEmpty())
-        QVERIFY2(TabsFleet::act(opened.get(), change), qPrintable(change));
-    if (!item.isEmpty())
-        QCOMPARE(TabsFleet::live(device, item), value);
+        QVERIFY2(TabHands::act(opened.get(), change), qPrintable(change));
+    for (const QString& item : items)
+        QCOMPARE(TabHands::live(device, item), value);
     if (writes >= 0)
-        QCOMPARE(TabsFleet::writes(device), writes);
+        QCOMPARE(TabHands::writes(device), writes);
     QCOMPARE(opened->settingsStatus(), int(change.isEmpty() ? SettingsPage::Unchanged : SettingsPage::Changed));
     QVERIFY(opened->changedControls().isEmpty());
     checkTexts(opened.get(), shown, hidden);
-}
-
-void TestTabs::chromaMovesBothColourDifferences()
-{
-    VisibleMarlix* rich = m_fleet.device(QStringLiteral("rich"));
-    rich->setVideoOutputConnection(1 | kComposite);
-    rich->setAnalogVideoOutputCbLevel(kComponent, -0.1);
-    VideoOutputSettings tab(*rich);
-    QVERIFY(TabsFleet::act(&tab, QStringLiteral("card-field Chroma: 0.2")));
-    // Cb and Cr are read from the component output whatever else is on.
-    QCOMPARE(tab.controls().cb->realValue(), 0.2);
-    QCOMPARE(tab.controls().cr->realValue(), 0.2);
-    QCOMPARE(rich->getAnalogVideoOutputChromaGainLevel(kComposite), 0.2);
-    QCOMPARE(rich->getAnalogVideoOutputCbLevel(kComponent), 0.2);
-    QCOMPARE(rich->getAnalogVideoOutputCrLevel(kComponent), 0.2);
 }
 
 void TestTabs::conversionGroupsOfferedByTheDevice_data()
@@ -336,7 +334,7 @@ void TestTabs::conversionGroupsOfferedByTheDevice()
     QFETCH(bool, outputEnabled);
     QFETCH(bool, empty);
 
-    ConversionsSettings tab(*m_fleet.device(device));
+    ConversionsSettings tab(*m_fleet->device(device));
     QCOMPARE(items(tab.inputGroups()), inputGroups);
     QCOMPARE(items(tab.outputGroups()), outputGroups);
     QCOMPARE(!tab.outputGroups() || tab.outputGroups()->isEnabled(), outputEnabled);
@@ -368,11 +366,11 @@ void TestTabs::choosingAGroupWritesItsFirstMode()
     QFETCH(QList<int>, modes);
     QFETCH(uint, written);
 
-    VisibleMarlix* rich = m_fleet.device(QStringLiteral("rich"));
+    VisibleMarlix* rich = m_fleet->device(QStringLiteral("rich"));
     auto tab = opened<ConversionsSettings>(rich);
     QVERIFY(tab);
     const auto mode = [&] { return output ? rich->getOutputConversionMode() : rich->getInputConversionMode(); };
-    QVERIFY(TabsFleet::act(tab.get(), QStringLiteral("card-choose ") + group));
+    QVERIFY(TabHands::act(tab.get(), QStringLiteral("card-choose ") + group));
     // Rows added to a shown tab appear on the next turn of the event loop.
     QTRY_COMPARE(shownModes(output ? tab->outputModes() : tab->inputModes(), tab.get()), modes);
     QCOMPARE(mode(), written);
@@ -380,7 +378,7 @@ void TestTabs::choosingAGroupWritesItsFirstMode()
     if (output) {
         // The device's notification of the analog outputs' write keeps the row checked.
         QTest::mouseClick(tab->convertAnalogOutputs(), Qt::LeftButton);
-        TabsFleet::settle();
+        TabHands::settle();
         QTRY_VERIFY(tab->convertAnalogOutputs() && tab->convertAnalogOutputs()->isChecked());
         QVERIFY(rich->getDownConversionOnAllAnalogOutputs());
     }
@@ -425,7 +423,7 @@ void TestTabs::audioInputChoosesRows()
     QFETCH(bool, aesEbuInput);
     QFETCH(bool, microphone);
 
-    VisibleMarlix* marlix = m_fleet.device(device);
+    VisibleMarlix* marlix = m_fleet->device(device);
     marlix->setAudioInputConnection(input == 2 ? 8 : 2);
     AudioSettings tab(*marlix);
     // Going through a row-building input first makes the rows rebuild.
@@ -472,10 +470,10 @@ void TestTabs::embeddedAudioFollowsVideoInput()
     QFETCH(bool, section);
     QFETCH(QString, picture);
 
-    VisibleMarlix* marlix = m_fleet.device(device);
+    VisibleMarlix* marlix = m_fleet->device(device);
     AudioSettings tab(*marlix);
     marlix->setVideoInputConnection(uint32_t(videoInput));
-    TabsFleet::settle();
+    TabHands::settle();
 
     ImageGroupButton* button = tab.inputButton(1);
     QCOMPARE(!button->isHidden(), embedded);
@@ -484,44 +482,33 @@ void TestTabs::embeddedAudioFollowsVideoInput()
         QCOMPARE(button->picture().toImage(), CommonGui::pixmap(picture).toImage());
 }
 
-// Each section's reset zeroes every level in it, whatever the device had.
-void TestTabs::resetsZeroTheirLevels()
+// Its title is also the name of an audio input, so the reset is pressed here by hand.
+void TestTabs::aesEbuResetZeroesBothLevels()
 {
-    VisibleMarlix* studio = m_fleet.device(QStringLiteral("studio"));
-    studio->setVideoInputConnection(8);
-    studio->setAnalogVideoInputGainLevel(8, 0.4);
-    studio->setAnalogVideoInputCbLevel(8, -0.2);
-    studio->setAnalogVideoInputCrLevel(8, 0.1);
-    studio->setAudioInputConnection(8);
-    for (int channel = 1; channel <= 3; ++channel)
-        studio->setAnalogAudioInputScaleChannel(channel, channel * 2.0);
+    VisibleMarlix* studio = m_fleet->device(QStringLiteral("studio"));
+    studio->setAudioInputConnection(2);
     studio->setDigitalInputScale(-4.0);
     studio->setDigitalOutputScale(5.0);
-    VideoInputSettings video(*studio);
     AudioSettings audio(*studio);
-
-    QVERIFY(TabsFleet::act(&video, QStringLiteral("card-click Analog Video Input Levels")));
-    audio.inputLevelsSection()->titleButton()->click();
     audio.aesEbuSection()->titleButton()->click();
-    for (const char* item : {"iclg", "iccb", "iccr", "ais1", "ais2", "ais3", "dais", "daos"})
-        QCOMPARE(TabsFleet::live(QStringLiteral("studio"), QLatin1String(item)), QStringLiteral("0"));
-    QCOMPARE(video.crSlider()->realValue(), 0.0);
+    for (const char* item : {"dais", "daos"})
+        QCOMPARE(TabHands::live(QStringLiteral("studio"), QLatin1String(item)), QStringLiteral("0"));
 }
 
 // While the owner is unplugged the choice can be neither read nor made; plugged in
 // again, the open tab offers it and the choice reaches the device now plugged in.
 void TestTabs::partnerPluggedInAnewIsWrittenTo()
 {
-    ConnectorsSettings tab(*m_fleet.device(QStringLiteral("duo-2")));
+    ConnectorsSettings tab(*m_fleet->device(QStringLiteral("duo-2")));
     QVERIFY(tab.connectorCombo()->isEnabled());
     QVERIFY(SimulatedFleet::control(QStringLiteral("unplug duo-1")));
-    QTRY_VERIFY(!m_fleet.device(QStringLiteral("duo-1")));
+    QTRY_VERIFY(!m_fleet->device(QStringLiteral("duo-1")));
     QTRY_VERIFY(!tab.connectorCombo()->isEnabled());
     QVERIFY(SimulatedFleet::control(QStringLiteral("plug duo-1")));
-    QTRY_VERIFY(m_fleet.device(QStringLiteral("duo-1")));
+    QTRY_VERIFY(m_fleet->device(QStringLiteral("duo-1")));
     QTRY_VERIFY(tab.connectorCombo()->isEnabled());
-    QVERIFY(TabsFleet::act(&tab, QStringLiteral("card-choose None")));
-    QCOMPARE(m_fleet.device(QStringLiteral("duo-1"))->getDuplexMode(), uint(MarlixValue::kDuplexFull));
+    QVERIFY(TabHands::act(&tab, QStringLiteral("card-choose None")));
+    QCOMPARE(m_fleet->device(QStringLiteral("duo-1"))->getDuplexMode(), uint(MarlixValue::kDuplexFull));
 }
 
 void TestTabs::refreshesWriteNothingAndKeepTheRows_data()
@@ -547,7 +534,7 @@ void TestTabs::refreshesWriteNothingAndKeepTheRows()
     QFETCH(int, notifications);
     QFETCH(QString, label);
 
-    VisibleMarlix* marlix = m_fleet.device(device);
+    VisibleMarlix* marlix = m_fleet->device(device);
     marlix->setAudioInputConnection(marlix->getAudioInputConnections() & 4 ? 4 : 8);
     marlix->setOutputConversionMode(MarlixFourCC("HWlb"));
     MarlixSettingsPage page(*marlix);
@@ -557,8 +544,8 @@ void TestTabs::refreshesWriteNothingAndKeepTheRows()
     if (!label.isEmpty())
         TabProbe::type(about->noteEdit(kLabel), label);
     // The notifications of those writes are still on their way: let them land first.
-    TabsFleet::settle();
-    QVERIFY(TabsFleet::writes(device, true) >= 0);
+    TabHands::settle();
+    QVERIFY(TabHands::writes(device, true) >= 0);
     QList<QPointer<QWidget>> widgets;
     for (QWidget* widget : page.findChildren<QWidget*>())
         widgets << widget;
@@ -569,7 +556,7 @@ void TestTabs::refreshesWriteNothingAndKeepTheRows()
     QVERIFY(SimulatedFleet::control(QStringLiteral("storm %1 pref %2").arg(device).arg(notifications)));
     QVERIFY(SimulatedFleet::control(QStringLiteral("wait")));
     QTRY_COMPARE_WITH_TIMEOUT(refreshes, notifications, 30000);
-    QCOMPARE(TabsFleet::writes(device), 0);
+    QCOMPARE(TabHands::writes(device), 0);
     QCOMPARE(widgets.count(nullptr), 0);
     if (!label.isEmpty()) {
         QCOMPARE(about->noteEdit(kLabel)->text(), label);
@@ -599,12 +586,12 @@ void TestTabs::eachAcceptableNoteIsWritten()
     QFETCH(QString, stored);
     QFETCH(int, status);
 
-    VisibleMarlix* kept = m_fleet.device(QStringLiteral("kept"));
+    VisibleMarlix* kept = m_fleet->device(QStringLiteral("kept"));
     auto tab = opened<AboutSettings>(kept);
     QVERIFY(tab);
-    QCOMPARE(TabsFleet::writes(QStringLiteral("kept"), true), 0);
+    QCOMPARE(TabHands::writes(QStringLiteral("kept"), true), 0);
     TabProbe::type(tab->noteEdit(note), typed);
-    QCOMPARE(TabsFleet::writes(QStringLiteral("kept")), writes);
+    QCOMPARE(TabHands::writes(QStringLiteral("kept")), writes);
     QCOMPARE(tab->settingsStatus(), status);
     QCOMPARE(note == kLabel ? kept->getInformationLabel() : kept->getInformationEMail(), stored);
     QVERIFY(tab->changedControls().isEmpty());
@@ -628,7 +615,7 @@ void TestTabs::keptByPersistentOrTopologicalId()
     QFETCH(QString, group);
     QFETCH(bool, notesShown);
 
-    VisibleMarlix* chosen = m_fleet.device(device);
+    VisibleMarlix* chosen = m_fleet->device(device);
     auto tab = opened<AboutSettings>(chosen);
     QVERIFY(tab);
     QCOMPARE(tab->productNotesSection()->isVisible(), notesShown);
@@ -654,7 +641,7 @@ void TestTabs::documentationIsNoSettingsChange()
 {
     QFETCH(int, id);
     QFETCH(QString, path);
-    auto tab = opened<AboutSettings>(m_fleet.device(QStringLiteral("kept")));
+    auto tab = opened<AboutSettings>(m_fleet->device(QStringLiteral("kept")));
     QVERIFY(tab);
     QSignalSpy status(tab.get(), &SettingsTab::settingsStatusChanged);
     QAbstractButton* button = tab->documentationButtons()->button(id);
@@ -670,7 +657,7 @@ void TestTabs::cardClosesWhenItsDeviceGoes()
     AdminUtilityWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QPointer<MarlixProductCard> card = new MarlixProductCard(*m_fleet.device(QStringLiteral("kept")), &window);
+    QPointer<MarlixProductCard> card = new MarlixProductCard(*m_fleet->device(QStringLiteral("kept")), &window);
     card->show();
     QCOMPARE(card->currentPage(), static_cast<StatusPage*>(card->settingsPage()));
     QCOMPARE(card->settingsPage()->numTabs(), 1);

@@ -1,5 +1,6 @@
 #include "EMailAddressValidator.h"
 #include "ExFatFileNameValidator.h"
+#include "IpAddressValidator.h"
 #include "MaxUtf8LengthValidator.h"
 #include "UnsignedIntValidator.h"
 
@@ -15,6 +16,7 @@ enum class Kind
     Utf8Length,
     FileName,
     EMail,
+    IpAddress,
 };
 
 std::unique_ptr<QValidator> make(Kind kind, int size, int flags)
@@ -24,6 +26,7 @@ std::unique_ptr<QValidator> make(Kind kind, int size, int flags)
     case Kind::Utf8Length: return std::make_unique<MaxUtf8LengthValidator>(size, flags);
     case Kind::FileName: return std::make_unique<ExFatFileNameValidator>(size, flags);
     case Kind::EMail: return std::make_unique<EMailAddressValidator>();
+    case Kind::IpAddress: return std::make_unique<IpAddressValidator>();
     }
     return nullptr;
 }
@@ -115,6 +118,17 @@ void TestValidators::validate_data()
     row("mail two at signs", Kind::EMail, 0, 0, "a@b@c.com", I);
     row("mail space", Kind::EMail, 0, 0, "a b@c.com", I);
     row("mail markup", Kind::EMail, 0, 0, "<b>@c.com", I);
+
+    // IPv4 addresses, as they are typed
+    row("address highest octets", Kind::IpAddress, 0, 0, "255.255.255.255", A);
+    row("address leading zeros", Kind::IpAddress, 0, 0, "010.001.0.09", A);
+    row("address empty", Kind::IpAddress, 0, 0, "", M);
+    row("address trailing dot", Kind::IpAddress, 0, 0, "10.1.", M);
+    row("address three octets", Kind::IpAddress, 0, 0, "192.168.1", M);
+    row("address octet over 255", Kind::IpAddress, 0, 0, "256.1.1.1", I);
+    row("address five octets", Kind::IpAddress, 0, 0, "1.2.3.4.5", I);
+    row("address white space", Kind::IpAddress, 0, 0, " 10.0.0.1", I);
+    row("address four digits", Kind::IpAddress, 0, 0, "1000", I);
 }
 
 void TestValidators::validate()
@@ -129,8 +143,9 @@ void TestValidators::validate()
     int position = text.size();
     QString input = text;
     QCOMPARE(validator->validate(input, position), expected);
-    // A validator judges; it never rewrites what was typed.
+    // A validator judges; it never rewrites what was typed, nor moves the cursor.
     QCOMPARE(input, text);
+    QCOMPARE(position, text.size());
 }
 
 QTEST_GUILESS_MAIN(TestValidators)

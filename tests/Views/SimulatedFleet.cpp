@@ -7,20 +7,31 @@
 #include "VisibleMarlix.h"
 
 #include <QDir>
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-
-QString& profilePath()
-{
-    static QString path;
-    return path;
-}
 
 QTemporaryDir& runtimeDir()
 {
     static QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/lumaris-views-XXXXXX"));
     return dir;
+}
+
+QString profilePath()
+{
+    return runtimeDir().filePath(QStringLiteral("fleet.json"));
+}
+
+// Display names by profile id.
+QHash<QString, QString>& names()
+{
+    static QHash<QString, QString> byId;
+    return byId;
 }
 
 QString controlPath()
@@ -30,13 +41,37 @@ QString controlPath()
 
 } // namespace
 
-void SimulatedFleet::configure(const QString& profile)
+bool SimulatedFleet::configure(const QStringList& profiles)
 {
-    profilePath() = profile;
-    qputenv("MARLIX_SIM_PROFILE", QFile::encodeName(profile));
-    qputenv("MARLIX_SIM_STATE_DIR", QFile::encodeName(runtimeDir().path() + QStringLiteral("/state")));
+    QJsonObject templates;
+    QJsonArray devices;
+    for (const QString& path : profiles) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return false;
+        const QJsonObject profile = QJsonDocument::fromJson(file.readAll()).object();
+        const QJsonObject own = profile.value(QLatin1String("templates")).toObject();
+        for (auto it = own.begin(); it != own.end(); ++it)
+            templates.insert(it.key(), it.value());
+        for (const QJsonValue& device : profile.value(QLatin1String("devices")).toArray()) {
+            devices.append(device);
+            const QJsonObject fields = device.toObject();
+            names().insert(fields.value(QLatin1String("id")).toString(),
+                           fields.value(QLatin1String("displayName")).toString());
+        }
+    }
+    QFile merged(profilePath());
+    const QJsonObject fleet{{QStringLiteral("templates"), templates}, {QStringLiteral("devices"), devices}};
+    if (!runtimeDir().isValid() || !merged.open(QIODevice::WriteOnly)
+        || merged.write(QJsonDocument(fleet).toJson()) <= 0)
+        return false;
+    qputenv("MARLIX_SIM_PROFILE", QFile::encodeName(profilePath()));
+    qputenv("MARLIX_SIM_STATE_DIR", QFile::encodeName(runtimeDir().filePath(QStringLiteral("state"))));
     qputenv("MARLIX_SIM_CONTROL", QFile::encodeName(controlPath()));
+    // Linked-slider choices and the like go to a settings file of this run only.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(runtimeDir().filePath(QStringLiteral("config"))));
     initialiseStaticData();
+    return true;
 }
 
 bool SimulatedFleet::control(const QString& line, QString* answer)
@@ -74,16 +109,12 @@ bool SimulatedFleet::start(int expectedDevices)
                            10000);
 }
 
-VisibleMarlix* SimulatedFleet::device(const QString& displayName) const
+VisibleMarlix* SimulatedFleet::device(const QString& idOrName) const
 {
-    for (VisibleMarlix* candidate : devices()) {
-        if (candidate->deviceName() == displayName)
+    const QString name = names().value(idOrName, idOrName);
+    for (VisibleMarlix* candidate : m_family->discovery().devices()) {
+        if (candidate->deviceName() == name)
             return candidate;
     }
     return nullptr;
-}
-
-QList<VisibleMarlix*> SimulatedFleet::devices() const
-{
-    return m_family->discovery().devices();
 }

@@ -89,7 +89,6 @@ private slots:
     void summaryOutputs_data();
     void summaryOutputs();
     void rowsStayWithTheirDevices();
-    void setupButtonAsksToShowTheDevice();
     void longerLabelWidensTheTable();
     void overlayScrollBar_data();
     void overlayScrollBar();
@@ -107,7 +106,7 @@ private:
 
 void TestViews::initTestCase()
 {
-    SimulatedFleet::configure(QStringLiteral(LUMARIS_TEST_PROFILES "/views-devices.json"));
+    QVERIFY(SimulatedFleet::configure({QStringLiteral(LUMARIS_TEST_PROFILES "/views-devices.json")}));
     CommonGui::registerApplicationFonts();
 }
 
@@ -310,18 +309,15 @@ void TestViews::rowsStayWithTheirDevices()
     QVERIFY(SimulatedFleet::control("plug spare"));
     QTRY_COMPARE(labels().value(4), QString("Views Spare"));
     QCOMPARE(m_view->getRowDevice(4), static_cast<VisibleDevice*>(m_fleet->device("Views Spare")));
-}
 
-// A click on a row's cell is the real-conditions suite's business.
-void TestViews::setupButtonAsksToShowTheDevice()
-{
+    // The moved row's setup button asks for its own device (a click on a cell
+    // is the real-conditions suite's business).
     QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
     QSignalSpy requests(m_view.get(), &MarlixVisibleDevicesListViewWidget::requestShowDevice);
-    auto* button = m_view->table()->cellWidget(rowOf("Views Capture"), Key)->findChild<FlatImageButton*>();
+    auto* button = m_view->table()->cellWidget(3, Key)->findChild<FlatImageButton*>();
     QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
     QCOMPARE(requests.count(), 1);
-    QCOMPARE(requests.at(0).at(0).value<VisibleDevice*>(),
-             static_cast<VisibleDevice*>(m_fleet->device("Views Capture")));
+    QCOMPARE(requests.at(0).at(0).value<VisibleDevice*>(), static_cast<VisibleDevice*>(lastDevice));
 }
 
 void TestViews::longerLabelWidensTheTable()

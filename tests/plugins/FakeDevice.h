@@ -18,22 +18,18 @@ public:
     QString familyName() const override { return family; }
     QString modelName() const override { return model; }
     QString ipAddress() const override { return QString(); }
-    QPixmap modelImage() const override { return image; }
-    QPixmap modelThumb() const override { return image; }
+    QPixmap modelImage() const override { return QPixmap(); }
+    QPixmap modelThumb() const override { return QPixmap(); }
     QString deviceName() const override { return name; }
-    QPixmap launcherConnectionIcon() const override { return connectionIcon; }
-    QPixmap cardConnectionIcon() const override { return connectionIcon; }
+    QPixmap launcherConnectionIcon() const override { return QPixmap(); }
+    QPixmap cardConnectionIcon() const override { return QPixmap(); }
     bool isUsbDevice() const override { return usb; }
-    bool firmwareUpdateOnly() const override { return updateOnly; }
-    QString currentFirmwareString() const override { return currentFirmware; }
-    bool firmwareUpdateAvailable() const override { return !availableFirmware.isEmpty(); }
-    QString availableFirmwareString() const override { return availableFirmware; }
+    bool firmwareUpdateOnly() const override { return false; }
+    QString currentFirmwareString() const override { return QString(); }
+    bool firmwareUpdateAvailable() const override { return false; }
+    QString availableFirmwareString() const override { return QString(); }
     DeviceFirmwareUpdater* getFirmwareUpdater() override { return nullptr; }
     QWidget* summaryWidget() const override { return summary; }
-    bool shouldShowSetup() const override { return showSetup; }
-    bool hasControlApp() const override { return !appIcon.isNull(); }
-    QPixmap controlAppIcon() const override { return appIcon; }
-    QPixmap controlAppIconHover() const override { return appIcon; }
 
     // A new name is news that the family passes on.
     void rename(const QString& newName)
@@ -42,10 +38,9 @@ public:
         emit displayInfoChanged(this);
     }
 
-    QString name, family, model, currentFirmware, availableFirmware;
-    QPixmap image, connectionIcon, appIcon;
+    QString name, family, model;
     QWidget* summary = nullptr;
-    bool usb = false, showSetup = true, updateOnly = false;
+    bool usb = false;
 
 signals:
     void displayInfoChanged(VisibleDevice* device);

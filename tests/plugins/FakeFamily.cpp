@@ -13,7 +13,7 @@ qint32 FakeFamily::init()
 bool FakeFamily::okToClose() const
 {
     record(QStringLiteral("okToClose"));
-    return !vetoClose;
+    return true;
 }
 
 FakeDevice* FakeFamily::announce(const QString& name, bool usb)
@@ -30,21 +30,14 @@ FakeDevice* FakeFamily::announce(const QString& name, bool usb)
 // Like a real family, the device outlives the removal signal's receivers.
 void FakeFamily::remove(const QString& name)
 {
-    FakeDevice* gone = device(name);
-    if (!gone)
-        return;
-    m_devices.removeOne(gone);
-    emit deviceRemoved(gone);
-    gone->deleteLater();
-}
-
-FakeDevice* FakeFamily::device(const QString& name) const
-{
-    for (FakeDevice* candidate : m_devices) {
-        if (candidate->name == name)
-            return candidate;
+    for (FakeDevice* gone : qAsConst(m_devices)) {
+        if (gone->name == name) {
+            m_devices.removeOne(gone);
+            emit deviceRemoved(gone);
+            gone->deleteLater();
+            return;
+        }
     }
-    return nullptr;
 }
 
 void FakeFamily::record(const QString& entry) const

@@ -28,18 +28,15 @@ public:
     void destroy() override { record(QStringLiteral("destroy")); }
     bool okToClose() const override;
     void showDevice(VisibleDevice* device, AdminUtilityWindow*) override { record("showDevice", device); }
-    void showControlApp(VisibleDevice* device, AdminUtilityWindow*) override { record("showControlApp", device); }
     void updateDevice(VisibleDevice* device, AdminUtilityWindow*) override { record("updateDevice", device); }
     QString getBuildInfo() const override { return buildInfo; }
 
     FakeDevice* announce(const QString& name, bool usb = false);
     void remove(const QString& name);
-    FakeDevice* device(const QString& name) const;
 
     // The devices init() announces, in this order.
     QStringList initialDevices;
     QString buildInfo;
-    bool vetoClose = false;
 
 private:
     static constexpr const char* kLogProperty = "fakeFamilyLog";

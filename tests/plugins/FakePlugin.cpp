@@ -24,7 +24,6 @@ bool FakePlugin::initialise(QDir pluginDirectory, AdminUtilityWindow*)
         const auto value = [&](const char* key) { return config.value(name + QLatin1Char('/') + QLatin1String(key)); };
         auto* family = new FakeFamily(name, this);
         family->initialDevices = value("devices").toStringList();
-        family->vetoClose = value("vetoClose").toBool();
         family->buildInfo = value("buildInfo").toString();
         m_families.append(family);
     }

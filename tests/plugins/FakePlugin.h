@@ -11,7 +11,6 @@
 //   [plugin]  accept=false          refuse in initialise
 //             families=Alpha,Beta   the families, in this order (default: one "Fake")
 //   [Alpha]   devices=A,B,C         announced from init(), in this order
-//             vetoClose=true        refuse to let the window close
 //             buildInfo=<b>1.0</b>  the family's build information
 class FakePlugin : public QObject, public AdminUtilityPlugin
 {

@@ -14,13 +14,12 @@ NetDevice::NetDevice(const BonjourInfo& info, const QString& family, QObject* pa
 // The device reports what it runs: a new release version is installed software.
 void NetDevice::update(const BonjourInfo& info)
 {
-    const bool modelChanged = info.modelName() != m_info.modelName();
     const bool releaseChanged = info.releaseVersion() != m_info.releaseVersion();
     m_info = info;
-    if (releaseChanged)
-        m_installed = info.releaseVersion();
-    if (modelChanged || releaseChanged)
-        emit displayInfoChanged(this);
+    if (!releaseChanged)
+        return;
+    m_installed = info.releaseVersion();
+    emit displayInfoChanged(this);
 }
 
 void NetDevice::markUpdated()

@@ -1,18 +1,26 @@
+// The settings framework: the slider with its field, slider links, and the
+// tab builder with its rows, sections, status and bookmarks.
 #include "ButtonRowTBase.h"
-#include "CardFooter.h"
 #include "CardBookmark.h"
+#include "CardFooter.h"
 #include "CardPopupMenu.h"
 #include "CardScrollArea.h"
 #include "CardSection.h"
 #include "CardTabbedPages.h"
 #include "ComboBoxBuilder.h"
+#include "CommonGui.h"
+#include "FlatImageButton.h"
 #include "ImageGroupButton.h"
 #include "RadioButtonRowBuilder.h"
 #include "SettingsCheckBox.h"
 #include "SettingsComboBox.h"
 #include "SettingsLineEdit.h"
 #include "SettingsPage.h"
+#include "SettingsSlider.h"
+#include "SettingsSliderLineEdit.h"
+#include "SettingsSliderWithEditableValue.h"
 #include "SettingsTab.h"
+#include "SliderLink.h"
 #include "TabButton.h"
 
 #include <QButtonGroup>
@@ -21,7 +29,18 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <memory>
+
 namespace {
+
+// How the value reaches the slider's field: typed and finished, set, or the default button.
+enum class Finish
+{
+    Return,
+    FocusLoss,
+    Set,
+    DefaultButton,
+};
 
 // Done to the first of two tabs on a page, or moving between them.
 enum class Step
@@ -80,22 +99,169 @@ public:
 
 } // namespace
 
+Q_DECLARE_METATYPE(Finish)
 Q_DECLARE_METATYPE(Step)
 
-class TestSettingsTab : public QObject
+class TestSettings : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void finishingAnEditNormalises_data();
+    void finishingAnEditNormalises();
+    void links_data();
+    void links();
     void status_data();
     void status();
     void rowsAndSections();
     void buildersKeepTheChoiceForValuesNotOffered();
     void exclusivePictureGroupDrawsOneSelected();
     void bookmarkScrollsToItsRow();
+
+private:
+    // A slider of the range; one given a parent is owned by it (release the pointer).
+    std::unique_ptr<SettingsSliderWithEditableValue> slider(double minimum, double maximum, int decimals,
+                                                            QWidget* parent = nullptr);
 };
 
-void TestSettingsTab::status_data()
+std::unique_ptr<SettingsSliderWithEditableValue> TestSettings::slider(double minimum, double maximum,
+                                                                             int decimals, QWidget* parent)
+{
+    auto made = std::make_unique<SettingsSliderWithEditableValue>(parent);
+    made->setDecimalPlaces(decimals);
+    made->setMinimum(minimum);
+    made->setMaximum(maximum);
+    return made;
+}
+
+void TestSettings::finishingAnEditNormalises_data()
+{
+    QTest::addColumn<Finish>("finish");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("position");
+
+    // The slider, -10 to 10 with two decimals and the default -1.5, starts at 2.5 (position 250).
+    QTest::newRow("above the top, Return") << Finish::Return << "12" << "10.00" << 1000;
+    QTest::newRow("below the bottom, Return") << Finish::Return << "-12" << "-10.00" << -1000;
+    QTest::newRow("minus alone, focus lost") << Finish::FocusLoss << "-" << "2.50" << 250;
+    QTest::newRow("dot alone, focus lost") << Finish::FocusLoss << "." << "2.50" << 250;
+    QTest::newRow("emptied, Return") << Finish::Return << "" << "2.50" << 250;
+    QTest::newRow("in range, Return") << Finish::Return << "-3.5" << "-3.5" << -350;
+    QTest::newRow("in range, focus lost") << Finish::FocusLoss << "7" << "7" << 700;
+    // Set by the program, as a device's value is shown.
+    QTest::newRow("set inside") << Finish::Set << "1.25" << "1.25" << 125;
+    QTest::newRow("set beyond the maximum") << Finish::Set << "17" << "10.00" << 1000;
+    QTest::newRow("set below the minimum") << Finish::Set << "-19" << "-10.00" << -1000;
+    QTest::newRow("set negative half of last place") << Finish::Set << "-1.255" << "-1.25" << -125;
+    QTest::newRow("default button") << Finish::DefaultButton << "" << "-1.50" << -150;
+}
+
+void TestSettings::finishingAnEditNormalises()
+{
+    QFETCH(Finish, finish);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(int, position);
+
+    QWidget window;
+    auto* made = slider(-10, 10, 2, &window).release();
+    made->setRealValue(2.5);
+    made->setDefaultEnabled(true);
+    made->setDefaultValue(-1.5);
+    auto* other = new QLineEdit(&window);
+    other->move(0, 40);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QSignalSpy changes(made, qOverload<double>(&SettingsSliderWithEditableValue::valueChanged));
+    SettingsSliderLineEdit* field = made->valueField();
+    if (finish == Finish::Set) {
+        made->setRealValue(typed.toDouble());
+    } else if (finish == Finish::DefaultButton) {
+        made->defaultButton()->click();
+    } else {
+        field->setFocus();
+        QTRY_VERIFY(field->hasFocus());
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QTest::keyClicks(field, typed);
+        if (finish == Finish::FocusLoss)
+            other->setFocus();
+        else
+            QTest::keyClick(field, Qt::Key_Return);
+        QTRY_VERIFY(!field->hasFocus());
+    }
+    QCOMPARE(field->text(), shown);
+    QCOMPARE(made->slider()->value(), position);
+    QCOMPARE(changes.count(), 1);
+    if (finish != Finish::Set)
+        QCOMPARE(changes.first().first().toDouble(), shown.toDouble());
+    // What a linked slider moves by is measured from here.
+    QCOMPARE(made->previousRealValue(), 2.5);
+}
+
+void TestSettings::links_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<double>("masterStart");
+    QTest::addColumn<double>("slaveStart");
+    // Where the user drags the master, or where a reset puts both.
+    QTest::addColumn<double>("masterTo");
+    QTest::addColumn<bool>("reset");
+    QTest::addColumn<double>("masterShown");
+    QTest::addColumn<double>("slaveShown");
+
+    const auto row = [](const char* name, SliderLink::Type type, double masterStart, double slaveStart,
+                        double masterTo, double masterShown, double slaveShown, bool reset = false) {
+        QTest::newRow(name) << int(type) << masterStart << slaveStart << masterTo << reset << masterShown << slaveShown;
+    };
+    // Master range -10..10, slave range -10..10 (Equal, Offset) or 0..100 (Proportional).
+    row("equal", SliderLink::Equal, 0, 3, 4, 4, 4);
+    row("equal to the bound", SliderLink::Equal, 0, 3, 10, 10, 10);
+    row("offset inside", SliderLink::Offset, 0, 3, 2, 2, 5);
+    row("offset slave stops 2 below its top", SliderLink::Offset, 1, 8, 6, 3, 10);
+    row("offset slave stops at its bottom", SliderLink::Offset, 0, -7, -5, -3, -10);
+    row("proportional inside", SliderLink::Proportional, 0, 50, 5, 5, 75);
+    row("proportional master held at slave top", SliderLink::Proportional, 0, 80, 10, 4, 100);
+    row("proportional down to slave bottom", SliderLink::Proportional, 0, 20, -10, -4, 0);
+    // The link must not carry the master's reset over to the slave as an offset.
+    row("offset reset moves both to the value", SliderLink::Offset, 3, -4, 0, 0, 0, true);
+}
+
+void TestSettings::links()
+{
+    QFETCH(int, type);
+    QFETCH(double, masterStart);
+    QFETCH(double, slaveStart);
+    QFETCH(double, masterTo);
+    QFETCH(bool, reset);
+    QFETCH(double, masterShown);
+    QFETCH(double, slaveShown);
+
+    QWidget column;
+    const bool proportional = type == SliderLink::Proportional;
+    auto* master = slider(-10, 10, 1, &column).release();
+    auto* slave = slider(proportional ? 0 : -10, proportional ? 100 : 10, 1, &column).release();
+    master->setRealValue(masterStart);
+    slave->setRealValue(slaveStart);
+    SliderLink link(master, slave, SliderLink::Type(type), &column);
+    link.setIsLinked(true);
+
+    QSignalSpy masterNotices(master, qOverload<>(&SettingsSliderWithEditableValue::valueChanged));
+    QSignalSpy slaveNotices(slave, qOverload<>(&SettingsSliderWithEditableValue::valueChanged));
+    if (reset)
+        link.resetSliders(masterTo);
+    else // As the user would: drag the master's slider.
+        master->slider()->setValue(CommonGui::toFixedPoint(masterTo, 1));
+
+    QCOMPARE(master->realValue(), masterShown);
+    QCOMPARE(slave->realValue(), slaveShown);
+    QCOMPARE(masterNotices.count(), 1);
+    QCOMPARE(slaveNotices.count(), 1);
+}
+
+void TestSettings::status_data()
 {
     QTest::addColumn<QList<Step>>("steps");
     QTest::addColumn<int>("status");
@@ -124,7 +290,7 @@ void TestSettingsTab::status_data()
 }
 
 // The page and its Save button follow the worst of its tabs.
-void TestSettingsTab::status()
+void TestSettings::status()
 {
     QFETCH(QList<Step>, steps);
     QFETCH(int, status);
@@ -151,7 +317,7 @@ void TestSettingsTab::status()
 }
 
 // Rows hidden, removed and shown again with their section.
-void TestSettingsTab::rowsAndSections()
+void TestSettings::rowsAndSections()
 {
     Tab tab;
     tab.resize(640, 400);
@@ -181,7 +347,7 @@ void TestSettingsTab::rowsAndSections()
 
 // A value the row does not offer leaves the choice as it was; choices made by
 // the program are no user change.
-void TestSettingsTab::buildersKeepTheChoiceForValuesNotOffered()
+void TestSettings::buildersKeepTheChoiceForValuesNotOffered()
 {
     SettingsTab tab;
     tab.addSection(QStringLiteral("General"));
@@ -208,7 +374,7 @@ void TestSettingsTab::buildersKeepTheChoiceForValuesNotOffered()
     QCOMPARE(spy.count(), 0);
 }
 
-void TestSettingsTab::exclusivePictureGroupDrawsOneSelected()
+void TestSettings::exclusivePictureGroupDrawsOneSelected()
 {
     SettingsTab tab;
     tab.addSection(QStringLiteral("Input"));
@@ -227,7 +393,7 @@ void TestSettingsTab::exclusivePictureGroupDrawsOneSelected()
     QCOMPARE(tab.settingsStatus(), int(SettingsPage::Changed));
 }
 
-void TestSettingsTab::bookmarkScrollsToItsRow()
+void TestSettings::bookmarkScrollsToItsRow()
 {
     SettingsTab tab;
     tab.addHeader(QStringLiteral("Audio"), QString(), true);
@@ -247,5 +413,5 @@ void TestSettingsTab::bookmarkScrollsToItsRow()
     QVERIFY(marks.at(1)->y() > 0);
 }
 
-QTEST_MAIN(TestSettingsTab)
-#include "tst_settingstab.moc"
+QTEST_MAIN(TestSettings)
+#include "tst_settings.moc"
