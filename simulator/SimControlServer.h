@@ -21,7 +21,10 @@ class SimControlServer
 {
 public:
     static constexpr int kMaxClients = 32;
-    static constexpr int kCommandDeadlineMs = 2000;
+    // Long enough for a client that a loaded machine leaves unscheduled for a while after
+    // connecting: past the deadline its answer is an error, and its late write then finds the
+    // socket closed and loses that answer too.
+    static constexpr int kCommandDeadlineMs = 10000;
     static constexpr int kAnswerDeadlineMs = 5000;
 
     SimControlServer() = default;
