@@ -208,9 +208,7 @@ void TestInstalledPackage::installedProgramLoadsTheDriver()
     QVERIFY2(app.simctl({QStringLiteral("list")}, &listing), qPrintable(listing));
     QVERIFY2(listing.contains(QLatin1String("Lumaris Studio Pro")), qPrintable(listing));
 
-    app.stop();
-    QVERIFY2(app.process().exitStatus() == QProcess::NormalExit && app.process().exitCode() == 0,
-             qPrintable(app.standardError()));
+    QVERIFY2(app.stop(), qPrintable(app.standardError()));
 }
 
 QTEST_GUILESS_MAIN(TestInstalledPackage)
