@@ -1,4 +1,4 @@
-// What every fuzz target needs besides its parser: the input as text, and a broken
+// What most fuzz targets need besides their parser: the input as text, and a broken
 // promise stopping the run where the fuzzer and the sanitizer build see it.
 #pragma once
 
