@@ -349,15 +349,14 @@ std::vector<std::shared_ptr<SimSubscription>> SimDevice::removeSubscriptions(con
     return removed;
 }
 
-std::vector<std::shared_ptr<SimSubscription>> SimDevice::subscribers(MarlixCode topic) const
+void SimDevice::forEachSubscriber(MarlixCode topic,
+                                  const std::function<void(const std::shared_ptr<SimSubscription>&)>& visit) const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    std::vector<std::shared_ptr<SimSubscription>> matching;
     for (const auto& subscription : m_subscriptions) {
         if (subscription->topic == topic)
-            matching.push_back(subscription);
+            visit(subscription);
     }
-    return matching;
 }
 
 bool SimDevice::isSubscribed(const void* owner, MarlixCode topic, IMarlixNotificationCallback* callback) const

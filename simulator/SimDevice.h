@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -53,7 +54,9 @@ public:
     std::shared_ptr<SimSubscription> removeSubscription(const void* owner, MarlixCode topic,
                                                         IMarlixNotificationCallback* callback);
     std::vector<std::shared_ptr<SimSubscription>> removeSubscriptions(const void* owner);
-    std::vector<std::shared_ptr<SimSubscription>> subscribers(MarlixCode topic) const;
+    // Calls visit for each subscription to the topic, under the lock that removing one takes:
+    // whatever visit queues is queued before a removal's cancel can run.
+    void forEachSubscriber(MarlixCode topic, const std::function<void(const std::shared_ptr<SimSubscription>&)>& visit) const;
     bool isSubscribed(const void* owner, MarlixCode topic, IMarlixNotificationCallback* callback) const;
 
     std::string describe() const;

@@ -312,14 +312,17 @@ void SimDriver::notifyPartner(const std::shared_ptr<SimDevice>& partner)
     notify(partner, MarlixItem::kTopicStatus, MarlixItem::kStatusDuplexMode);
 }
 
+// Queued while the subscription is still listed: an Unsubscribe removes it first and then
+// cancels its queued calls, so no call can be queued after that cancel and run once
+// Unsubscribe has returned (by then the program may have let go of its object).
 void SimDriver::notify(const std::shared_ptr<SimDevice>& device, MarlixCode topic, MarlixCode item)
 {
-    for (const auto& subscription : device->subscribers(topic)) {
+    device->forEachSubscriber(topic, [this, topic, item](const std::shared_ptr<SimSubscription>& subscription) {
         m_callbacks.post(subscription.get(), [subscription, topic, item,
                                               callback = SimRef<IMarlixNotificationCallback>::share(subscription->callback)] {
             callback->Notify(topic, item, 0);
         });
-    }
+    });
 }
 
 void SimDriver::drain()

@@ -211,6 +211,7 @@ private slots:
     void failEverySpreadsFailures();
     void unsubscribeAndRunningCallback_data();
     void unsubscribeAndRunningCallback();
+    void noCallOnceUnsubscribedMidStorm();
     void refusedCommandsAndProfiles_data();
     void refusedCommandsAndProfiles();
     void faults_data();
@@ -502,6 +503,36 @@ void TestSimulator::unsubscribeAndRunningCallback()
     QCOMPARE(recorder.status.load(), 1);
     QTRY_COMPARE(recorder.references.load(), 1u);
     QVERIFY(watched.notification->Unsubscribe(kTopicStatus, &recorder) < 0);
+}
+
+// A storm from another thread while the program subscribes and unsubscribes: once
+// Unsubscribe has returned, no call of that subscription may follow. A subscriber read
+// just before its removal was once queued just after it, and its call ran late (the
+// program had let go of its object by then).
+void TestSimulator::noCallOnceUnsubscribedMidStorm()
+{
+    QCOMPARE(useProfile(QStringLiteral("storm.json"),
+                        R"({"unsubscribeWaits": true, "devices": [{"id": "d", "modelName": "M", "attributes": {"rvid": 1}}]})"),
+             QString());
+    Watched watched(QStringLiteral("M"));
+    std::atomic<bool> storming{true};
+    std::thread storm([&storming] {
+        while (storming)
+            simControl(QStringLiteral("storm d stat 20"));
+    });
+    int late = 0;
+    int round = 0;
+    for (; round < 5000 && late == 0; ++round) {
+        watched.notification->Subscribe(kTopicStatus, &watched.recorder);
+        watched.notification->Unsubscribe(kTopicStatus, &watched.recorder);
+        const int returned = watched.recorder.status;
+        simControl(QStringLiteral("wait"));
+        late = watched.recorder.status - returned;
+    }
+    storming = false;
+    storm.join();
+    QVERIFY2(late == 0, qPrintable(QStringLiteral("a call ran after Unsubscribe returned, in round %1").arg(round)));
+    QCOMPARE(watched.recorder.references.load(), 1u);
 }
 
 // Whether the command and profile readers get through malformed bytes at all is the fuzz
