@@ -144,7 +144,8 @@ bool SoakSession::step()
         ++m_counts[QString::fromLatin1(action.name)];
         if (action.run())
             return true;
-        const bool running = m_app.process().state() == QProcess::Running;
+        // A program that died has closed its sockets before its end is seen: give it a moment.
+        const bool running = !m_app.process().waitForFinished(2000);
         return fail(QStringLiteral("action %1 failed after %2 s; the program %3")
                         .arg(QString::fromLatin1(action.name))
                         .arg(double(m_clock.elapsed()) / 1000.0)
